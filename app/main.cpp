@@ -1,0 +1,24 @@
+// Start-up: one copy per user, then the main window and the event loop.
+
+#include "game/TFormPuzzle.h"
+#include "platform/InstanceLock.h"
+#include "platform/Startup.h"
+#include "platform/TessalyApplication.h"
+#include "widgets/WDMessageDialog.h"
+
+int main(int argc, char** argv)
+{
+    Startup::PrepareEnvironment();
+    TessalyApplication app(argc, argv);
+    Startup::PrepareApplication(app);
+
+    InstanceLock instanceLock;
+    if (!instanceLock.Acquired()) {
+        WDMessage(QStringLiteral("Information"), QStringLiteral("Das Programm wurde bereits gestartet!"));
+        return 0;
+    }
+
+    TFormPuzzle formPuzzle;
+    formPuzzle.show();
+    return app.exec();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Where the program finds itself and keeps its files. Every folder name ends with "/".
+
+#include <QString>
+
+namespace AppFolders {
+
+// Folder of the running program file.
+QString ProgramDir();
+
+// $XDG_CONFIG_HOME (or ~/.config) + "/Tessaly/": the settings.
+QString SettingsDir();
+
+// The user's documents folder + "/Tessaly/": statistics and favorites.
+QString DataDir();
+
+// DataDir() + "Favoriten/".
+QString FavoritesDir(const QString& dataDir);
+
+// Creates the folder with all missing parents; true if it exists afterwards.
+bool ForceFolder(const QString& path);
+
+} // namespace AppFolders

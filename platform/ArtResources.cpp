@@ -1,0 +1,69 @@
+#include "ArtResources.h"
+
+#include "AppError.h"
+#include "JpegCodec.h"
+
+#include <QFile>
+#include <QHash>
+#include <QPixmap>
+
+namespace {
+
+QByteArray ReadResource(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QImage LoadCachedImage(const QString& path)
+{
+    static QHash<QString, QImage> cache;
+    auto found = cache.constFind(path);
+    if (found != cache.constEnd())
+        return *found;
+    QImage image(path);
+    if (!image.isNull())
+        image = image.convertToFormat(QImage::Format_RGB888);
+    cache.insert(path, image);
+    return image;
+}
+
+} // namespace
+
+namespace ArtResources {
+
+QImage LoadJpg(int number)
+{
+    const QString path = QStringLiteral(":/jpg/%1.jpg").arg(number);
+    const QByteArray bytes = ReadResource(path);
+    if (bytes.isEmpty())
+        throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
+    return JpegCodec::Decode(bytes);
+}
+
+QImage LoadSkin(const QString& name)
+{
+    return LoadCachedImage(QStringLiteral(":/skin/%1.bmp").arg(name));
+}
+
+QImage LoadArt(const QString& name)
+{
+    return LoadCachedImage(QStringLiteral(":/art/%1.png").arg(name));
+}
+
+QCursor LoadCursor(const QString& name)
+{
+    const QPixmap pixmap(QStringLiteral(":/cursor/%1.png").arg(name));
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(pixmap, 0, 0);
+}
+
+QByteArray LoadMp3(const QString& name)
+{
+    return ReadResource(QStringLiteral(":/mp3/%1.mp3").arg(name));
+}
+
+} // namespace ArtResources

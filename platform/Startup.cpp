@@ -1,0 +1,46 @@
+#include "Startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Startup {
+
+void PrepareEnvironment()
+{
+    // Pixel sizes are pixel sizes and points are taken at 96 dpi on every screen.
+    qputenv("QT_FONT_DPI", "96");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+}
+
+void PrepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+
+    // The windows ask for these families by name; map them onto metric-compatible fonts
+    // so that text never falls back to whatever the font system picks first.
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_de", "qt_de"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), folder))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+} // namespace Startup

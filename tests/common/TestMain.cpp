@@ -1,0 +1,22 @@
+// Entry point of every test binary: widgets are real, on Qt's offscreen platform.
+
+#include "TestHome.h"
+#include "platform/Startup.h"
+
+#include "platform/TessalyApplication.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestHome::Install();
+    Startup::PrepareEnvironment();
+    TessalyApplication app(argc, argv);
+    Startup::PrepareApplication(app);
+    testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QDir(TestHome::Path()).removeRecursively();
+    return result;
+}
