@@ -1,0 +1,198 @@
+#include "IniFile.h"
+
+#include "StoredFile.h"
+#include "Windows1252.h"
+
+#include <QList>
+#include <cstdint>
+
+namespace {
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+std::optional<std::uint32_t> ParseDigits(QStringView digits, int base) {
+    if (digits.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : digits) {
+        const int digit = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - '0'
+                          : (c >= u'a' && c <= u'f')        ? c.unicode() - 'a' + 10
+                          : (c >= u'A' && c <= u'F')        ? c.unicode() - 'A' + 10
+                                                            : 99;
+        if (digit >= base)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > 0xFFFFFFFFu)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+IniFile::IniFile(const QString& fileName) : fileName(fileName) {
+    if (const auto bytes = StoredFile::ReadIfExists(fileName))
+        Parse(*bytes);
+}
+
+void IniFile::Parse(const QByteArray& bytes) {
+    QByteArray content = bytes;
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
+    if (content.contains("\r\n"))
+        lineBreak = QStringLiteral("\r\n");
+
+    QList<QByteArray> rawLines = content.split('\n');
+    if (!rawLines.isEmpty() && rawLines.last().isEmpty())
+        rawLines.removeLast(); // the break after the last line does not start another
+    for (QByteArray raw : rawLines) {
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        Line line;
+        line.text = Windows1252::DecodeUtf8OrWindows1252(raw);
+        const QString trimmed = line.text.trimmed();
+        if (trimmed.startsWith(u'[')) {
+            line.kind = LineKind::Section;
+            const qsizetype close = trimmed.indexOf(u']');
+            line.name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+        } else if (!trimmed.startsWith(u';') && !trimmed.startsWith(u'#') &&
+                   trimmed.contains(u'=')) {
+            line.kind = LineKind::Key;
+            const qsizetype equals = trimmed.indexOf(u'=');
+            line.name = trimmed.left(equals).trimmed();
+            line.value = trimmed.mid(equals + 1).trimmed();
+        }
+        lines.push_back(line);
+    }
+}
+
+std::optional<std::size_t> IniFile::FindSection(const QString& section) const {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniFile::FindKey(std::size_t sectionLine, const QString& key,
+                                            std::size_t* insertAt) const {
+    std::size_t afterLastKey = sectionLine + 1;
+    for (std::size_t i = sectionLine + 1; i < lines.size(); ++i) {
+        if (lines[i].kind == LineKind::Section)
+            break;
+        if (lines[i].kind != LineKind::Key)
+            continue;
+        if (SameName(lines[i].name, key))
+            return i;
+        afterLastKey = i + 1;
+    }
+    if (insertAt)
+        *insertAt = afterLastKey;
+    return std::nullopt;
+}
+
+std::optional<QString> IniFile::Value(const QString& section, const QString& key) const {
+    const auto sectionLine = FindSection(section);
+    if (!sectionLine)
+        return std::nullopt;
+    const auto keyLine = FindKey(*sectionLine, key);
+    if (!keyLine)
+        return std::nullopt;
+    return lines[*keyLine].value;
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    QString value = Value(section, key).value_or(defaultValue);
+    if (value.size() > MaxValueLength) {
+        value.truncate(MaxValueLength);
+        if (value.back().isHighSurrogate())
+            value.chop(1);
+    }
+    return value;
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+    const auto value = Value(section, key);
+    if (!value)
+        return defaultValue;
+    return ParseInteger(*value).value_or(defaultValue);
+}
+
+bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::optional<int> IniFile::ParseInteger(const QString& text) {
+    if (text.size() >= 3 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+        // Hexadecimal values are bit patterns: 0xFFFFFFFF is -1.
+        const auto bits = ParseDigits(QStringView(text).mid(2), 16);
+        if (!bits)
+            return std::nullopt;
+        return static_cast<int>(*bits);
+    }
+    QStringView digits(text);
+    const bool negative = digits.startsWith(u'-');
+    if (negative || digits.startsWith(u'+'))
+        digits = digits.mid(1);
+    const auto magnitude = ParseDigits(digits, 10);
+    if (!magnitude || *magnitude > (negative ? 0x80000000u : 0x7FFFFFFFu))
+        return std::nullopt;
+    return negative ? static_cast<int>(-static_cast<std::int64_t>(*magnitude))
+                    : static_cast<int>(*magnitude);
+}
+
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    // A line break in a value would end the line and start a key or section of its own.
+    QString cleanValue = value;
+    cleanValue.replace(u'\r', u' ').replace(u'\n', u' ');
+
+    Line keyLine;
+    keyLine.kind = LineKind::Key;
+    keyLine.name = key;
+    keyLine.value = cleanValue.trimmed();
+    keyLine.text = key + u'=' + cleanValue;
+
+    auto sectionLine = FindSection(section);
+    if (!sectionLine) {
+        if (!lines.empty() && !lines.back().text.trimmed().isEmpty())
+            lines.push_back(Line{});
+        Line header;
+        header.kind = LineKind::Section;
+        header.name = section;
+        header.text = u'[' + section + u']';
+        lines.push_back(header);
+        lines.push_back(keyLine);
+        return;
+    }
+    std::size_t insertAt = 0;
+    if (const auto existing = FindKey(*sectionLine, key, &insertAt)) {
+        // The key keeps the spelling the file gave it.
+        keyLine.name = lines[*existing].name;
+        keyLine.text = keyLine.name + u'=' + cleanValue;
+        lines[*existing] = keyLine;
+        return;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine);
+}
+
+void IniFile::WriteInteger(const QString& section, const QString& key, int value) {
+    WriteString(section, key, QString::number(value));
+}
+
+void IniFile::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QByteArray IniFile::ToBytes() const {
+    QString text;
+    for (const Line& line : lines)
+        text += line.text + lineBreak;
+    return text.toUtf8();
+}
+
+void IniFile::UpdateFile() const {
+    StoredFile::Replace(fileName, ToBytes());
+}

@@ -1,0 +1,104 @@
+#include "Statistics.h"
+
+#include "StoredFile.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr int RecordCount = GameSizeCount * RanksPerList;
+constexpr qint64 FileSize = qint64(RecordCount) * ResultEntry::RecordSize;
+
+// Records are stored rank by rank: rank 1 of sizes 1..6, then rank 2, and so on.
+ResultEntry& RecordAt(int record) {
+    return Result(record % GameSizeCount + 1, record / GameSizeCount + 1);
+}
+
+} // namespace
+
+ResultEntry& Result(int size, int rank) {
+    Q_ASSERT(size >= 1 && size <= GameSizeCount && rank >= 1 && rank <= RanksPerList);
+    return ResultTables[size - 1][rank - 1];
+}
+
+QString StatisticsFileNameFor(const QString& dataDir, std::uint8_t playMode) {
+    return dataDir +
+           (playMode == ModeMemory ? QStringLiteral("tessaly.mem") : QStringLiteral("tessaly.dat"));
+}
+
+void LoadStatistics(const QString& fileName) {
+    const auto bytes = StoredFile::ReadIfExists(fileName, FileSize);
+    const qsizetype available = bytes ? bytes->size() / ResultEntry::RecordSize : 0;
+    for (int record = 0; record < RecordCount; ++record) {
+        ResultEntry& entry = RecordAt(record);
+        if (record < available)
+            std::memcpy(&entry, bytes->constData() + record * ResultEntry::RecordSize,
+                        ResultEntry::RecordSize);
+        else
+            entry.Clear();
+    }
+}
+
+void SaveStatistics(const QString& fileName) {
+    QByteArray bytes(FileSize, '\0');
+    for (int record = 0; record < RecordCount; ++record)
+        std::memcpy(bytes.data() + record * ResultEntry::RecordSize, &RecordAt(record),
+                    ResultEntry::RecordSize);
+    // Whatever a longer file holds after the records is not ours to drop.
+    if (const auto existing = StoredFile::ReadIfExists(fileName);
+        existing && existing->size() > FileSize)
+        bytes.append(existing->mid(FileSize));
+    StoredFile::Replace(fileName, bytes);
+}
+
+void AddResult(int size, const QString& name, const QString& time) {
+    ResultEntry* target = &Result(size, RanksPerList);
+    for (int rank = 1; rank <= RanksPerList; ++rank) {
+        if (!Result(size, rank).IsUsed()) {
+            target = &Result(size, rank);
+            break;
+        }
+    }
+    target->SetName(name);
+    target->SetTime(time);
+    SortResults(size);
+}
+
+void SortResults(int size) {
+    int count = RanksPerList;
+    for (int rank = 1; rank <= RanksPerList; ++rank) {
+        if (Result(size, rank).timeLength == 0) {
+            count = rank - 1;
+            break;
+        }
+    }
+    for (int i = 1; i < count; ++i) {
+        for (int j = i + 1; j <= count; ++j) {
+            if (Result(size, i).TimeIsGreaterThan(Result(size, j)))
+                std::swap(Result(size, i), Result(size, j));
+        }
+    }
+}
+
+void ClearResults(int size) {
+    for (int rank = 1; rank <= RanksPerList; ++rank)
+        Result(size, rank).Clear();
+    auto& solved = PlayMode == ModeMemory ? MemorySolved : PuzzleSolved;
+    int& total = PlayMode == ModeMemory ? MemorySolvedTotal : PuzzleSolvedTotal;
+    // Counters come from a file the player may have edited; compute wide so that no value
+    // there can overflow.
+    const qint64 remaining = qint64(total) - solved[size];
+    total = static_cast<int>(std::clamp<qint64>(remaining, 0, std::numeric_limits<int>::max()));
+    solved[size] = 0;
+}
+
+void ResetStatistics() {
+    for (ResultList& list : ResultTables)
+        list.fill(ResultEntry{});
+    LastResultTime.clear();
+    ResultJustAdded = false;
+}
