@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     }
 
     TFormPuzzle formPuzzle;
+    if (!formPuzzle.FormCreate())
+        return 1;
     formPuzzle.show();
     return app.exec();
 }

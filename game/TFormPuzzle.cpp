@@ -1,6 +1,492 @@
 #include "TFormPuzzle.h"
 
-TFormPuzzle::TFormPuzzle(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
+#include "BoardGeometry.h"
+#include "PictureTools.h"
+#include "TImage.h"
+#include "TPuzzleCrap.h"
+#include "VarUnit.h"
+#include "picturedialog/MotifLibrary.h"
+#include "platform/AppFolders.h"
+#include "platform/ArtResources.h"
+#include "platform/HelpViewer.h"
+#include "platform/WindowMover.h"
+#include "widgets/TWDToBu.h"
+#include "widgets/TWDWinButton.h"
+#include "widgets/WDConfirmDialog.h"
+#include "widgets/WDMessageDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+const QColor LightText(0xF0, 0xE1, 0xB3);
+
+QLabel* CreateLabel(QWidget* parent, const QString& text, QRect geometry, int pixelSize, bool bold,
+                    QColor colour, Qt::Alignment alignment)
 {
+    auto* label = new QLabel(text, parent);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    label->setProperty("Tag", 0);
+    return label;
+}
+
+TImage* CreateArtImage(QWidget* parent, const QString& art, QRect geometry)
+{
+    auto* image = new TImage(parent);
+    image->setGeometry(geometry);
+    image->SetPicture(ArtResources::LoadArt(art));
+    return image;
+}
+
+QWidget* CreatePanel(QWidget* parent, QRect geometry)
+{
+    auto* panel = new QWidget(parent);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+} // namespace
+
+TFormPuzzle::TFormPuzzle(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Tessaly"));
     setFixedSize(900, 700);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    setFont(font);
+    setFocusPolicy(Qt::StrongFocus);
+
+    CreatePlayArea();
+    CreateTopBar();
+    CreateFrame();
+
+    TimerCounter = new QTimer(this);
+    TimerCounter->setInterval(1000);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TFormPuzzle::~TFormPuzzle() { FreePieces(); }
+
+void TFormPuzzle::CreatePlayArea()
+{
+    PanelBack = CreatePanel(this, QRect(18, 62, 864, 620));
+    ImageBack = new TImage(PanelBack);
+    ImageBack->setGeometry(0, 0, 870, 625);
+    Image1 = new TImage(PanelBack);
+    Image1->hide();
+    Image2 = new TImage(PanelBack);
+    Image2->setGeometry(10, 10, 120, 120);
+    Image2->SetStretch(true);
+    Image2->hide();
+}
+
+void TFormPuzzle::CreateTopBar()
+{
+    PanelTop = CreatePanel(this, QRect(0, 0, 900, 62));
+    ImageTop = CreateArtImage(PanelTop, QStringLiteral("TOP"), QRect(0, 0, 900, 62));
+
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    Label3 = CreateLabel(PanelTop, QStringLiteral("Tessaly"), QRect(379, 21, 145, 31), 27, true,
+                         QColor(0xDD, 0xA7, 0x6A), left);
+    Label4 = CreateLabel(PanelTop, QStringLiteral("Tessaly"), QRect(378, 20, 145, 31), 27, true,
+                         QColor(0x72, 0x48, 0x1B), left);
+    lbTitelPlayMode = CreateLabel(PanelTop, QString(), QRect(552, 25, 105, 25), 21, true,
+                                  LightText, centred);
+    LabeModeTitle = CreateLabel(PanelTop, QStringLiteral("Teile:"), QRect(664, 30, 40, 17), 15,
+                                false, LightText, Qt::AlignRight | Qt::AlignTop);
+    StaticTextMode = CreateLabel(PanelTop, QStringLiteral("0"), QRect(714, 30, 30, 16), 15, true,
+                                 LightText, centred);
+    LabelTimeTitle = CreateLabel(PanelTop, QStringLiteral("Zeit:"), QRect(768, 30, 34, 17), 15,
+                                 false, LightText, left);
+    StaticTextTime = CreateLabel(PanelTop, QStringLiteral("00:00:00"), QRect(804, 30, 68, 16), 15,
+                                 true, LightText, centred);
+
+    mOpen = CreateToolButton(24, QStringLiteral("TB_OPEN"), QStringLiteral("Motiv öffnen (Alt+M)"),
+                             static_cast<int>(TBHotKey::Alt_M), nullptr);
+    mStart = CreateToolButton(54, QStringLiteral("TB_START"),
+                              QStringLiteral("Spiel starten (Alt+S)"),
+                              static_cast<int>(TBHotKey::Alt_S), nullptr);
+    mTip = CreateToolButton(84, QStringLiteral("TB_TIP"), QStringLiteral("Tip (Alt+T)"),
+                            static_cast<int>(TBHotKey::Alt_T), nullptr);
+    mPause = CreateToolButton(114, QStringLiteral("TB_PAUSE"), QStringLiteral("Pause (Alt+P)"),
+                              static_cast<int>(TBHotKey::Alt_P), nullptr);
+    mStatist = CreateToolButton(144, QStringLiteral("TB_STATIST"), QStringLiteral("Statistik (F2)"),
+                                static_cast<int>(TBHotKey::None), &TFormPuzzle::mStatistClick);
+    mConfig = CreateToolButton(174, QStringLiteral("TB_CONFIG"),
+                               QStringLiteral("Einstellungen (F3)"),
+                               static_cast<int>(TBHotKey::None), &TFormPuzzle::mConfigClick);
+    mInfo = CreateToolButton(204, QStringLiteral("TB_INFO"), QStringLiteral("Info (Alt+I)"),
+                             static_cast<int>(TBHotKey::Alt_I), &TFormPuzzle::mInfoClick);
+    mHelp = CreateToolButton(234, QStringLiteral("TB_HELP"), QStringLiteral("Hilfe (F1)"),
+                             static_cast<int>(TBHotKey::None), &TFormPuzzle::mHelpClick);
+    mClose = CreateToolButton(264, QStringLiteral("TB_CLOSE"), QStringLiteral("Beenden (Alt+B)"),
+                              static_cast<int>(TBHotKey::Alt_B), &TFormPuzzle::mCloseClick);
+
+    wbMinimize = new TWDWinButton(PanelTop);
+    wbMinimize->SetButtonType(TButtonType::btMinimize);
+    wbMinimize->setGeometry(852, 2, 20, 20);
+    wbMinimize->setToolTip(QStringLiteral("Minimieren"));
+    connect(wbMinimize, &TWDWinButton::OnClick, this, &TFormPuzzle::wbMinimizeClick);
+    wbClose = new TWDWinButton(PanelTop);
+    wbClose->SetButtonType(TButtonType::btClose);
+    wbClose->setGeometry(872, 2, 20, 20);
+    wbClose->setToolTip(QStringLiteral("Schließen"));
+    connect(wbClose, &TWDWinButton::OnClick, this, &TFormPuzzle::mCloseClick);
+
+    for (QWidget* mover : std::initializer_list<QWidget*>{ImageTop, lbTitelPlayMode, Label3, Label4})
+        mover->installEventFilter(this);
+}
+
+TWDToBu* TFormPuzzle::CreateToolButton(int left, const QString& glyph, const QString& hint,
+                                       int hotKey, void (TFormPuzzle::*handler)())
+{
+    auto* button = new TWDToBu(PanelTop);
+    button->setGeometry(left, 22, 30, 30);
+    button->setToolTip(hint);
+    button->SetHotKey(static_cast<TBHotKey>(hotKey));
+    button->SetPicIdle(ArtResources::LoadSkin(glyph));
+    if (handler)
+        connect(button, &TWDToBu::OnClick, this, handler);
+    return button;
+}
+
+void TFormPuzzle::CreateFrame()
+{
+    PanelLeft = CreatePanel(this, QRect(0, 62, 18, 620));
+    ImageLeft = CreateArtImage(PanelLeft, QStringLiteral("LEFT"), QRect(0, 0, 18, 620));
+    PanelRight = CreatePanel(this, QRect(882, 62, 18, 620));
+    Image3 = CreateArtImage(PanelRight, QStringLiteral("RIGHT"), QRect(0, 0, 18, 620));
+    PanelBottom = CreatePanel(this, QRect(0, 682, 900, 18));
+    ImageBottom = CreateArtImage(PanelBottom, QStringLiteral("BOTTOM"), QRect(0, 0, 900, 18));
+    for (QWidget* mover : std::initializer_list<QWidget*>{ImageLeft, Image3, ImageBottom})
+        mover->installEventFilter(this);
+}
+
+bool TFormPuzzle::CreateFolder(const QString& folder, const QString& failure)
+{
+    if (AppFolders::ForceFolder(folder))
+        return true;
+    QApplication::beep();
+    QMessageBox::critical(nullptr, QStringLiteral("Tessaly"), failure);
+    return false;
+}
+
+bool TFormPuzzle::FormCreate()
+{
+    MakeLabelsTransparent(this);
+
+    ProgramDir = AppFolders::ProgramDir();
+    HelpFileName = ProgramDir + QStringLiteral("tessaly.html");
+    if (!QFileInfo::exists(HelpFileName))
+        QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),
+                              QStringLiteral("Die Hilfedatei wurde nicht gefunden!"));
+
+    SettingsDir = AppFolders::SettingsDir();
+    if (!CreateFolder(SettingsDir,
+                      QStringLiteral("Verzeichnis für Programmdaten konnte nicht angelegt werden!")))
+        return false;
+    DataDir = AppFolders::DataDir();
+    if (!CreateFolder(DataDir, QStringLiteral("Verzeichnis für Daten konnte nicht angelegt werden!")))
+        return false;
+    FavoritesDir = AppFolders::FavoritesDir(DataDir);
+    if (!CreateFolder(FavoritesDir,
+                      QStringLiteral("Verzeichnis für die Favoriten konnte nicht angelegt werden!")))
+        return false;
+    FavoritesFileName = FavoritesDir + QStringLiteral("Favorite.dat");
+    IniFileName = SettingsDir + QStringLiteral("tessaly.ini");
+
+    Image1->hide();
+    Image2->hide();
+    PaintBackground();
+
+    PiecesCreated = false;
+    TimerCounter->stop();
+    mTip->SetEnabled(false);
+    mPause->SetEnabled(false);
+    DialogOpen = false;
+    MotifNumber = 1;
+    PictureIsMotif = true;
+    ShowPlayMode();
+    StaticTextMode->setText(QStringLiteral("0"));
+
+    LoadMotif(MotifNumber);
+    return true;
+}
+
+void TFormPuzzle::ShowPlayMode()
+{
+    lbTitelPlayMode->setText(QStringLiteral("Standard"));
+    LabeModeTitle->setText(QStringLiteral("Teile:"));
+}
+
+void TFormPuzzle::PaintBackground()
+{
+    ImageBack->SetPicture(ArtResources::LoadJpg(100));
+    ImageBack->setGeometry(0, 0, 870, 625);
+    ImageBack->update();
+}
+
+void TFormPuzzle::DrawJpgResource(QImage& canvas, int x, int y, int number)
+{
+    QPainter painter(&canvas);
+    painter.drawImage(x, y, ArtResources::LoadJpg(number));
+}
+
+void TFormPuzzle::DrawFrame(TImage* image, bool repaint)
+{
+    if (repaint)
+        PaintBackground();
+    const QRect bounds = image->geometry();
+    const int l = bounds.left();
+    const int t = bounds.top();
+    const int w = bounds.width();
+    const int h = bounds.height();
+    const struct {
+        int number;
+        QRect target;
+    } pieces[] = {
+        {301, QRect(l - 10, t - 10, 10, 10)}, {302, QRect(l + w, t - 10, 10, 10)},
+        {303, QRect(l - 10, t + h, 10, 10)},  {304, QRect(l + w, t + h, 10, 10)},
+        {305, QRect(l, t - 10, w, 10)},       {306, QRect(l, t + h, w, 10)},
+        {307, QRect(l - 10, t, 10, h)},       {308, QRect(l + w, t, 10, h)},
+    };
+    QPainter painter(&ImageBack->Canvas());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const auto& piece : pieces)
+        painter.drawImage(piece.target, ArtResources::LoadJpg(piece.number));
+    painter.end();
+    ImageBack->update();
+}
+
+void TFormPuzzle::DrawGrid()
+{
+    QImage& board = Image1->Canvas();
+    const int n = GameSize + 2;
+    const QSize cell = QSize(board.width() / n, board.height() / n);
+    const QImage vertical = ArtResources::LoadJpg(310);
+    const QImage horizontal = ArtResources::LoadJpg(309);
+    QPainter painter(&board);
+    for (int x : BoardGeometry::GridLines(board.width(), cell.width()))
+        painter.drawImage(QRect(x - 2, 0, 5, board.height()), vertical);
+    for (int y : BoardGeometry::GridLines(board.height(), cell.height()))
+        painter.drawImage(QRect(0, y - 2, board.width(), 5), horizontal);
+    painter.end();
+    Image1->update();
+}
+
+bool TFormPuzzle::CheckMinimumSize(const QString& file)
+{
+    const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
+    if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::TooSmall)
+        return false;
+    WDMessage(QStringLiteral("Information"),
+              QStringLiteral("Die Bildgröße sollte mindestens 400 x 500 Pixel betragen."));
+    return true;
+}
+
+bool TFormPuzzle::CheckFormat(const QString& file)
+{
+    const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
+    if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::WrongFormat)
+        return false;
+    WDMessage(QStringLiteral("Information"),
+              QStringLiteral("Die Bildgröße entspricht nicht dem geforderten Format!"));
+    return true;
+}
+
+bool TFormPuzzle::LoadPictureFile()
+{
+    if (!QFileInfo::exists(PictureFile)) {
+        PictureIsMotif = false;
+        return false;
+    }
+    // The picture is decoded before anything is cleared, so a file that cannot be read
+    // leaves the board as it was.
+    const PictureFile::Kind kind = PictureFile::KindOf(PictureFile, lastPictureKind);
+    const QImage picture = PictureFile::Load(PictureFile, kind, QSize(0, BoardGeometry::BoardHeight));
+    lastPictureKind = kind;
+    ShowBoard(picture);
+    PaintBackground();
+    DrawFrame(Image1, true);
+    DrawFrame(Image2, false);
+    PictureIsMotif = false;
+    return true;
+}
+
+void TFormPuzzle::LoadMotif(int number)
+{
+    QImage motif;
+    LoadMotiv(&motif, number);
+    if (motif.isNull())
+        throw AppError(QStringLiteral("Das Motiv %1 ist nicht vorhanden.").arg(number));
+    ShowBoard(motif);
+    DrawFrame(Image1, true);
+    DrawFrame(Image2, false);
+    PictureIsMotif = true;
+}
+
+// Puts a freshly loaded picture onto the board (scaled to height 500) and the preview,
+// ending the game that was on the board.
+void TFormPuzzle::ShowBoard(const QImage& picture)
+{
+    Image1->hide();
+    Image1->ClearPicture();
+    StaticTextTime->setText(QStringLiteral("00:00:00"));
+    DoneCount = 0;
+    FreePieces();
+
+    const int width = BoardGeometry::BoardWidth(picture.size());
+    Image1->setGeometry(BoardGeometry::BoardRect(width));
+    Image1->SetPicture(picture
+                           .scaled(width, BoardGeometry::BoardHeight, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB888));
+    Image1->show();
+
+    const QSize preview = BoardGeometry::PreviewSize(picture.size());
+    Image2->setGeometry(QRect(QPoint(10, 10), preview));
+    Image2->SetPicture(Image1->Picture().scaled(preview, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation));
+    Image2->show();
+}
+
+void TFormPuzzle::CutPieces()
+{
+    const int n = GameSize + 2;
+    PieceCount = n * n;
+    LabeModeTitle->setText(QStringLiteral("Teile:"));
+    StaticTextMode->setText(QString::number(PieceCount));
+
+    if (!PiecesCreated) {
+        for (int k = 1; k <= PieceCount; ++k) {
+            auto* piece = new TPuzzleCrap(PanelBack);
+            piece->SetTag(k);
+            piece->hide();
+            piece->SetDraggable(true);
+            Pieces[k] = piece;
+            auto* slot = new QWidget(PanelBack);
+            slot->setAttribute(Qt::WA_TransparentForMouseEvents);
+            slot->setProperty("Tag", k);
+            slot->hide();
+            HomeSlots[k] = slot;
+        }
+        PiecesCreated = true;
+    }
+
+    const QImage& board = Image1->Picture();
+    const QRect boardRect = Image1->geometry();
+    const QSize pieceSize = BoardGeometry::PieceSize(board.size(), n);
+    const std::vector<QPoint> origins = BoardGeometry::PieceOrigins(board.size(), n);
+    for (int k = 1; k <= PieceCount && k <= static_cast<int>(origins.size()); ++k) {
+        const QPoint origin = origins[static_cast<std::size_t>(k - 1)];
+        const QRect home(boardRect.topLeft() + origin, pieceSize);
+        Pieces[k]->setGeometry(home);
+        Pieces[k]->SetImageIdle(board.copy(QRect(origin, pieceSize)));
+        HomeSlots[k]->setGeometry(home);
+        HomeSlots[k]->show();
+    }
+
+    // The board becomes a darkened copy of the table under it; placed pieces are painted
+    // into it so that it fills up as the player works.
+    QImage darkened = ImageBack->Picture().copy(boardRect).convertToFormat(QImage::Format_RGB888);
+    PictureTools::AdjustBrightness(darkened, -25);
+    Image1->SetPicture(darkened);
+}
+
+void TFormPuzzle::FreePieces()
+{
+    if (!PiecesCreated)
+        return;
+    for (int k = 1; k <= PieceCount; ++k) {
+        delete Pieces[k];
+        Pieces[k] = nullptr;
+        delete HomeSlots[k];
+        HomeSlots[k] = nullptr;
+    }
+    PiecesCreated = false;
+}
+
+void TFormPuzzle::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (!WDConfirm(QStringLiteral("Beenden"), QStringLiteral("Möchten Sie Tessaly wirklich beenden?"),
+                   QStringLiteral("Ja"), QStringLiteral("Nein")))
+        return;
+    FreePieces();
+    event->accept();
+}
+
+void TFormPuzzle::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+        mHelpClick();
+        break;
+    case Qt::Key_F2:
+        mStatistClick();
+        break;
+    case Qt::Key_F3:
+        mConfigClick();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The top bar, the title and the frame pictures move the window, with any mouse button.
+bool TFormPuzzle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        WindowMover::StartMove(static_cast<QWidget*>(watched), mouse->globalPosition());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormPuzzle::mCloseClick() { close(); }
+
+void TFormPuzzle::wbMinimizeClick() { showMinimized(); }
+
+void TFormPuzzle::mHelpClick() { HelpViewer::Show(HelpFileName); }
+
+void TFormPuzzle::RunDialog(const std::function<void()>& showDialog)
+{
+    DialogOpen = true;
+    showDialog();
+    DialogOpen = false;
+}
+
+void TFormPuzzle::mStatistClick()
+{
+    RunDialog([] {});
+}
+
+void TFormPuzzle::mConfigClick()
+{
+    RunDialog([] {});
+}
+
+void TFormPuzzle::mInfoClick()
+{
+    RunDialog([] {});
 }

@@ -1,10 +1,104 @@
 #pragma once
-// The main window: top bar, tool bar, frame and the play area with board and pieces.
+// The main window: the top bar with title, counters and tool bar, the wooden frame, and
+// the play area with the board, the preview and the pieces of the current game.
 
+#include "platform/PictureFile.h"
+
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+
+class QLabel;
+class TImage;
+class TPuzzleCrap;
+class TWDToBu;
+class TWDWinButton;
 
 class TFormPuzzle : public QWidget {
     Q_OBJECT
 public:
     explicit TFormPuzzle(QWidget* parent = nullptr);
+    ~TFormPuzzle() override;
+
+    // Start-up of the window: folders, stored data, background, game state. False when
+    // the program has to end (a folder could not be created; the reason was shown).
+    bool FormCreate();
+
+    // The play area and its pictures.
+    void PaintBackground();
+    void DrawFrame(TImage* image, bool repaint);
+    void DrawGrid();
+    void DrawJpgResource(QImage& canvas, int x, int y, int number);
+
+    // Loading a picture onto board and preview.
+    bool LoadPictureFile();
+    void LoadMotif(int number);
+    // True when the file is refused (the reason was shown to the player).
+    bool CheckMinimumSize(const QString& file);
+    bool CheckFormat(const QString& file);
+
+    // Cuts the board's picture into GameSize + 2 squared pieces, each placed on its home
+    // rectangle, and darkens the board.
+    void CutPieces();
+    void FreePieces();
+
+    // Tool bar and caption bar.
+    void mCloseClick();
+    void mHelpClick();
+    void mStatistClick();
+    void mConfigClick();
+    void mInfoClick();
+    void wbMinimizeClick();
+
+    // Components, named as in the window's layout.
+    QWidget* PanelBack = nullptr;
+    TImage* ImageBack = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    QWidget* PanelTop = nullptr;
+    TImage* ImageTop = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lbTitelPlayMode = nullptr;
+    QLabel* LabeModeTitle = nullptr;
+    QLabel* StaticTextMode = nullptr;
+    QLabel* LabelTimeTitle = nullptr;
+    QLabel* StaticTextTime = nullptr;
+    TWDToBu* mOpen = nullptr;
+    TWDToBu* mStart = nullptr;
+    TWDToBu* mTip = nullptr;
+    TWDToBu* mPause = nullptr;
+    TWDToBu* mStatist = nullptr;
+    TWDToBu* mConfig = nullptr;
+    TWDToBu* mInfo = nullptr;
+    TWDToBu* mHelp = nullptr;
+    TWDToBu* mClose = nullptr;
+    TWDWinButton* wbMinimize = nullptr;
+    TWDWinButton* wbClose = nullptr;
+    QWidget* PanelLeft = nullptr;
+    TImage* ImageLeft = nullptr;
+    QWidget* PanelRight = nullptr;
+    TImage* Image3 = nullptr;
+    QWidget* PanelBottom = nullptr;
+    TImage* ImageBottom = nullptr;
+    QTimer* TimerCounter = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateTopBar();
+    void CreateFrame();
+    void CreatePlayArea();
+    TWDToBu* CreateToolButton(int left, const QString& glyph, const QString& hint, int hotKey,
+                              void (TFormPuzzle::*handler)());
+    bool CreateFolder(const QString& folder, const QString& failure);
+    void ShowBoard(const QImage& picture);
+    void ShowPlayMode();
+    // Shows a modal dialog with the clock standing and the music paused meanwhile.
+    void RunDialog(const std::function<void()>& showDialog);
+
+    PictureFile::Kind lastPictureKind = PictureFile::Kind::Bitmap;
 };

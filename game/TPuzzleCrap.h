@@ -1,0 +1,65 @@
+#pragma once
+// A puzzle piece or memory card: shows its picture with a small black shadow, lifts while
+// the mouse button is held on it and, as a piece, follows the pointer until release.
+
+#include <QImage>
+#include <QWidget>
+
+class TPuzzleCrap : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPuzzleCrap(QWidget* parent = nullptr);
+
+    bool Pressed() const { return pressed; }
+    bool Draggable() const { return draggable; }
+    void SetDraggable(bool value) { draggable = value; }
+    bool FirstPaint() const { return firstPaint; }
+
+    // The picture shown now; setting it copies the image and repaints.
+    const QImage& ImageIdle() const { return imageIdle; }
+    void SetImageIdle(const QImage& image);
+    const QImage& ImageResting() const { return imageResting; }
+    const QImage& ImageRaised() const { return imageRaised; }
+    const QImage& ImagePlain() const { return imagePlain; }
+
+    // Shows the picture without any shadow again.
+    void RestorePlain();
+
+    int Tag() const { return tag; }
+    void SetTag(int value) { tag = value; }
+
+signals:
+    void OnMouseDown(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                     QPoint position);
+    void OnMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                   QPoint position);
+    void OnMouseMove(TPuzzleCrap* sender, Qt::KeyboardModifiers shift, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void BuildShadows();
+    void Lift();
+    void Lower();
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+
+    bool pressed = false;
+    bool draggable = true;
+    bool firstPaint = true;
+    bool dragging = false;
+    int tag = 0;
+    QImage imageIdle;
+    QImage imageResting;
+    QImage imageRaised;
+    QImage imagePlain;
+    // Where the pointer took hold of the piece, in piece coordinates, and with what.
+    QPoint grabOffset;
+    QPoint pressPosition;
+    Qt::MouseButton grabButton = Qt::NoButton;
+    Qt::KeyboardModifiers grabShift;
+};
