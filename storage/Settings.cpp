@@ -2,6 +2,8 @@
 
 #include "IniFile.h"
 
+#include <limits>
+
 namespace {
 
 const QString sectionPlayer = QStringLiteral("PLAYER");
@@ -33,6 +35,15 @@ std::uint8_t PlayModeFromText(const QString& text) {
             return mode;
     }
     return ModeStandard;
+}
+
+void CountSolvedGame(int size) {
+    auto& solved = PlayMode == ModeMemory ? MemorySolved : PuzzleSolved;
+    int& total = PlayMode == ModeMemory ? MemorySolvedTotal : PuzzleSolvedTotal;
+    for (int* counter : {&solved.at(size), &total}) {
+        if (*counter < std::numeric_limits<int>::max())
+            ++*counter;
+    }
 }
 
 void ResetSettings() {

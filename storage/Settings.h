@@ -39,6 +39,10 @@ inline int MemorySolvedTotal = 0;
 inline bool PreviewEnabled = true;
 inline QString LastFolder;
 
+// Counts a solved game of the size (1..6) for the kind of the current PlayMode, per size
+// and in total. The counters stop at the largest int instead of wrapping round.
+void CountSolvedGame(int size);
+
 // Reads every setting from the file; missing keys and values that do not parse take their
 // defaults, a missing file gives all defaults.
 void LoadSettings(const QString& fileName);

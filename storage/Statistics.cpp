@@ -2,7 +2,6 @@
 
 #include "StoredFile.h"
 
-#include <QtGlobal>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -21,8 +20,8 @@ ResultEntry& RecordAt(int record) {
 } // namespace
 
 ResultEntry& Result(int size, int rank) {
-    Q_ASSERT(size >= 1 && size <= GameSizeCount && rank >= 1 && rank <= RanksPerList);
-    return ResultTables[size - 1][rank - 1];
+    // at(): a wrong index is a programming error that must not write beside the tables.
+    return ResultTables.at(size - 1).at(rank - 1);
 }
 
 QString StatisticsFileNameFor(const QString& dataDir, std::uint8_t playMode) {
@@ -91,9 +90,9 @@ void ClearResults(int size) {
     int& total = PlayMode == ModeMemory ? MemorySolvedTotal : PuzzleSolvedTotal;
     // Counters come from a file the player may have edited; compute wide so that no value
     // there can overflow.
-    const qint64 remaining = qint64(total) - solved[size];
+    const qint64 remaining = qint64(total) - solved.at(size);
     total = static_cast<int>(std::clamp<qint64>(remaining, 0, std::numeric_limits<int>::max()));
-    solved[size] = 0;
+    solved.at(size) = 0;
 }
 
 void ResetStatistics() {

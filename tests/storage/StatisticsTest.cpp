@@ -3,6 +3,9 @@
 #include "platform/AppError.h"
 #include "storage/Statistics.h"
 
+#include <limits>
+#include <stdexcept>
+
 namespace {
 
 // A 25-byte record: length, 15 name bytes, length, 8 time bytes; unused bytes are 0 unless
@@ -267,4 +270,28 @@ TEST_F(StatisticsFile, WriteErrorKeepsFileAndListsSoThePlayerCanTryAgain) {
     QByteArray expected = EmptyFile();
     PutRecord(expected, 3, 1, Record("Ida", "00:05:00"));
     EXPECT_EQ(ReadBytes(DatName()), expected);
+}
+
+TEST_F(StatisticsFile, SolvedGamesAreCountedForTheKindOfTheMode) {
+    PlayMode = ModeKaskade;
+    CountSolvedGame(6);
+    PlayMode = ModeStandard;
+    CountSolvedGame(6);
+    PlayMode = ModeMemory;
+    CountSolvedGame(1);
+    EXPECT_EQ(PuzzleSolved[6], 2);
+    EXPECT_EQ(PuzzleSolvedTotal, 2);
+    EXPECT_EQ(MemorySolved[1], 1);
+    EXPECT_EQ(MemorySolvedTotal, 1);
+
+    MemorySolvedTotal = std::numeric_limits<int>::max();
+    CountSolvedGame(1);
+    EXPECT_EQ(MemorySolvedTotal, std::numeric_limits<int>::max());
+    EXPECT_EQ(MemorySolved[1], 2);
+}
+
+TEST_F(StatisticsFile, SizesOutsideOneToSixAreRefused) {
+    EXPECT_THROW(AddResult(0, QStringLiteral("X"), QStringLiteral("00:00:01")), std::out_of_range);
+    EXPECT_THROW(ClearResults(7), std::out_of_range);
+    EXPECT_THROW(CountSolvedGame(7), std::out_of_range);
 }
