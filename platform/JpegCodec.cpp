@@ -1,35 +1,327 @@
-#include "JpegCodec.h"
+#include "platform/JpegCodec.h"
 
-#include "AppError.h"
+#include "platform/AppError.h"
+#include "platform/PictureLimits.h"
 
-#include <QBuffer>
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
-// Placeholder until the libjpeg implementation lands.
+// jpeglib.h needs FILE and size_t declared before it is included.
+#include <jerror.h>
+#include <jpeglib.h>
+
+// libjpeg reports fatal errors through a callback that must not return. We leave it with
+// longjmp, so every call into the library happens inside one of the small "step" functions
+// below: they hold no C++ objects of their own, which keeps the jump well-defined. The C++
+// wrappers around them turn a failed step into an AppError.
+
+namespace {
+
+// A progressive file may consist of a great many tiny scans, each of which walks the
+// whole coefficient buffer; real encoders write about ten.
+constexpr int MaximumScans = 500;
+
+// Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files keep all
+// coefficients): a 100-megapixel 4:2:0 picture fits, a hostile header does not.
+constexpr long MaximumWorkMemory = 512L * 1024 * 1024;
+
+enum class Failure { None, Corrupt, Truncated, TooManyScans, TooLarge };
+
+struct ErrorManager {
+    jpeg_error_mgr base; // first member: libjpeg hands us a pointer to it
+    std::jmp_buf jump;
+    Failure failure;
+};
+
+ErrorManager* ErrorsOf(j_common_ptr info) {
+    return reinterpret_cast<ErrorManager*>(info->err);
+}
+
+[[noreturn]] void Fail(j_common_ptr info, Failure failure) {
+    ErrorManager* errors = ErrorsOf(info);
+    if (errors->failure == Failure::None)
+        errors->failure = failure;
+    std::longjmp(errors->jump, 1);
+}
+
+void OnError(j_common_ptr info) {
+    Fail(info, Failure::Corrupt);
+}
+
+// Warnings about damaged entropy data are tolerated (the picture still shows), but data
+// that simply ends would leave a grey area the player takes for part of the picture.
+void OnMessage(j_common_ptr info, int level) {
+    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+        Fail(info, Failure::Truncated);
+}
+
+void OnProgress(j_common_ptr info) {
+    if (info->is_decompressor &&
+        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaximumScans)
+        Fail(info, Failure::TooManyScans);
+}
+
+void InstallErrors(ErrorManager& errors) {
+    jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnError;
+    errors.base.emit_message = OnMessage;
+    errors.failure = Failure::None;
+}
+
+struct Decompressor {
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    jpeg_progress_mgr progress{};
+    bool created = false;
+
+    Decompressor() {
+        InstallErrors(errors);
+        info.err = &errors.base;
+        progress.progress_monitor = OnProgress;
+    }
+    ~Decompressor() {
+        if (created)
+            jpeg_destroy_decompress(&info);
+    }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+};
+
+// ---- steps (no C++ objects with destructors in here) -------------------------------------
+
+bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long size) {
+    if (setjmp(d->errors.jump))
+        return false;
+    jpeg_create_decompress(&d->info);
+    d->created = true;
+    d->info.mem->max_memory_to_use = MaximumWorkMemory;
+    d->info.progress = &d->progress;
+    jpeg_mem_src(&d->info, data, size);
+    jpeg_read_header(&d->info, TRUE);
+    return true;
+}
+
+bool StepStart(Decompressor* d, int minimumWidth, int minimumHeight) {
+    if (setjmp(d->errors.jump))
+        return false;
+    jpeg_decompress_struct& info = d->info;
+    if (!PictureLimits::IsAcceptable(info.image_width, info.image_height))
+        Fail(reinterpret_cast<j_common_ptr>(&info), Failure::TooLarge);
+
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGB;
+
+    // The smallest n/8 whose output still covers the wanted size; the scaled inverse DCT
+    // skips most of the work, and n = 1 decodes little more than the DC coefficients.
+    info.scale_denom = 8;
+    info.scale_num = 8;
+    if (minimumWidth > 0 || minimumHeight > 0) {
+        for (unsigned int n = 1; n <= 8; ++n) {
+            info.scale_num = n;
+            jpeg_calc_output_dimensions(&info);
+            if (static_cast<int>(info.output_width) >= minimumWidth &&
+                static_cast<int>(info.output_height) >= minimumHeight)
+                break;
+        }
+    }
+    jpeg_start_decompress(&info);
+    return true;
+}
+
+bool StepReadRgbRows(Decompressor* d, unsigned char* bits, long bytesPerLine) {
+    if (setjmp(d->errors.jump))
+        return false;
+    jpeg_decompress_struct& info = d->info;
+    JSAMPROW rows[16];
+    while (info.output_scanline < info.output_height) {
+        const unsigned int first = info.output_scanline;
+        const unsigned int count = std::min(16u, info.output_height - first);
+        for (unsigned int i = 0; i < count; ++i)
+            rows[i] = bits + static_cast<long>(first + i) * bytesPerLine;
+        jpeg_read_scanlines(&info, rows, count);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+// Adobe's encoders store CMYK inverted (255 = no ink), and they are the ones that mark
+// their files; unmarked files hold plain ink values.
+void CmykToRgb(const unsigned char* cmyk, unsigned char* rgb, unsigned int width, bool inverted) {
+    for (unsigned int x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        const unsigned int k = inverted ? cmyk[3] : 255u - cmyk[3];
+        for (int c = 0; c < 3; ++c) {
+            const unsigned int value = inverted ? cmyk[c] : 255u - cmyk[c];
+            rgb[c] = static_cast<unsigned char>((value * k + 127) / 255);
+        }
+    }
+}
+
+bool StepReadCmykRows(Decompressor* d, unsigned char* bits, long bytesPerLine,
+                      unsigned char* rowBuffer) {
+    if (setjmp(d->errors.jump))
+        return false;
+    jpeg_decompress_struct& info = d->info;
+    JSAMPROW row = rowBuffer;
+    while (info.output_scanline < info.output_height) {
+        const unsigned int y = info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+        CmykToRgb(rowBuffer, bits + static_cast<long>(y) * bytesPerLine, info.output_width,
+                  info.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+// ---- messages ---------------------------------------------------------------------------
+
+[[noreturn]] void ThrowFor(const Decompressor& d) {
+    switch (d.errors.failure) {
+    case Failure::Truncated:
+        throw AppError(QStringLiteral("Die JPEG-Daten sind unvollständig."));
+    case Failure::TooManyScans:
+        throw AppError(QStringLiteral("Die JPEG-Daten bestehen aus zu vielen Teilbildern."));
+    case Failure::TooLarge:
+        throw AppError(PictureLimits::TooLargeMessage(d.info.image_width, d.info.image_height));
+    case Failure::None:
+    case Failure::Corrupt:
+        break;
+    }
+    if (d.errors.base.msg_code == JERR_OUT_OF_MEMORY ||
+        d.errors.base.msg_code == JERR_NO_BACKING_STORE)
+        throw AppError(QStringLiteral("Für das JPEG-Bild reicht der Arbeitsspeicher nicht."));
+    throw AppError(QStringLiteral("Die Daten sind kein gültiges JPEG-Bild."));
+}
+
+void ReadHeader(Decompressor& d, const QByteArray& data) {
+    if (data.isEmpty())
+        throw AppError(QStringLiteral("Die JPEG-Daten sind leer."));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
+    if (!StepReadHeader(&d, bytes, static_cast<unsigned long>(data.size())))
+        ThrowFor(d);
+}
+
+} // namespace
+
 namespace JpegCodec {
 
-QSize ReadSize(const QByteArray& data)
-{
-    const QImage image = QImage::fromData(data, "JPG");
-    if (image.isNull())
-        throw AppError(QStringLiteral("Das JPEG-Bild kann nicht gelesen werden."));
-    return image.size();
+QSize ReadSize(const QByteArray& data) {
+    Decompressor d;
+    ReadHeader(d, data);
+    return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
 }
 
-QImage Decode(const QByteArray& data, QSize)
-{
-    const QImage image = QImage::fromData(data, "JPG");
-    if (image.isNull())
-        throw AppError(QStringLiteral("Das JPEG-Bild kann nicht gelesen werden."));
-    return image.convertToFormat(QImage::Format_RGB888);
+QSize ReadSize(QIODevice& device) {
+    // Try a growing prefix: most headers end within 64 KB, but large Exif or colour profile
+    // blocks can push the frame header further back.
+    QByteArray prefix;
+    qint64 wanted = 64 * 1024;
+    for (;;) {
+        prefix += device.read(wanted - prefix.size());
+        const bool atEnd = prefix.size() < wanted;
+        Decompressor d;
+        if (prefix.isEmpty())
+            throw AppError(QStringLiteral("Die JPEG-Daten sind leer."));
+        const auto* bytes = reinterpret_cast<const unsigned char*>(prefix.constData());
+        if (StepReadHeader(&d, bytes, static_cast<unsigned long>(prefix.size())))
+            return QSize(static_cast<int>(d.info.image_width),
+                         static_cast<int>(d.info.image_height));
+        if (atEnd || d.errors.failure != Failure::Truncated)
+            ThrowFor(d);
+        wanted *= 4;
+    }
 }
 
-QByteArray Encode(const QImage& image, int quality)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", quality);
-    return bytes;
+QImage Decode(const QByteArray& data, QSize minimumSize) {
+    Decompressor d;
+    ReadHeader(d, data);
+    if (!StepStart(&d, minimumSize.width(), minimumSize.height()))
+        ThrowFor(d);
+
+    const int width = static_cast<int>(d.info.output_width);
+    const int height = static_cast<int>(d.info.output_height);
+    QImage image(width, height, QImage::Format_RGB888);
+    if (image.isNull())
+        throw AppError(QStringLiteral("Für das JPEG-Bild reicht der Arbeitsspeicher nicht."));
+
+    bool complete;
+    if (d.info.out_color_space == JCS_CMYK) {
+        std::vector<unsigned char> row(static_cast<size_t>(width) * 4);
+        complete = StepReadCmykRows(&d, image.bits(), image.bytesPerLine(), row.data());
+    } else {
+        complete = StepReadRgbRows(&d, image.bits(), image.bytesPerLine());
+    }
+    if (!complete)
+        ThrowFor(d);
+    return image;
+}
+
+} // namespace JpegCodec
+
+// ---- encoding ---------------------------------------------------------------------------
+
+namespace {
+
+struct Compressor {
+    jpeg_compress_struct info{};
+    ErrorManager errors{};
+    unsigned char* output = nullptr; // malloc'd by libjpeg's memory destination
+    unsigned long outputSize = 0;
+    bool created = false;
+
+    Compressor() {
+        InstallErrors(errors);
+        info.err = &errors.base;
+    }
+    ~Compressor() {
+        if (created)
+            jpeg_destroy_compress(&info);
+        std::free(output);
+    }
+    Compressor(const Compressor&) = delete;
+    Compressor& operator=(const Compressor&) = delete;
+};
+
+bool StepCompress(Compressor* c, const unsigned char* bits, long bytesPerLine, int width,
+                  int height, int quality) {
+    if (setjmp(c->errors.jump))
+        return false;
+    jpeg_compress_struct& info = c->info;
+    jpeg_create_compress(&info);
+    c->created = true;
+    jpeg_mem_dest(&info, &c->output, &c->outputSize);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_EXT_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row =
+            const_cast<unsigned char*>(bits) + static_cast<long>(info.next_scanline) * bytesPerLine;
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+} // namespace
+
+namespace JpegCodec {
+
+QByteArray Encode(const QImage& image, int quality) {
+    if (image.isNull())
+        throw AppError(QStringLiteral("Ein leeres Bild kann nicht als JPEG gespeichert werden."));
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    Compressor c;
+    if (!StepCompress(&c, rgb.constBits(), rgb.bytesPerLine(), rgb.width(), rgb.height(),
+                      std::clamp(quality, 0, 100)))
+        throw AppError(QStringLiteral("Das Bild kann nicht als JPEG gespeichert werden."));
+    return QByteArray(reinterpret_cast<const char*>(c.output),
+                      static_cast<qsizetype>(c.outputSize));
 }
 
 } // namespace JpegCodec

@@ -3,6 +3,7 @@
 // DCT scaling when a smaller picture is enough) and encoding.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -12,12 +13,20 @@ namespace JpegCodec {
 // The picture's size, read from the header only. Throws AppError on a broken header.
 QSize ReadSize(const QByteArray& data);
 
-// Decodes to Format_RGB888. With a non-empty minimumSize the decoder may scale down by
-// 1/2, 1/4 or 1/8 as long as the result still covers minimumSize in both directions.
-// Throws AppError with a German message when the data cannot be decoded.
+// The same for a file or other device: reads only as far as the frame header, which is
+// usually within the first few kilobytes. Throws AppError on a broken or missing header.
+QSize ReadSize(QIODevice& device);
+
+// Decodes to Format_RGB888; greyscale and CMYK pictures are converted to RGB. A
+// minimumSize with a positive component lets the decoder scale down by n/8 (n = 1 ... 7)
+// as long as the result still covers minimumSize in both directions (a component <= 0
+// does not constrain); without one the picture is decoded at full size.
+// Throws AppError with a German message when the data cannot be decoded, is cut short or
+// claims more pixels than PictureLimits allows.
 QImage Decode(const QByteArray& data, QSize minimumSize = {});
 
-// Encodes a picture with the given quality (0..100).
+// Encodes a picture as a colour JPEG with the given quality (0..100). Throws AppError
+// for an empty picture.
 QByteArray Encode(const QImage& image, int quality);
 
 } // namespace JpegCodec

@@ -1,0 +1,121 @@
+#include "platform/PictureFile.h"
+
+#include "platform/AppError.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureLimits.h"
+#include "platform/WmfPlayer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG of the
+// largest accepted size stays far below its limit.
+constexpr qint64 MaximumMetafileBytes = 64 * 1024 * 1024;
+constexpr qint64 MaximumJpegBytes = 512 * 1024 * 1024;
+
+QString Shown(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
+
+[[noreturn]] void ThrowUnreadable(const QString& fileName, const QString& reason) {
+    QString message =
+        QStringLiteral("Die Datei %1 kann nicht als Bild gelesen werden.").arg(Shown(fileName));
+    if (!reason.isEmpty())
+        message += QLatin1Char(' ') + reason;
+    throw AppError(message);
+}
+
+void Open(QFile& file) {
+    if (!file.exists())
+        throw AppError(
+            QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(Shown(file.fileName())));
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(
+            QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(Shown(file.fileName())));
+}
+
+QByteArray ReadAll(QFile& file, qint64 limit) {
+    if (file.size() > limit)
+        ThrowUnreadable(file.fileName(), QStringLiteral("Die Datei ist zu groß."));
+    QByteArray data = file.readAll();
+    if (data.isEmpty())
+        ThrowUnreadable(file.fileName(), QStringLiteral("Die Datei ist leer."));
+    return data;
+}
+
+// Qt's BMP reader is used strictly as a BMP reader, so that a file of another kind behind
+// a ".bmp" name does not slip past our own decoders and their limits.
+QSize BitmapSize(QImageReader& reader, const QString& fileName) {
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        ThrowUnreadable(fileName, QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
+    if (!PictureLimits::IsAcceptable(size.width(), size.height()))
+        ThrowUnreadable(fileName, PictureLimits::TooLargeMessage(size.width(), size.height()));
+    return size;
+}
+
+template <typename Work> auto NamingFile(const QString& fileName, Work&& work) {
+    try {
+        return work();
+    } catch (const AppError& error) {
+        ThrowUnreadable(fileName, error.Message());
+    }
+}
+
+} // namespace
+
+PictureFile::Kind PictureFile::KindOf(const QString& fileName, Kind fallback) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return Kind::Bitmap;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return Kind::Jpeg;
+    if (suffix == QLatin1String("wmf"))
+        return Kind::Metafile;
+    return fallback;
+}
+
+QSize PictureFile::ReadSize(const QString& fileName, Kind kind) {
+    QFile file(fileName);
+    Open(file);
+    switch (kind) {
+    case Kind::Jpeg:
+        return NamingFile(fileName, [&] { return JpegCodec::ReadSize(file); });
+    case Kind::Metafile: {
+        const QByteArray data = ReadAll(file, MaximumMetafileBytes);
+        return NamingFile(fileName, [&] { return WmfPlayer::ReadSize(data); });
+    }
+    case Kind::Bitmap:
+        break;
+    }
+    QImageReader reader(&file, "bmp");
+    return BitmapSize(reader, fileName);
+}
+
+QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) {
+    QFile file(fileName);
+    Open(file);
+    switch (kind) {
+    case Kind::Jpeg: {
+        const QByteArray data = ReadAll(file, MaximumJpegBytes);
+        return NamingFile(fileName, [&] { return JpegCodec::Decode(data, minimumSize); });
+    }
+    case Kind::Metafile: {
+        const QByteArray data = ReadAll(file, MaximumMetafileBytes);
+        return NamingFile(fileName, [&] { return WmfPlayer(data).Render(); });
+    }
+    case Kind::Bitmap:
+        break;
+    }
+    QImageReader reader(&file, "bmp");
+    BitmapSize(reader, fileName);
+    QImage image = reader.read();
+    if (image.isNull())
+        ThrowUnreadable(fileName, QStringLiteral("Die BMP-Daten sind beschädigt."));
+    return image.convertToFormat(QImage::Format_RGB888);
+}
