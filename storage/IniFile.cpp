@@ -12,15 +12,25 @@ bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The value of an ASCII digit or hex letter, 99 for any other character.
+int DigitValue(QChar c) {
+    const char16_t code = c.unicode();
+    if (code >= u'0' && code <= u'9')
+        return code - u'0';
+    if (code >= u'a' && code <= u'f')
+        return code - u'a' + 10;
+    if (code >= u'A' && code <= u'F')
+        return code - u'A' + 10;
+    return 99;
+}
+
+// Digits only, no sign or spaces; nothing when the value does not fit 32 bits.
 std::optional<std::uint32_t> ParseDigits(QStringView digits, int base) {
     if (digits.isEmpty())
         return std::nullopt;
     std::uint64_t value = 0;
     for (const QChar c : digits) {
-        const int digit = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - '0'
-                          : (c >= u'a' && c <= u'f')        ? c.unicode() - 'a' + 10
-                          : (c >= u'A' && c <= u'F')        ? c.unicode() - 'A' + 10
-                                                            : 99;
+        const int digit = DigitValue(c);
         if (digit >= base)
             return std::nullopt;
         value = value * base + digit;
