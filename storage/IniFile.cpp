@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "storage/IniFile.h"
 
-#include "StoredFile.h"
-#include "Windows1252.h"
+#include "storage/StoredFile.h"
+#include "storage/Windows1252.h"
 
 #include <QList>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "ResultEntry.h"
+#include "storage/ResultEntry.h"
 
-#include "Windows1252.h"
+#include "storage/Windows1252.h"
 
 #include <algorithm>
 #include <cstring>

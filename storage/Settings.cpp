@@ -1,6 +1,6 @@
-#include "Settings.h"
+#include "storage/Settings.h"
 
-#include "IniFile.h"
+#include "storage/IniFile.h"
 
 #include <limits>
 

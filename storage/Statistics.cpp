@@ -1,6 +1,6 @@
-#include "Statistics.h"
+#include "storage/Statistics.h"
 
-#include "StoredFile.h"
+#include "storage/StoredFile.h"
 
 #include <algorithm>
 #include <cstring>

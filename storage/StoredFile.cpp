@@ -1,4 +1,4 @@
-#include "StoredFile.h"
+#include "storage/StoredFile.h"
 
 #include "platform/AppError.h"
 

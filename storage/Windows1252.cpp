@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "storage/Windows1252.h"
 
 #include <QList>
 #include <array>
