@@ -1,0 +1,94 @@
+#include "WDBoxForm.h"
+
+#include "DialogKeys.h"
+#include "FormLabels.h"
+#include "WDSkin.h"
+#include "platform/WindowMover.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+QFont TimesPixels(int pixels, bool bold) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+TWDBoxForm::TWDBoxForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setFixedSize(280, 140);
+    QFont formFont(QStringLiteral("Tahoma"));
+    formFont.setPointSize(8);
+    setFont(formFont);
+
+    ImageBack = new QLabel(this);
+    ImageBack->setGeometry(0, 0, 280, 140);
+    ImageBack->setPixmap(QPixmap::fromImage(WDSkin::Load(QStringLiteral("WMSG_BACK"))));
+
+    // The text is never measured: what does not fit into the two lines is cut off at the
+    // label's lower edge. Plain text, so a file name can never be taken for markup.
+    TextLabel = new QLabel(this);
+    TextLabel->setGeometry(18, 40, 241, 41);
+    TextLabel->setTextFormat(Qt::PlainText);
+    TextLabel->setWordWrap(true);
+    TextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TextLabel->setFont(TimesPixels(15, false));
+    QPalette textPalette = TextLabel->palette();
+    textPalette.setColor(QPalette::WindowText, Qt::black);
+    TextLabel->setPalette(textPalette);
+
+    CapLabel = new QLabel(this);
+    CapLabel->setGeometry(84, 5, 108, 17);
+    CapLabel->setTextFormat(Qt::PlainText);
+    CapLabel->setWordWrap(true);
+    CapLabel->setAlignment(Qt::AlignCenter);
+    CapLabel->setFont(TimesPixels(16, true));
+    QPalette capPalette = CapLabel->palette();
+    capPalette.setColor(QPalette::WindowText, WDSkin::TextLight);
+    CapLabel->setPalette(capPalette);
+
+    ImageBack->installEventFilter(this);
+    CapLabel->installEventFilter(this);
+
+    // Centred on the desktop, not on the calling window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TWDBoxForm::FormCreate() {
+    MakeLabelsTransparent(this);
+    DialogKeys::Install(this);
+}
+
+void TWDBoxForm::SetTexts(const QString& caption, const QString& text) {
+    setWindowTitle(caption);
+    CapLabel->setText(caption);
+    TextLabel->setText(text);
+}
+
+void TWDBoxForm::reject() {
+    done(SecondButton);
+}
+
+bool TWDBoxForm::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == ImageBack || watched == CapLabel) &&
+        event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            ImageBackMouseDown(static_cast<QWidget*>(watched), mouse->globalPosition());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TWDBoxForm::ImageBackMouseDown(QWidget* source, const QPointF& globalPress) {
+    // The box has no title bar; it is dragged by its background and caption plate.
+    WindowMover::StartMove(source, globalPress);
+}
