@@ -6,15 +6,15 @@
 #include "platform/TessalyApplication.h"
 #include "widgets/WDMessageDialog.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);
 
     InstanceLock instanceLock;
     if (!instanceLock.Acquired()) {
-        WDMessage(QStringLiteral("Information"), QStringLiteral("Das Programm wurde bereits gestartet!"));
+        WDMessage(QStringLiteral("Information"),
+                  QStringLiteral("Das Programm wurde bereits gestartet!"));
         return 0;
     }
 

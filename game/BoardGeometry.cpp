@@ -4,20 +4,17 @@
 
 namespace BoardGeometry {
 
-int BoardWidth(QSize picture)
-{
+int BoardWidth(QSize picture) {
     if (picture.height() <= 0)
         return 0;
     return Arithmetic::ScaleRounded(picture.width(), BoardHeight, picture.height());
 }
 
-QRect BoardRect(int boardWidth)
-{
+QRect BoardRect(int boardWidth) {
     return QRect(PlayAreaWidth - boardWidth - BoardMargin, BoardMargin, boardWidth, BoardHeight);
 }
 
-QSize PreviewSize(QSize picture)
-{
+QSize PreviewSize(QSize picture) {
     const int w = picture.width();
     const int h = picture.height();
     if (w <= 0 || h <= 0)
@@ -27,8 +24,7 @@ QSize PreviewSize(QSize picture)
     return QSize(Arithmetic::ScaleRounded(w, PreviewExtent, h), PreviewExtent);
 }
 
-PictureVerdict CheckPicture(QSize picture)
-{
+PictureVerdict CheckPicture(QSize picture) {
     if (picture.height() < MinimumPicture.height() || picture.width() < MinimumPicture.width())
         return PictureVerdict::TooSmall;
     if (BoardWidth(picture) > MaxBoardWidth)
@@ -36,15 +32,13 @@ PictureVerdict CheckPicture(QSize picture)
     return PictureVerdict::Accepted;
 }
 
-QSize PieceSize(QSize board, int n)
-{
+QSize PieceSize(QSize board, int n) {
     if (n <= 0)
         return {};
     return QSize(board.width() / n, board.height() / n);
 }
 
-std::vector<QPoint> PieceOrigins(QSize board, int n)
-{
+std::vector<QPoint> PieceOrigins(QSize board, int n) {
     std::vector<QPoint> origins;
     const QSize piece = PieceSize(board, n);
     if (piece.isEmpty())
@@ -65,8 +59,7 @@ std::vector<QPoint> PieceOrigins(QSize board, int n)
     return origins;
 }
 
-std::vector<int> GridLines(int extent, int cell)
-{
+std::vector<int> GridLines(int extent, int cell) {
     std::vector<int> lines;
     if (cell <= 0)
         return lines;

@@ -7,11 +7,11 @@
 
 namespace PictureTools {
 
-void AdjustBrightness(QImage& bitmap, int amount)
-{
+void AdjustBrightness(QImage& bitmap, int amount) {
     std::array<std::uint8_t, 256> table{};
     for (int i = 0; i < 256; ++i) {
-        const int value = amount <= 0 ? std::max(i - std::abs(amount), 0) : std::min(i + amount, 255);
+        const int value =
+            amount <= 0 ? std::max(i - std::abs(amount), 0) : std::min(i + amount, 255);
         table[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value);
     }
     if (bitmap.format() != QImage::Format_RGB888)
@@ -24,8 +24,7 @@ void AdjustBrightness(QImage& bitmap, int amount)
     }
 }
 
-QImage WithShadow(const QImage& picture, int width)
-{
+QImage WithShadow(const QImage& picture, int width) {
     QImage result(picture.width() + width, picture.height() + width, QImage::Format_RGB888);
     result.fill(Qt::black);
     const QImage source = picture.convertToFormat(QImage::Format_RGB888);

@@ -6,14 +6,20 @@
 #include "TPuzzleCrap.h"
 #include "VarUnit.h"
 #include "picturedialog/MotifLibrary.h"
+#include "platform/AppError.h"
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
 #include "platform/HelpViewer.h"
+#include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
-#include "widgets/TWDToBu.h"
-#include "widgets/TWDWinButton.h"
+#include "storage/Settings.h"
+#include "storage/Statistics.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/FormLabels.h"
 #include "widgets/WDConfirmDialog.h"
 #include "widgets/WDMessageDialog.h"
+#include "widgets/WDTOBU.h"
+#include "widgets/WDWinButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,8 +35,7 @@ namespace {
 const QColor LightText(0xF0, 0xE1, 0xB3);
 
 QLabel* CreateLabel(QWidget* parent, const QString& text, QRect geometry, int pixelSize, bool bold,
-                    QColor colour, Qt::Alignment alignment)
-{
+                    QColor colour, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(pixelSize);
@@ -45,16 +50,14 @@ QLabel* CreateLabel(QWidget* parent, const QString& text, QRect geometry, int pi
     return label;
 }
 
-TImage* CreateArtImage(QWidget* parent, const QString& art, QRect geometry)
-{
+TImage* CreateArtImage(QWidget* parent, const QString& art, QRect geometry) {
     auto* image = new TImage(parent);
     image->setGeometry(geometry);
     image->SetPicture(ArtResources::LoadArt(art));
     return image;
 }
 
-QWidget* CreatePanel(QWidget* parent, QRect geometry)
-{
+QWidget* CreatePanel(QWidget* parent, QRect geometry) {
     auto* panel = new QWidget(parent);
     panel->setGeometry(geometry);
     return panel;
@@ -62,9 +65,7 @@ QWidget* CreatePanel(QWidget* parent, QRect geometry)
 
 } // namespace
 
-TFormPuzzle::TFormPuzzle(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-{
+TFormPuzzle::TFormPuzzle(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Tessaly"));
     setFixedSize(900, 700);
     QFont font(QStringLiteral("Tahoma"));
@@ -76,6 +77,8 @@ TFormPuzzle::TFormPuzzle(QWidget* parent)
     CreateTopBar();
     CreateFrame();
 
+    DialogKeys::Install(this);
+
     TimerCounter = new QTimer(this);
     TimerCounter->setInterval(1000);
 
@@ -83,10 +86,11 @@ TFormPuzzle::TFormPuzzle(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TFormPuzzle::~TFormPuzzle() { FreePieces(); }
+TFormPuzzle::~TFormPuzzle() {
+    FreePieces();
+}
 
-void TFormPuzzle::CreatePlayArea()
-{
+void TFormPuzzle::CreatePlayArea() {
     PanelBack = CreatePanel(this, QRect(18, 62, 864, 620));
     ImageBack = new TImage(PanelBack);
     ImageBack->setGeometry(0, 0, 870, 625);
@@ -98,8 +102,7 @@ void TFormPuzzle::CreatePlayArea()
     Image2->hide();
 }
 
-void TFormPuzzle::CreateTopBar()
-{
+void TFormPuzzle::CreateTopBar() {
     PanelTop = CreatePanel(this, QRect(0, 0, 900, 62));
     ImageTop = CreateArtImage(PanelTop, QStringLiteral("TOP"), QRect(0, 0, 900, 62));
 
@@ -109,8 +112,8 @@ void TFormPuzzle::CreateTopBar()
                          QColor(0xDD, 0xA7, 0x6A), left);
     Label4 = CreateLabel(PanelTop, QStringLiteral("Tessaly"), QRect(378, 20, 145, 31), 27, true,
                          QColor(0x72, 0x48, 0x1B), left);
-    lbTitelPlayMode = CreateLabel(PanelTop, QString(), QRect(552, 25, 105, 25), 21, true,
-                                  LightText, centred);
+    lbTitelPlayMode =
+        CreateLabel(PanelTop, QString(), QRect(552, 25, 105, 25), 21, true, LightText, centred);
     LabeModeTitle = CreateLabel(PanelTop, QStringLiteral("Teile:"), QRect(664, 30, 40, 17), 15,
                                 false, LightText, Qt::AlignRight | Qt::AlignTop);
     StaticTextMode = CreateLabel(PanelTop, QStringLiteral("0"), QRect(714, 30, 30, 16), 15, true,
@@ -122,18 +125,18 @@ void TFormPuzzle::CreateTopBar()
 
     mOpen = CreateToolButton(24, QStringLiteral("TB_OPEN"), QStringLiteral("Motiv öffnen (Alt+M)"),
                              static_cast<int>(TBHotKey::Alt_M), nullptr);
-    mStart = CreateToolButton(54, QStringLiteral("TB_START"),
-                              QStringLiteral("Spiel starten (Alt+S)"),
-                              static_cast<int>(TBHotKey::Alt_S), nullptr);
+    mStart =
+        CreateToolButton(54, QStringLiteral("TB_START"), QStringLiteral("Spiel starten (Alt+S)"),
+                         static_cast<int>(TBHotKey::Alt_S), nullptr);
     mTip = CreateToolButton(84, QStringLiteral("TB_TIP"), QStringLiteral("Tip (Alt+T)"),
                             static_cast<int>(TBHotKey::Alt_T), nullptr);
     mPause = CreateToolButton(114, QStringLiteral("TB_PAUSE"), QStringLiteral("Pause (Alt+P)"),
                               static_cast<int>(TBHotKey::Alt_P), nullptr);
     mStatist = CreateToolButton(144, QStringLiteral("TB_STATIST"), QStringLiteral("Statistik (F2)"),
                                 static_cast<int>(TBHotKey::None), &TFormPuzzle::mStatistClick);
-    mConfig = CreateToolButton(174, QStringLiteral("TB_CONFIG"),
-                               QStringLiteral("Einstellungen (F3)"),
-                               static_cast<int>(TBHotKey::None), &TFormPuzzle::mConfigClick);
+    mConfig =
+        CreateToolButton(174, QStringLiteral("TB_CONFIG"), QStringLiteral("Einstellungen (F3)"),
+                         static_cast<int>(TBHotKey::None), &TFormPuzzle::mConfigClick);
     mInfo = CreateToolButton(204, QStringLiteral("TB_INFO"), QStringLiteral("Info (Alt+I)"),
                              static_cast<int>(TBHotKey::Alt_I), &TFormPuzzle::mInfoClick);
     mHelp = CreateToolButton(234, QStringLiteral("TB_HELP"), QStringLiteral("Hilfe (F1)"),
@@ -152,13 +155,13 @@ void TFormPuzzle::CreateTopBar()
     wbClose->setToolTip(QStringLiteral("Schließen"));
     connect(wbClose, &TWDWinButton::OnClick, this, &TFormPuzzle::mCloseClick);
 
-    for (QWidget* mover : std::initializer_list<QWidget*>{ImageTop, lbTitelPlayMode, Label3, Label4})
+    for (QWidget* mover :
+         std::initializer_list<QWidget*>{ImageTop, lbTitelPlayMode, Label3, Label4})
         mover->installEventFilter(this);
 }
 
 TWDToBu* TFormPuzzle::CreateToolButton(int left, const QString& glyph, const QString& hint,
-                                       int hotKey, void (TFormPuzzle::*handler)())
-{
+                                       int hotKey, void (TFormPuzzle::*handler)()) {
     auto* button = new TWDToBu(PanelTop);
     button->setGeometry(left, 22, 30, 30);
     button->setToolTip(hint);
@@ -169,8 +172,7 @@ TWDToBu* TFormPuzzle::CreateToolButton(int left, const QString& glyph, const QSt
     return button;
 }
 
-void TFormPuzzle::CreateFrame()
-{
+void TFormPuzzle::CreateFrame() {
     PanelLeft = CreatePanel(this, QRect(0, 62, 18, 620));
     ImageLeft = CreateArtImage(PanelLeft, QStringLiteral("LEFT"), QRect(0, 0, 18, 620));
     PanelRight = CreatePanel(this, QRect(882, 62, 18, 620));
@@ -181,8 +183,7 @@ void TFormPuzzle::CreateFrame()
         mover->installEventFilter(this);
 }
 
-bool TFormPuzzle::CreateFolder(const QString& folder, const QString& failure)
-{
+bool TFormPuzzle::CreateFolder(const QString& folder, const QString& failure) {
     if (AppFolders::ForceFolder(folder))
         return true;
     QApplication::beep();
@@ -190,8 +191,7 @@ bool TFormPuzzle::CreateFolder(const QString& folder, const QString& failure)
     return false;
 }
 
-bool TFormPuzzle::FormCreate()
-{
+bool TFormPuzzle::FormCreate() {
     MakeLabelsTransparent(this);
 
     ProgramDir = AppFolders::ProgramDir();
@@ -201,18 +201,35 @@ bool TFormPuzzle::FormCreate()
                               QStringLiteral("Die Hilfedatei wurde nicht gefunden!"));
 
     SettingsDir = AppFolders::SettingsDir();
-    if (!CreateFolder(SettingsDir,
-                      QStringLiteral("Verzeichnis für Programmdaten konnte nicht angelegt werden!")))
+    if (!CreateFolder(
+            SettingsDir,
+            QStringLiteral("Verzeichnis für Programmdaten konnte nicht angelegt werden!")))
         return false;
     DataDir = AppFolders::DataDir();
-    if (!CreateFolder(DataDir, QStringLiteral("Verzeichnis für Daten konnte nicht angelegt werden!")))
+    if (!CreateFolder(DataDir,
+                      QStringLiteral("Verzeichnis für Daten konnte nicht angelegt werden!")))
         return false;
     FavoritesDir = AppFolders::FavoritesDir(DataDir);
-    if (!CreateFolder(FavoritesDir,
-                      QStringLiteral("Verzeichnis für die Favoriten konnte nicht angelegt werden!")))
+    if (!CreateFolder(
+            FavoritesDir,
+            QStringLiteral("Verzeichnis für die Favoriten konnte nicht angelegt werden!")))
         return false;
     FavoritesFileName = FavoritesDir + QStringLiteral("Favorite.dat");
     IniFileName = SettingsDir + QStringLiteral("tessaly.ini");
+
+    // A settings or statistics file that cannot be read is reported; the game then starts
+    // with what could be read and the defaults.
+    try {
+        LoadSettings(IniFileName);
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+    }
+    StatisticsFileName = StatisticsFileNameFor(DataDir, PlayMode);
+    try {
+        LoadStatistics(StatisticsFileName);
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+    }
 
     Image1->hide();
     Image2->hide();
@@ -232,27 +249,24 @@ bool TFormPuzzle::FormCreate()
     return true;
 }
 
-void TFormPuzzle::ShowPlayMode()
-{
-    lbTitelPlayMode->setText(QStringLiteral("Standard"));
-    LabeModeTitle->setText(QStringLiteral("Teile:"));
+void TFormPuzzle::ShowPlayMode() {
+    lbTitelPlayMode->setText(PlayModeText(PlayMode));
+    LabeModeTitle->setText(PlayMode == ModeMemory ? QStringLiteral("Paare:")
+                                                  : QStringLiteral("Teile:"));
 }
 
-void TFormPuzzle::PaintBackground()
-{
+void TFormPuzzle::PaintBackground() {
     ImageBack->SetPicture(ArtResources::LoadJpg(100));
     ImageBack->setGeometry(0, 0, 870, 625);
     ImageBack->update();
 }
 
-void TFormPuzzle::DrawJpgResource(QImage& canvas, int x, int y, int number)
-{
+void TFormPuzzle::DrawJpgResource(QImage& canvas, int x, int y, int number) {
     QPainter painter(&canvas);
     painter.drawImage(x, y, ArtResources::LoadJpg(number));
 }
 
-void TFormPuzzle::DrawFrame(TImage* image, bool repaint)
-{
+void TFormPuzzle::DrawFrame(TImage* image, bool repaint) {
     if (repaint)
         PaintBackground();
     const QRect bounds = image->geometry();
@@ -277,8 +291,7 @@ void TFormPuzzle::DrawFrame(TImage* image, bool repaint)
     ImageBack->update();
 }
 
-void TFormPuzzle::DrawGrid()
-{
+void TFormPuzzle::DrawGrid() {
     QImage& board = Image1->Canvas();
     const int n = GameSize + 2;
     const QSize cell = QSize(board.width() / n, board.height() / n);
@@ -293,8 +306,7 @@ void TFormPuzzle::DrawGrid()
     Image1->update();
 }
 
-bool TFormPuzzle::CheckMinimumSize(const QString& file)
-{
+bool TFormPuzzle::CheckMinimumSize(const QString& file) {
     const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
     if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::TooSmall)
         return false;
@@ -303,8 +315,7 @@ bool TFormPuzzle::CheckMinimumSize(const QString& file)
     return true;
 }
 
-bool TFormPuzzle::CheckFormat(const QString& file)
-{
+bool TFormPuzzle::CheckFormat(const QString& file) {
     const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
     if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::WrongFormat)
         return false;
@@ -313,8 +324,7 @@ bool TFormPuzzle::CheckFormat(const QString& file)
     return true;
 }
 
-bool TFormPuzzle::LoadPictureFile()
-{
+bool TFormPuzzle::LoadPictureFile() {
     if (!QFileInfo::exists(PictureFile)) {
         PictureIsMotif = false;
         return false;
@@ -322,7 +332,8 @@ bool TFormPuzzle::LoadPictureFile()
     // The picture is decoded before anything is cleared, so a file that cannot be read
     // leaves the board as it was.
     const PictureFile::Kind kind = PictureFile::KindOf(PictureFile, lastPictureKind);
-    const QImage picture = PictureFile::Load(PictureFile, kind, QSize(0, BoardGeometry::BoardHeight));
+    const QImage picture =
+        PictureFile::Load(PictureFile, kind, QSize(0, BoardGeometry::BoardHeight));
     lastPictureKind = kind;
     ShowBoard(picture);
     PaintBackground();
@@ -332,8 +343,7 @@ bool TFormPuzzle::LoadPictureFile()
     return true;
 }
 
-void TFormPuzzle::LoadMotif(int number)
-{
+void TFormPuzzle::LoadMotif(int number) {
     QImage motif;
     LoadMotiv(&motif, number);
     if (motif.isNull())
@@ -346,8 +356,7 @@ void TFormPuzzle::LoadMotif(int number)
 
 // Puts a freshly loaded picture onto the board (scaled to height 500) and the preview,
 // ending the game that was on the board.
-void TFormPuzzle::ShowBoard(const QImage& picture)
-{
+void TFormPuzzle::ShowBoard(const QImage& picture) {
     Image1->hide();
     Image1->ClearPicture();
     StaticTextTime->setText(QStringLiteral("00:00:00"));
@@ -364,13 +373,12 @@ void TFormPuzzle::ShowBoard(const QImage& picture)
 
     const QSize preview = BoardGeometry::PreviewSize(picture.size());
     Image2->setGeometry(QRect(QPoint(10, 10), preview));
-    Image2->SetPicture(Image1->Picture().scaled(preview, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation));
+    Image2->SetPicture(
+        Image1->Picture().scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     Image2->show();
 }
 
-void TFormPuzzle::CutPieces()
-{
+void TFormPuzzle::CutPieces() {
     const int n = GameSize + 2;
     PieceCount = n * n;
     LabeModeTitle->setText(QStringLiteral("Teile:"));
@@ -412,8 +420,7 @@ void TFormPuzzle::CutPieces()
     Image1->SetPicture(darkened);
 }
 
-void TFormPuzzle::FreePieces()
-{
+void TFormPuzzle::FreePieces() {
     if (!PiecesCreated)
         return;
     for (int k = 1; k <= PieceCount; ++k) {
@@ -425,18 +432,22 @@ void TFormPuzzle::FreePieces()
     PiecesCreated = false;
 }
 
-void TFormPuzzle::closeEvent(QCloseEvent* event)
-{
+void TFormPuzzle::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (!WDConfirm(QStringLiteral("Beenden"), QStringLiteral("Möchten Sie Tessaly wirklich beenden?"),
-                   QStringLiteral("Ja"), QStringLiteral("Nein")))
+    if (!WDConfirm(QStringLiteral("Beenden"),
+                   QStringLiteral("Möchten Sie Tessaly wirklich beenden?"), QStringLiteral("Ja"),
+                   QStringLiteral("Nein")))
         return;
+    // A file that cannot be written raises an error here: the error box shows it and the
+    // window stays open with the game as it was, so nothing is lost and the player can try
+    // again. That is why the pieces are freed only after both files are written.
+    SaveSettings(IniFileName);
+    SaveStatistics(StatisticsFileName);
     FreePieces();
     event->accept();
 }
 
-void TFormPuzzle::keyPressEvent(QKeyEvent* event)
-{
+void TFormPuzzle::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_F1:
         mHelpClick();
@@ -453,8 +464,7 @@ void TFormPuzzle::keyPressEvent(QKeyEvent* event)
 }
 
 // The top bar, the title and the frame pictures move the window, with any mouse button.
-bool TFormPuzzle::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFormPuzzle::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         WindowMover::StartMove(static_cast<QWidget*>(watched), mouse->globalPosition());
@@ -463,30 +473,32 @@ bool TFormPuzzle::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TFormPuzzle::mCloseClick() { close(); }
+void TFormPuzzle::mCloseClick() {
+    close();
+}
 
-void TFormPuzzle::wbMinimizeClick() { showMinimized(); }
+void TFormPuzzle::wbMinimizeClick() {
+    showMinimized();
+}
 
-void TFormPuzzle::mHelpClick() { HelpViewer::Show(HelpFileName); }
+void TFormPuzzle::mHelpClick() {
+    HelpViewer::Show(HelpFileName);
+}
 
-void TFormPuzzle::RunDialog(const std::function<void()>& showDialog)
-{
+void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {
     DialogOpen = true;
     showDialog();
     DialogOpen = false;
 }
 
-void TFormPuzzle::mStatistClick()
-{
+void TFormPuzzle::mStatistClick() {
     RunDialog([] {});
 }
 
-void TFormPuzzle::mConfigClick()
-{
+void TFormPuzzle::mConfigClick() {
     RunDialog([] {});
 }
 
-void TFormPuzzle::mInfoClick()
-{
+void TFormPuzzle::mInfoClick() {
     RunDialog([] {});
 }

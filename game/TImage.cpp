@@ -4,31 +4,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TImage::TImage(QWidget* parent) : QWidget(parent)
-{
+TImage::TImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void TImage::SetPicture(const QImage& image)
-{
+void TImage::SetPicture(const QImage& image) {
     picture = image;
     update();
 }
 
-void TImage::ClearPicture()
-{
+void TImage::ClearPicture() {
     picture = QImage();
     update();
 }
 
-void TImage::SetStretch(bool value)
-{
+void TImage::SetStretch(bool value) {
     stretch = value;
     update();
 }
 
-void TImage::paintEvent(QPaintEvent*)
-{
+void TImage::paintEvent(QPaintEvent*) {
     if (picture.isNull())
         return;
     QPainter painter(this);
@@ -40,8 +35,7 @@ void TImage::paintEvent(QPaintEvent*)
     }
 }
 
-void TImage::mousePressEvent(QMouseEvent* event)
-{
+void TImage::mousePressEvent(QMouseEvent* event) {
     if (isSignalConnected(QMetaMethod::fromSignal(&TImage::MouseDown))) {
         emit MouseDown(event);
         event->accept();

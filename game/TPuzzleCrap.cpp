@@ -8,29 +8,25 @@
 
 namespace {
 
-const QCursor& OpenHand()
-{
+const QCursor& OpenHand() {
     static const QCursor cursor = ArtResources::LoadCursor(QStringLiteral("CUR_101"));
     return cursor;
 }
 
-const QCursor& GraspingHand()
-{
+const QCursor& GraspingHand() {
     static const QCursor cursor = ArtResources::LoadCursor(QStringLiteral("CUR_102"));
     return cursor;
 }
 
 } // namespace
 
-TPuzzleCrap::TPuzzleCrap(QWidget* parent) : QWidget(parent)
-{
+TPuzzleCrap::TPuzzleCrap(QWidget* parent) : QWidget(parent) {
     resize(15, 15);
     setCursor(OpenHand());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPuzzleCrap::SetImageIdle(const QImage& image)
-{
+void TPuzzleCrap::SetImageIdle(const QImage& image) {
     imageIdle = image;
     if (firstPaint && isVisible())
         BuildShadows();
@@ -39,12 +35,13 @@ void TPuzzleCrap::SetImageIdle(const QImage& image)
     update();
 }
 
-void TPuzzleCrap::RestorePlain() { SetImageIdle(imagePlain); }
+void TPuzzleCrap::RestorePlain() {
+    SetImageIdle(imagePlain);
+}
 
 // The first time the piece is shown with a picture it builds its two shadow pictures and
 // moves 2 pixels right and down, so that it stands where its resting shadow belongs.
-void TPuzzleCrap::BuildShadows()
-{
+void TPuzzleCrap::BuildShadows() {
     if (!firstPaint || imageIdle.isNull())
         return;
     imagePlain = imageIdle;
@@ -57,14 +54,12 @@ void TPuzzleCrap::BuildShadows()
     update();
 }
 
-void TPuzzleCrap::showEvent(QShowEvent* event)
-{
+void TPuzzleCrap::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     BuildShadows();
 }
 
-void TPuzzleCrap::paintEvent(QPaintEvent*)
-{
+void TPuzzleCrap::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (imageIdle.isNull()) {
         painter.fillRect(rect(), palette().window());
@@ -75,8 +70,7 @@ void TPuzzleCrap::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, imageIdle);
 }
 
-void TPuzzleCrap::Lift()
-{
+void TPuzzleCrap::Lift() {
     if (pressed)
         return;
     move(pos() - QPoint(2, 2));
@@ -87,8 +81,7 @@ void TPuzzleCrap::Lift()
     setCursor(GraspingHand());
 }
 
-void TPuzzleCrap::Lower()
-{
+void TPuzzleCrap::Lower() {
     if (!pressed)
         return;
     move(pos() + QPoint(2, 2));
@@ -99,8 +92,7 @@ void TPuzzleCrap::Lower()
     setCursor(OpenHand());
 }
 
-void TPuzzleCrap::mousePressEvent(QMouseEvent* event)
-{
+void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
     event->accept();
     // Only the left button takes hold of a piece; a card turns with any button.
     if (draggable && event->button() != Qt::LeftButton)
@@ -122,8 +114,7 @@ void TPuzzleCrap::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void TPuzzleCrap::mouseMoveEvent(QMouseEvent* event)
-{
+void TPuzzleCrap::mouseMoveEvent(QMouseEvent* event) {
     if (dragging && parentWidget()) {
         const QPoint pointer = parentWidget()->mapFromGlobal(event->globalPosition().toPoint());
         move(pointer - grabOffset);
@@ -131,8 +122,7 @@ void TPuzzleCrap::mouseMoveEvent(QMouseEvent* event)
     emit OnMouseMove(this, event->modifiers(), event->position().toPoint());
 }
 
-void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event)
-{
+void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (dragging) {
         if (event->button() != grabButton)
@@ -148,8 +138,7 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event)
     MouseUp(event->button(), event->modifiers(), event->position().toPoint());
 }
 
-void TPuzzleCrap::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position)
-{
+void TPuzzleCrap::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position) {
     Lower();
     emit OnMouseUp(this, button, shift, position);
 }

@@ -8,9 +8,7 @@
 class AppError : public std::runtime_error {
 public:
     explicit AppError(const QString& message)
-        : std::runtime_error(message.toStdString()), text(message)
-    {
-    }
+        : std::runtime_error(message.toStdString()), text(message) {}
 
     const QString& Message() const { return text; }
 

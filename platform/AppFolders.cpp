@@ -7,8 +7,7 @@
 
 namespace {
 
-QString WithSlash(QString path)
-{
+QString WithSlash(QString path) {
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
@@ -18,28 +17,29 @@ QString WithSlash(QString path)
 
 namespace AppFolders {
 
-QString ProgramDir() { return WithSlash(QCoreApplication::applicationDirPath()); }
+QString ProgramDir() {
+    return WithSlash(QCoreApplication::applicationDirPath());
+}
 
-QString SettingsDir()
-{
+QString SettingsDir() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
     return WithSlash(base) + QStringLiteral("Tessaly/");
 }
 
-QString DataDir()
-{
+QString DataDir() {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath() + QStringLiteral("/Documents");
     return WithSlash(documents) + QStringLiteral("Tessaly/");
 }
 
-QString FavoritesDir(const QString& dataDir) { return dataDir + QStringLiteral("Favoriten/"); }
+QString FavoritesDir(const QString& dataDir) {
+    return dataDir + QStringLiteral("Favoriten/");
+}
 
-bool ForceFolder(const QString& path)
-{
+bool ForceFolder(const QString& path) {
     if (QFileInfo(path).isDir())
         return true;
     return QDir().mkpath(path) && QFileInfo(path).isDir();

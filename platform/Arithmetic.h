@@ -7,14 +7,12 @@
 namespace Arithmetic {
 
 // Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-inline int RoundHalfEven(double value)
-{
+inline int RoundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value)); // default FE_TONEAREST is half-to-even
 }
 
 // numerator * factor / denominator, rounded half to even, computed exactly in integers.
-inline int ScaleRounded(int numerator, int factor, int denominator)
-{
+inline int ScaleRounded(int numerator, int factor, int denominator) {
     const std::int64_t product = static_cast<std::int64_t>(numerator) * factor;
     std::int64_t quotient = product / denominator;
     const std::int64_t twiceRest = 2 * (product - quotient * denominator);

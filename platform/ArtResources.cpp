@@ -9,16 +9,14 @@
 
 namespace {
 
-QByteArray ReadResource(const QString& path)
-{
+QByteArray ReadResource(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-QImage LoadCachedImage(const QString& path)
-{
+QImage LoadCachedImage(const QString& path) {
     static QHash<QString, QImage> cache;
     auto found = cache.constFind(path);
     if (found != cache.constEnd())
@@ -34,8 +32,7 @@ QImage LoadCachedImage(const QString& path)
 
 namespace ArtResources {
 
-QImage LoadJpg(int number)
-{
+QImage LoadJpg(int number) {
     const QString path = QStringLiteral(":/jpg/%1.jpg").arg(number);
     const QByteArray bytes = ReadResource(path);
     if (bytes.isEmpty())
@@ -43,26 +40,22 @@ QImage LoadJpg(int number)
     return JpegCodec::Decode(bytes);
 }
 
-QImage LoadSkin(const QString& name)
-{
+QImage LoadSkin(const QString& name) {
     return LoadCachedImage(QStringLiteral(":/skin/%1.bmp").arg(name));
 }
 
-QImage LoadArt(const QString& name)
-{
+QImage LoadArt(const QString& name) {
     return LoadCachedImage(QStringLiteral(":/art/%1.png").arg(name));
 }
 
-QCursor LoadCursor(const QString& name)
-{
+QCursor LoadCursor(const QString& name) {
     const QPixmap pixmap(QStringLiteral(":/cursor/%1.png").arg(name));
     if (pixmap.isNull())
         return QCursor(Qt::ArrowCursor);
     return QCursor(pixmap, 0, 0);
 }
 
-QByteArray LoadMp3(const QString& name)
-{
+QByteArray LoadMp3(const QString& name) {
     return ReadResource(QStringLiteral(":/mp3/%1.mp3").arg(name));
 }
 

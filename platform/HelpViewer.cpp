@@ -5,6 +5,8 @@
 
 namespace HelpViewer {
 
-void Show(const QString& helpFile) { QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)); }
+void Show(const QString& helpFile) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+}
 
 } // namespace HelpViewer

@@ -3,8 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-InstanceLock::InstanceLock()
-{
+InstanceLock::InstanceLock() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();

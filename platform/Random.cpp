@@ -9,27 +9,26 @@ bool seedFixed = false;
 
 namespace Random {
 
-void Randomize()
-{
+void Randomize() {
     if (seedFixed)
         return;
-    engine.seed(static_cast<std::uint32_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    engine.seed(
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
-void FixSeed(std::uint32_t seed)
-{
+void FixSeed(std::uint32_t seed) {
     engine.seed(seed);
     seedFixed = true;
 }
 
-int Next(int range)
-{
+int Next(int range) {
     if (range <= 0)
         return 0;
     return std::uniform_int_distribution<int>(0, range - 1)(engine);
 }
 
-std::mt19937& Engine() { return engine; }
+std::mt19937& Engine() {
+    return engine;
+}
 
 } // namespace Random

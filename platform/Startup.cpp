@@ -8,8 +8,7 @@
 
 namespace Startup {
 
-void PrepareEnvironment()
-{
+void PrepareEnvironment() {
     // Pixel sizes are pixel sizes and points are taken at 96 dpi on every screen.
     qputenv("QT_FONT_DPI", "96");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -17,15 +16,15 @@ void PrepareEnvironment()
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
 }
 
-void PrepareApplication(QApplication& app)
-{
+void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
 
     // The windows ask for these families by name; map them onto metric-compatible fonts
     // so that text never falls back to whatever the font system picks first.
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont font(QStringLiteral("Tahoma"));

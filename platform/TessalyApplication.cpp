@@ -10,8 +10,7 @@ std::function<void(const QString&)> errorSink;
 
 TessalyApplication::TessalyApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool TessalyApplication::notify(QObject* receiver, QEvent* event)
-{
+bool TessalyApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const AppError& error) {
@@ -24,8 +23,7 @@ bool TessalyApplication::notify(QObject* receiver, QEvent* event)
     return true;
 }
 
-void TessalyApplication::ShowError(const QString& message)
-{
+void TessalyApplication::ShowError(const QString& message) {
     if (errorSink) {
         errorSink(message);
         return;
@@ -33,7 +31,6 @@ void TessalyApplication::ShowError(const QString& message)
     QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), message);
 }
 
-void TessalyApplication::SetErrorSink(std::function<void(const QString&)> sink)
-{
+void TessalyApplication::SetErrorSink(std::function<void(const QString&)> sink) {
     errorSink = std::move(sink);
 }

@@ -13,14 +13,12 @@ class PointerFollower : public QObject {
 public:
     PointerFollower(QWidget* source, const QPointF& globalPress)
         : QObject(source), source(source), window(source->window()),
-          startPointer(globalPress.toPoint()), startWindow(source->window()->pos())
-    {
+          startPointer(globalPress.toPoint()), startWindow(source->window()->pos()) {
         source->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseMove && window) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             window->move(startWindow + mouse->globalPosition().toPoint() - startPointer);
@@ -45,8 +43,7 @@ private:
 
 namespace WindowMover {
 
-void StartMove(QWidget* source, const QPointF& globalPress)
-{
+void StartMove(QWidget* source, const QPointF& globalPress) {
     QWindow* handle = source->window()->windowHandle();
     if (handle && handle->startSystemMove())
         return;

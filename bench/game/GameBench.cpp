@@ -8,8 +8,7 @@
 
 namespace {
 
-QImage Noise(QSize size)
-{
+QImage Noise(QSize size) {
     QImage image(size, QImage::Format_RGB888);
     for (int y = 0; y < image.height(); ++y) {
         uchar* line = image.scanLine(y);
@@ -19,8 +18,7 @@ QImage Noise(QSize size)
     return image;
 }
 
-void AdjustBrightnessPlayArea(benchmark::State& state)
-{
+void AdjustBrightnessPlayArea(benchmark::State& state) {
     const QImage source = Noise(QSize(864, 620));
     for (auto _ : state) {
         QImage copy = source.copy();
@@ -30,8 +28,7 @@ void AdjustBrightnessPlayArea(benchmark::State& state)
 }
 BENCHMARK(AdjustBrightnessPlayArea)->Unit(benchmark::kMicrosecond);
 
-void CutSixtyFourPieces(benchmark::State& state)
-{
+void CutSixtyFourPieces(benchmark::State& state) {
     const QImage board = Noise(QSize(667, 500));
     for (auto _ : state) {
         const QSize piece = BoardGeometry::PieceSize(board.size(), 8);

@@ -10,8 +10,7 @@ QString homePath;
 
 namespace TestHome {
 
-void Install()
-{
+void Install() {
     char pattern[] = "/tmp/tessaly-test-XXXXXX";
     const char* dir = mkdtemp(pattern);
     if (!dir)
@@ -27,6 +26,8 @@ void Install()
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-QString Path() { return homePath; }
+QString Path() {
+    return homePath;
+}
 
 } // namespace TestHome

@@ -8,8 +8,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TestHome::Install();
     Startup::PrepareEnvironment();

@@ -4,8 +4,7 @@
 
 using namespace BoardGeometry;
 
-TEST(BoardGeometry, BoardStandsTenPixelsFromTheRightEdge)
-{
+TEST(BoardGeometry, BoardStandsTenPixelsFromTheRightEdge) {
     EXPECT_EQ(BoardRect(BoardWidth(QSize(400, 500))), QRect(454, 10, 400, 500));
     EXPECT_EQ(BoardRect(BoardWidth(QSize(700, 500))), QRect(154, 10, 700, 500));
     // 800 x 600 -> 666.67 -> 667; a half rounds to the even neighbour.
@@ -14,8 +13,7 @@ TEST(BoardGeometry, BoardStandsTenPixelsFromTheRightEdge)
     EXPECT_EQ(BoardWidth(QSize(403, 1000)), 202); // 201.5
 }
 
-TEST(BoardGeometry, PictureRulesCheckTheSizeBeforeTheFormat)
-{
+TEST(BoardGeometry, PictureRulesCheckTheSizeBeforeTheFormat) {
     EXPECT_EQ(CheckPicture(QSize(400, 500)), PictureVerdict::Accepted);
     EXPECT_EQ(CheckPicture(QSize(700, 500)), PictureVerdict::Accepted);
     EXPECT_EQ(CheckPicture(QSize(702, 500)), PictureVerdict::WrongFormat);
@@ -27,15 +25,13 @@ TEST(BoardGeometry, PictureRulesCheckTheSizeBeforeTheFormat)
     EXPECT_EQ(CheckPicture(QSize(0, 0)), PictureVerdict::TooSmall);
 }
 
-TEST(BoardGeometry, PreviewKeepsTheProportions)
-{
+TEST(BoardGeometry, PreviewKeepsTheProportions) {
     EXPECT_EQ(PreviewSize(QSize(800, 600)), QSize(120, 90));
     EXPECT_EQ(PreviewSize(QSize(500, 1000)), QSize(60, 120));
     EXPECT_EQ(PreviewSize(QSize(500, 500)), QSize(120, 120));
 }
 
-TEST(BoardGeometry, PiecesAreCutInReadingOrderAndTheRemainderIsLeftOver)
-{
+TEST(BoardGeometry, PiecesAreCutInReadingOrderAndTheRemainderIsLeftOver) {
     EXPECT_EQ(PieceSize(QSize(500, 500), 3), QSize(166, 166));
     const auto origins = PieceOrigins(QSize(500, 500), 3);
     ASSERT_EQ(origins.size(), 9u);
@@ -50,8 +46,7 @@ TEST(BoardGeometry, PiecesAreCutInReadingOrderAndTheRemainderIsLeftOver)
     EXPECT_EQ(many[63], QPoint(7 * 83, 7 * 62));
 }
 
-TEST(BoardGeometry, GridLinesLeaveOutTheOuterEdges)
-{
+TEST(BoardGeometry, GridLinesLeaveOutTheOuterEdges) {
     EXPECT_EQ(GridLines(500, 166), (std::vector<int>{166, 332}));
     EXPECT_EQ(GridLines(300, 100), (std::vector<int>{100, 200}));
     // The first line is drawn even on a board narrower than two cells.

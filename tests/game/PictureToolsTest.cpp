@@ -4,8 +4,7 @@
 
 namespace {
 
-QImage Filled(QColor colour, QImage::Format format = QImage::Format_RGB888)
-{
+QImage Filled(QColor colour, QImage::Format format = QImage::Format_RGB888) {
     QImage image(7, 3, format);
     image.fill(colour);
     return image;
@@ -13,8 +12,7 @@ QImage Filled(QColor colour, QImage::Format format = QImage::Format_RGB888)
 
 } // namespace
 
-TEST(AdjustBrightness, DarkensAndLightensThroughTheTableAndClamps)
-{
+TEST(AdjustBrightness, DarkensAndLightensThroughTheTableAndClamps) {
     QImage dark = Filled(QColor(10, 100, 255));
     PictureTools::AdjustBrightness(dark, -25);
     EXPECT_EQ(dark.pixelColor(6, 2), QColor(0, 75, 230));
@@ -34,8 +32,7 @@ TEST(AdjustBrightness, DarkensAndLightensThroughTheTableAndClamps)
     EXPECT_EQ(converted.pixelColor(0, 0), QColor(0, 0, 0));
 }
 
-TEST(WithShadow, AddsBlackColumnsAndRowsOnTheRightAndBottom)
-{
+TEST(WithShadow, AddsBlackColumnsAndRowsOnTheRightAndBottom) {
     const QImage picture = Filled(QColor(200, 10, 10));
     const QImage resting = PictureTools::WithShadow(picture, 1);
     ASSERT_EQ(resting.size(), QSize(8, 4));

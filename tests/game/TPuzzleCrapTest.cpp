@@ -8,8 +8,7 @@
 namespace {
 
 struct Table {
-    Table()
-    {
+    Table() {
         area.setGeometry(0, 0, 400, 300);
         area.show();
         piece = new TPuzzleCrap(&area);
@@ -25,8 +24,7 @@ struct Table {
 
 } // namespace
 
-TEST(TPuzzleCrap, FirstShowBuildsShadowsAndShiftsByTwoPixels)
-{
+TEST(TPuzzleCrap, FirstShowBuildsShadowsAndShiftsByTwoPixels) {
     Table table;
     EXPECT_FALSE(table.piece->FirstPaint());
     EXPECT_EQ(table.piece->geometry(), QRect(102, 52, 41, 31));
@@ -40,8 +38,7 @@ TEST(TPuzzleCrap, FirstShowBuildsShadowsAndShiftsByTwoPixels)
     EXPECT_EQ(shown.pixelColor(10, 30), QColor(Qt::black));
 }
 
-TEST(TPuzzleCrap, PressLiftsAndReleaseWithoutMoveLeavesThePieceWhereItWas)
-{
+TEST(TPuzzleCrap, PressLiftsAndReleaseWithoutMoveLeavesThePieceWhereItWas) {
     Table table;
     QSignalSpy downs(table.piece, &TPuzzleCrap::OnMouseDown);
     QSignalSpy ups(table.piece, &TPuzzleCrap::OnMouseUp);
@@ -59,8 +56,7 @@ TEST(TPuzzleCrap, PressLiftsAndReleaseWithoutMoveLeavesThePieceWhereItWas)
     EXPECT_EQ(ups.at(0).at(3).toPoint(), QPoint(10, 10));
 }
 
-TEST(TPuzzleCrap, DraggingKeepsTheGrabOffsetUnderThePointer)
-{
+TEST(TPuzzleCrap, DraggingKeepsTheGrabOffsetUnderThePointer) {
     Table table;
     QTest::mousePress(table.piece, Qt::LeftButton, {}, QPoint(10, 10));
     // Pointer at area (112, 62) after the lift; move it by (+50, +30).
@@ -73,8 +69,7 @@ TEST(TPuzzleCrap, DraggingKeepsTheGrabOffsetUnderThePointer)
     EXPECT_FALSE(table.piece->Pressed());
 }
 
-TEST(TPuzzleCrap, RightButtonNeitherLiftsNorMovesAPiece)
-{
+TEST(TPuzzleCrap, RightButtonNeitherLiftsNorMovesAPiece) {
     Table table;
     QSignalSpy downs(table.piece, &TPuzzleCrap::OnMouseDown);
     QTest::mousePress(table.piece, Qt::RightButton, {}, QPoint(10, 10));
@@ -85,8 +80,7 @@ TEST(TPuzzleCrap, RightButtonNeitherLiftsNorMovesAPiece)
     EXPECT_EQ(table.piece->pos(), QPoint(102, 52));
 }
 
-TEST(TPuzzleCrap, CardIsLiftedByAnyButtonAndNeverDragged)
-{
+TEST(TPuzzleCrap, CardIsLiftedByAnyButtonAndNeverDragged) {
     Table table;
     table.piece->SetDraggable(false);
     QTest::mousePress(table.piece, Qt::RightButton, {}, QPoint(5, 5));

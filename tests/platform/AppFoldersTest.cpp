@@ -1,13 +1,12 @@
-#include "TestHome.h"
 #include "platform/AppFolders.h"
+#include "TestHome.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-TEST(AppFolders, FoldersLieInTheUsersHomeAndEndWithASlash)
-{
+TEST(AppFolders, FoldersLieInTheUsersHomeAndEndWithASlash) {
     EXPECT_EQ(AppFolders::SettingsDir(), TestHome::Path() + "/.config/Tessaly/");
     EXPECT_TRUE(AppFolders::DataDir().endsWith("/Tessaly/"));
     EXPECT_TRUE(AppFolders::DataDir().startsWith(TestHome::Path()));
@@ -15,16 +14,14 @@ TEST(AppFolders, FoldersLieInTheUsersHomeAndEndWithASlash)
     EXPECT_TRUE(AppFolders::ProgramDir().endsWith('/'));
 }
 
-TEST(AppFolders, SettingsFallBackToDotConfigWithoutXdgConfigHome)
-{
+TEST(AppFolders, SettingsFallBackToDotConfigWithoutXdgConfigHome) {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(AppFolders::SettingsDir(), QDir::homePath() + "/.config/Tessaly/");
     qputenv("XDG_CONFIG_HOME", saved);
 }
 
-TEST(AppFolders, ForceFolderCreatesAllParentsAndReportsFailure)
-{
+TEST(AppFolders, ForceFolderCreatesAllParentsAndReportsFailure) {
     const QString deep = TestHome::Path() + "/a/b/c/Tessaly/";
     EXPECT_TRUE(AppFolders::ForceFolder(deep));
     EXPECT_TRUE(QFileInfo(deep).isDir());

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Arithmetic, RoundsHalvesToEven)
-{
+TEST(Arithmetic, RoundsHalvesToEven) {
     EXPECT_EQ(Arithmetic::RoundHalfEven(2.5), 2);
     EXPECT_EQ(Arithmetic::RoundHalfEven(3.5), 4);
     EXPECT_EQ(Arithmetic::RoundHalfEven(-2.5), -2);

@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-TEST(InstanceLock, SecondLockIsRefusedUntilTheFirstIsGone)
-{
+TEST(InstanceLock, SecondLockIsRefusedUntilTheFirstIsGone) {
     std::optional<InstanceLock> first(std::in_place);
     ASSERT_TRUE(first->Acquired());
     {
@@ -20,8 +19,7 @@ TEST(InstanceLock, SecondLockIsRefusedUntilTheFirstIsGone)
     EXPECT_TRUE(third.Acquired());
 }
 
-TEST(InstanceLock, LockLeftByADeadProcessDoesNotBlock)
-{
+TEST(InstanceLock, LockLeftByADeadProcessDoesNotBlock) {
     QProcess process;
     process.start("true");
     ASSERT_TRUE(process.waitForFinished());

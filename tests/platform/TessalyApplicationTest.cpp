@@ -1,12 +1,11 @@
-#include "platform/AppError.h"
 #include "platform/TessalyApplication.h"
+#include "platform/AppError.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(TessalyApplication, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
-{
+TEST(TessalyApplication, ErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     QStringList shown;
     TessalyApplication::SetErrorSink([&](const QString& message) { shown << message; });
 

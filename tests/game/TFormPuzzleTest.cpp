@@ -1,0 +1,264 @@
+#include "game/TFormPuzzle.h"
+#include "ModalDriver.h"
+#include "TestHome.h"
+#include "game/TImage.h"
+#include "game/TPuzzleCrap.h"
+#include "game/VarUnit.h"
+#include "platform/TessalyApplication.h"
+#include "storage/Settings.h"
+#include "storage/Statistics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A main window as the program starts it, in a fresh home folder.
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSettings();
+        ResetStatistics();
+        QDir(TestHome::Path() + "/.config").removeRecursively();
+        QDir(TestHome::Path() + "/Documents").removeRecursively();
+        form = std::make_unique<TFormPuzzle>();
+        ASSERT_TRUE(form->FormCreate());
+        form->show();
+        TessalyApplication::SetErrorSink([this](const QString& message) { errors << message; });
+    }
+    void TearDown() override {
+        TessalyApplication::SetErrorSink(nullptr);
+        form.reset();
+    }
+
+    QString WritePicture(const QString& name, QSize size, const char* format) {
+        QImage picture(size, QImage::Format_RGB888);
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor(30, 90, 200));
+        painter.fillRect(QRect(QPoint(0, 0), size / 2), QColor(240, 200, 20));
+        painter.end();
+        const QString path = TestHome::Path() + "/" + name;
+        EXPECT_TRUE(picture.save(path, format));
+        return path;
+    }
+
+    std::unique_ptr<TFormPuzzle> form;
+    QStringList errors;
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithFoldersTopBarAndMotifOne) {
+    EXPECT_TRUE(QFileInfo(SettingsDir).isDir());
+    EXPECT_TRUE(QFileInfo(DataDir).isDir());
+    EXPECT_TRUE(QFileInfo(FavoritesDir).isDir());
+    EXPECT_EQ(IniFileName, SettingsDir + "tessaly.ini");
+    EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.dat");
+    EXPECT_EQ(FavoritesFileName, FavoritesDir + "Favorite.dat");
+
+    EXPECT_EQ(form->size(), QSize(900, 700));
+    EXPECT_EQ(form->lbTitelPlayMode->text(), "Standard");
+    EXPECT_EQ(form->LabeModeTitle->text(), "Teile:");
+    EXPECT_EQ(form->StaticTextMode->text(), "0");
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:00");
+    EXPECT_TRUE(PictureIsMotif);
+    EXPECT_EQ(MotifNumber, 1);
+
+    EXPECT_TRUE(form->Image1->isVisible());
+    EXPECT_EQ(form->Image1->height(), 500);
+    EXPECT_EQ(form->Image1->geometry().right(), 864 - 10 - 1);
+    EXPECT_EQ(form->Image2->pos(), QPoint(10, 10));
+    EXPECT_TRUE(form->Image2->isVisible());
+}
+
+TEST_F(MainWindow, MemoryModeFromTheSettingsShowsPairsAndItsOwnFile) {
+    form.reset();
+    PlayMode = ModeMemory;
+    SaveSettings(IniFileName);
+    ResetSettings();
+    form = std::make_unique<TFormPuzzle>();
+    ASSERT_TRUE(form->FormCreate());
+    EXPECT_EQ(form->lbTitelPlayMode->text(), "Memory");
+    EXPECT_EQ(form->LabeModeTitle->text(), "Paare:");
+    EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.mem");
+}
+
+TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {
+    GameSize = 1;
+    form->CutPieces();
+    const QPoint before = Pieces[5]->pos();
+    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(PiecesCreated);
+    EXPECT_EQ(Pieces[5]->pos(), before);
+    EXPECT_FALSE(QFileInfo::exists(IniFileName));
+}
+
+TEST_F(MainWindow, ConfirmedQuitWritesSettingsAndStatistics) {
+    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(QFileInfo::exists(IniFileName));
+    EXPECT_EQ(QFileInfo(StatisticsFileName).size(), 1500);
+}
+
+TEST_F(MainWindow, SettingsThatCannotBeWrittenKeepTheWindowAndTheGame) {
+    GameSize = 1;
+    form->CutPieces();
+    ASSERT_TRUE(QDir().mkpath(IniFileName)); // a folder where the file belongs
+    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(IniFileName));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(PiecesCreated);
+    EXPECT_FALSE(QFileInfo::exists(StatisticsFileName));
+    QDir(IniFileName).removeRecursively();
+}
+
+TEST_F(MainWindow, LoadsAPictureOntoBoardAndPreview) {
+    PictureFile = WritePicture("landscape.jpg", QSize(800, 600), "JPG");
+    ASSERT_TRUE(form->LoadPictureFile());
+    EXPECT_FALSE(PictureIsMotif);
+    EXPECT_EQ(form->Image1->geometry(), QRect(864 - 667 - 10, 10, 667, 500));
+    EXPECT_EQ(form->Image1->Picture().size(), QSize(667, 500));
+    EXPECT_EQ(form->Image2->geometry(), QRect(10, 10, 120, 90));
+    // The top-left quarter of the picture is yellow, the rest blue.
+    const QColor topLeft = form->Image1->Picture().pixelColor(100, 100);
+    EXPECT_GT(topLeft.red(), 200);
+    EXPECT_LT(form->Image1->Picture().pixelColor(600, 400).red(), 60);
+
+    PictureFile = WritePicture("portrait.bmp", QSize(500, 1000), "BMP");
+    ASSERT_TRUE(form->LoadPictureFile());
+    EXPECT_EQ(form->Image1->geometry(), QRect(864 - 250 - 10, 10, 250, 500));
+    EXPECT_EQ(form->Image2->size(), QSize(60, 120));
+}
+
+TEST_F(MainWindow, MissingOrBrokenPictureLeavesTheBoardAsItWas) {
+    const QRect motifBoard = form->Image1->geometry();
+    PictureFile = TestHome::Path() + "/gone.jpg";
+    EXPECT_FALSE(form->LoadPictureFile());
+    EXPECT_FALSE(PictureIsMotif);
+    EXPECT_EQ(form->Image1->geometry(), motifBoard);
+
+    PictureIsMotif = true;
+    QFile broken(TestHome::Path() + "/broken.jpg");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8\xFF\xE0 this is not a picture");
+    broken.close();
+    PictureFile = broken.fileName();
+    EXPECT_ANY_THROW(form->LoadPictureFile());
+    EXPECT_TRUE(PictureIsMotif);
+    EXPECT_EQ(form->Image1->geometry(), motifBoard);
+    EXPECT_TRUE(form->Image1->isVisible());
+}
+
+TEST_F(MainWindow, PictureChecksShowTheirMessages) {
+    QStringList shown;
+    auto remember = [&shown](QWidget* box) {
+        shown << ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    const QString small = WritePicture("small.bmp", QSize(399, 600), "BMP");
+    ModalDriver::AnswerNext(remember);
+    EXPECT_TRUE(form->CheckMinimumSize(small));
+    EXPECT_TRUE(shown.last().contains("Die Bildgröße sollte mindestens 400 x 500 Pixel betragen."));
+
+    const QString wide = WritePicture("wide.bmp", QSize(702, 500), "BMP");
+    EXPECT_FALSE(form->CheckMinimumSize(wide));
+    ModalDriver::AnswerNext(remember);
+    EXPECT_TRUE(form->CheckFormat(wide));
+    EXPECT_TRUE(shown.last().contains("Die Bildgröße entspricht nicht dem geforderten Format!"));
+
+    const QString fitting = WritePicture("fitting.bmp", QSize(700, 500), "BMP");
+    EXPECT_FALSE(form->CheckMinimumSize(fitting));
+    EXPECT_FALSE(form->CheckFormat(fitting));
+    EXPECT_EQ(shown.size(), 2);
+}
+
+TEST_F(MainWindow, CuttingGivesPiecesOnTheirHomesAndADarkBoard) {
+    PictureFile = WritePicture("square.bmp", QSize(500, 500), "BMP");
+    ASSERT_TRUE(form->LoadPictureFile());
+    const QImage picture = form->Image1->Picture();
+    GameSize = 1;
+    form->CutPieces();
+
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(form->StaticTextMode->text(), "9");
+    const QPoint board = form->Image1->pos();
+    EXPECT_EQ(Pieces[1]->geometry(), QRect(board, QSize(166, 166)));
+    EXPECT_EQ(Pieces[9]->pos(), board + QPoint(332, 332));
+    EXPECT_EQ(HomeSlots[9]->geometry(), Pieces[9]->geometry());
+    EXPECT_EQ(Pieces[6]->ImageIdle(), picture.copy(332, 166, 166, 166));
+    EXPECT_EQ(Pieces[6]->Tag(), 6);
+
+    // The board shows the table under it, 25 darker.
+    const QColor table = form->ImageBack->Picture().pixelColor(board + QPoint(3, 250));
+    const QColor shown = form->Image1->Picture().pixelColor(3, 250);
+    EXPECT_EQ(shown.red(), std::max(table.red() - 25, 0));
+    EXPECT_EQ(shown.blue(), std::max(table.blue() - 25, 0));
+}
+
+TEST_F(MainWindow, TopBarAndFrameMoveTheWindowButTheClockDoesNot) {
+    const QPoint start = form->pos();
+    QTest::mousePress(form->ImageTop, Qt::LeftButton, {}, QPoint(150, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(180, 30),
+                     form->ImageTop->mapToGlobal(QPointF(180, 30)), Qt::LeftButton, Qt::LeftButton,
+                     {});
+    QApplication::sendEvent(form->ImageTop, &move);
+    QTest::mouseRelease(form->ImageTop, Qt::LeftButton, {}, QPoint(180, 30));
+    EXPECT_EQ(form->pos(), start + QPoint(30, 20));
+
+    const QPoint moved = form->pos();
+    QTest::mousePress(form->StaticTextTime, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent clockMove(QEvent::MouseMove, QPointF(40, 40),
+                          form->StaticTextTime->mapToGlobal(QPointF(40, 40)), Qt::LeftButton,
+                          Qt::LeftButton, {});
+    QApplication::sendEvent(form->StaticTextTime, &clockMove);
+    QTest::mouseRelease(form->StaticTextTime, Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_EQ(form->pos(), moved);
+}
+
+TEST(MainWindowStart, FolderThatCannotBeCreatedEndsTheStartBeforeAnythingIsRead) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    QFile blocker(TestHome::Path() + "/not-a-folder");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", (TestHome::Path() + "/not-a-folder").toUtf8());
+
+    QString shown;
+    ModalDriver::AnswerNext([&shown](QWidget* box) {
+        shown = ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    TFormPuzzle form;
+    EXPECT_FALSE(form.FormCreate());
+    EXPECT_TRUE(shown.contains("Verzeichnis für Programmdaten konnte nicht angelegt werden!"));
+    qputenv("XDG_CONFIG_HOME", saved);
+}
+
+TEST(MainWindowStart, MissingHelpFileIsReportedOnceAndTheStartGoesOn) {
+    const QString help = QCoreApplication::applicationDirPath() + "/tessaly.html";
+    const QString hidden = help + ".away";
+    ASSERT_TRUE(QFile::rename(help, hidden));
+
+    QStringList shown;
+    ModalDriver::AnswerNext([&shown](QWidget* box) {
+        shown << ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    TFormPuzzle form;
+    const bool started = form.FormCreate();
+    QFile::rename(hidden, help);
+
+    EXPECT_TRUE(started);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains("Die Hilfedatei wurde nicht gefunden!"));
+    EXPECT_EQ(HelpFileName, help);
+    EXPECT_FALSE(form.Image1->isHidden());
+}
