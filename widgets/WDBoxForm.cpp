@@ -3,11 +3,10 @@
 #include "DialogKeys.h"
 #include "FormLabels.h"
 #include "WDSkin.h"
-#include "platform/WindowMover.h"
+#include "WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace {
@@ -53,8 +52,9 @@ TWDBoxForm::TWDBoxForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     capPalette.setColor(QPalette::WindowText, WDSkin::TextLight);
     CapLabel->setPalette(capPalette);
 
-    ImageBack->installEventFilter(this);
-    CapLabel->installEventFilter(this);
+    // The box has no title bar; it is dragged by its background and caption plate.
+    WindowDrag::Install(ImageBack);
+    WindowDrag::Install(CapLabel);
 
     // Centred on the desktop, not on the calling window.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -74,21 +74,4 @@ void TWDBoxForm::SetTexts(const QString& caption, const QString& text) {
 
 void TWDBoxForm::reject() {
     done(SecondButton);
-}
-
-bool TWDBoxForm::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == ImageBack || watched == CapLabel) &&
-        event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            ImageBackMouseDown(static_cast<QWidget*>(watched), mouse->globalPosition());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TWDBoxForm::ImageBackMouseDown(QWidget* source, const QPointF& globalPress) {
-    // The box has no title bar; it is dragged by its background and caption plate.
-    WindowMover::StartMove(source, globalPress);
 }

@@ -30,9 +30,4 @@ protected:
 
     // Called once the subclass has created its buttons: label rule and dialog keys.
     void FormCreate();
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void ImageBackMouseDown(QWidget* source, const QPointF& globalPress);
 };
