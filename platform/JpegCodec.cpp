@@ -51,10 +51,13 @@ void OnError(j_common_ptr info) {
     Fail(info, Failure::Corrupt);
 }
 
-// Warnings about damaged entropy data are tolerated (the picture still shows), but data
-// that simply ends would leave a grey area the player takes for part of the picture.
+// Most warnings about damaged data are tolerated (the picture still shows), but data that
+// ends early, at the end of the file or at a marker, would leave a grey area the player
+// takes for part of the picture. Stopping there also keeps a tiny file that claims a large
+// picture from being decoded as a whole picture of nothing.
 void OnMessage(j_common_ptr info, int level) {
-    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+    const int code = info->err->msg_code;
+    if (level == -1 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
         Fail(info, Failure::Truncated);
 }
 

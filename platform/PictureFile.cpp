@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdlib>
+
 namespace {
 
 // Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG of the
@@ -57,6 +59,37 @@ QSize BitmapSize(QImageReader& reader, const QString& fileName) {
     if (!PictureLimits::IsAcceptable(size.width(), size.height()))
         ThrowUnreadable(fileName, PictureLimits::TooLargeMessage(size.width(), size.height()));
     return size;
+}
+
+// Qt's reader returns a picture even when the pixel rows of an uncompressed BMP stop short,
+// filling the rest with whatever it finds; the player gets an error instead.
+void CheckBitmapComplete(QFile& file) {
+    const QByteArray header = file.peek(34);
+    const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
+    const auto u16 = [&](int at) { return qint64(bytes[at] | (bytes[at + 1] << 8)); };
+    const auto u32 = [&](int at) { return u16(at) | (u16(at + 2) << 16); };
+    if (header.size() < 26)
+        return; // too short for any header: the reader refuses it
+    const qint64 offset = u32(10);
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitCount = 0;
+    qint64 compression = 0;
+    if (u32(14) == 12) {
+        width = u16(18);
+        height = u16(20);
+        bitCount = u16(24);
+    } else if (header.size() >= 34) {
+        width = static_cast<qint32>(u32(18));
+        height = std::abs(static_cast<qint32>(u32(22)));
+        bitCount = u16(28);
+        compression = u32(30);
+    }
+    if (compression != 0 && compression != 3)
+        return; // run-length data has no fixed size
+    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
+    if (offset + stride * height > file.size())
+        ThrowUnreadable(file.fileName(), QStringLiteral("Die BMP-Daten sind unvollständig."));
 }
 
 template <typename Work> auto NamingFile(const QString& fileName, Work&& work) {
@@ -112,6 +145,7 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     case Kind::Bitmap:
         break;
     }
+    CheckBitmapComplete(file);
     QImageReader reader(&file, "bmp");
     BitmapSize(reader, fileName);
     QImage image = reader.read();

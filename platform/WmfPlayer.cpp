@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,13 @@ constexpr qsizetype MaximumSavedStates = 1024;
 constexpr int MaximumClipRects = 4096;
 constexpr qsizetype MaximumObjects = 65535;
 constexpr int MaximumFontPixels = 4096;
+
+// Drawing work allowed per picture, in painted device pixels: generous for real pictures
+// (hundreds of full-size fills), but a small file repeating huge shapes cannot keep the
+// program busy for minutes.
+constexpr double WorkPerPixel = 256;
+constexpr double MinimumWork = 1e7;
+constexpr double MaximumWork = 2e9;
 
 namespace Function {
 enum : quint16 {
@@ -363,7 +371,8 @@ struct DeviceState {
     bool opaqueBackground = true;
     Qt::FillRule fillRule = Qt::OddEvenFill;
     quint16 textAlign = 0;
-    int mapMode = 8; // anisotropic: the window is mapped onto the picture's frame
+    bool smoothStretch = false; // HALFTONE; the other modes pick pixels
+    int mapMode = 8;            // anisotropic: the window is mapped onto the picture's frame
     QPointF windowOrigin;
     QSizeF windowExtent{1, 1};
     QPointF viewportOrigin;
@@ -379,6 +388,11 @@ public:
         device = QTransform::fromTranslate(target.left(), target.top());
         device.scale(target.width() / pixelSize.width(), target.height() / pixelSize.height());
         objects.resize(static_cast<size_t>(header.objectCount));
+        for (size_t i = 0; i < objects.size(); ++i)
+            freeSlots.insert(i);
+        frame = target;
+        budget =
+            std::clamp(WorkPerPixel * target.width() * target.height(), MinimumWork, MaximumWork);
         if (header.placeable) {
             state.windowOrigin = header.bounds.topLeft();
             state.windowExtent = header.bounds.size();
@@ -404,6 +418,38 @@ private:
     DeviceState state;
     std::vector<DeviceState> saved;
     std::vector<std::optional<GdiObject>> objects;
+    std::set<size_t> freeSlots; // GDI fills the lowest free slot first
+    QRectF frame;               // the target, in painter coordinates
+    double budget = 0;
+
+    void Charge(double pixels) {
+        budget -= pixels + 1;
+        if (budget < 0)
+            throw AppError(QStringLiteral("Das WMF-Bild ist zu aufwendig, um es zu zeichnen."));
+    }
+
+    void ChargeArea(const QRectF& logical) {
+        const QRectF painted = painter.worldTransform().mapRect(logical).intersected(frame);
+        Charge(painted.width() * painted.height());
+    }
+
+    void ChargeStroke(const QPointF* points, size_t count, bool closed) {
+        if (count == 0 || state.pen.style() == Qt::NoPen)
+            return Charge(0);
+        const QTransform world = painter.worldTransform();
+        const double area = frame.width() * frame.height();
+        const double width =
+            state.pen.isCosmetic()
+                ? 1.0
+                : std::max(1.0, state.pen.widthF() * std::hypot(world.m11(), world.m12()));
+        double pixels = 0;
+        const size_t segments = closed ? count : count - 1;
+        for (size_t i = 0; i < segments; ++i) {
+            const QLineF line(world.map(points[i]), world.map(points[(i + 1) % count]));
+            pixels += std::min(line.length() * width, area); // clipped to the frame
+        }
+        Charge(pixels);
+    }
 
     QTransform Mapping() const {
         double sx = 1;
@@ -460,10 +506,9 @@ private:
     void UpdateMapping() { painter.setWorldTransform(Mapping() * device); }
 
     void AddObject(GdiObject object) {
-        auto free = std::find_if(objects.begin(), objects.end(),
-                                 [](const auto& slot) { return !slot.has_value(); });
-        if (free != objects.end()) {
-            *free = std::move(object);
+        if (!freeSlots.empty()) {
+            objects[*freeSlots.begin()] = std::move(object);
+            freeSlots.erase(freeSlots.begin());
         } else if (objects.size() < static_cast<size_t>(MaximumObjects)) {
             objects.push_back(std::move(object)); // the header's count was too small
         } else {
@@ -609,6 +654,7 @@ private:
             if (function == Function::Chord)
                 path.closeSubpath();
         }
+        ChargeArea(box);
         if (function == Function::Arc) {
             painter.strokePath(path, state.pen);
             return;
@@ -642,11 +688,13 @@ private:
         auto next = points.begin();
         for (qsizetype count : counts) {
             if (count > 0) {
+                ChargeStroke(&*next, static_cast<size_t>(count), true);
                 path.addPolygon(QPolygonF(QList<QPointF>(next, next + count)));
                 path.closeSubpath();
             }
             next += count;
         }
+        ChargeArea(path.boundingRect());
         DrawShape(path);
     }
 
@@ -670,6 +718,9 @@ private:
         font.setUnderline(state.font.underline);
         font.setStrikeOut(state.font.strikeOut);
         const QFontMetricsF metrics(font);
+        Charge(static_cast<double>(font.pixelSize()) * font.pixelSize() * text.size());
+        if (opaqueRect)
+            ChargeArea(*opaqueRect);
 
         painter.save();
         if (opaqueRect)
@@ -799,6 +850,7 @@ private:
         default:
             break;
         }
+        ChargeArea(rect);
         painter.drawRect(rect);
         painter.restore();
     }
@@ -808,7 +860,9 @@ private:
                     quint32 rasterOperation) {
         if (image.isNull() || source.width() == 0 || source.height() == 0)
             return;
+        ChargeArea(destination.normalized());
         painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, state.smoothStretch);
         painter.setCompositionMode(ModeFor(rasterOperation));
         painter.translate(destination.topLeft());
         painter.scale(destination.width() / source.width(), destination.height() / source.height());
@@ -885,6 +939,7 @@ private:
         // The size is in device pixels: draw at the mapped corner without stretching.
         const QTransform world = painter.worldTransform();
         const double top = image.height() - sourceY - height;
+        Charge(std::min(std::abs(width * height), frame.width() * frame.height()));
         painter.save();
         painter.setWorldTransform(QTransform());
         const QPointF corner = world.map(at);
@@ -942,6 +997,9 @@ private:
             break;
         case Function::SetPolyFillMode:
             state.fillRule = reader.U16() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            break;
+        case Function::SetStretchBltMode:
+            state.smoothStretch = reader.U16() == 4;
             break;
         case Function::SetTextAlign:
             state.textAlign = reader.U16();
@@ -1030,45 +1088,62 @@ private:
         case Function::SelectObject:
             SelectObject(reader.U16());
             break;
-        case Function::DeleteObject:
-            if (std::optional<GdiObject>* slot = ObjectAt(reader.U16()))
+        case Function::DeleteObject: {
+            const quint16 index = reader.U16();
+            std::optional<GdiObject>* slot = ObjectAt(index);
+            if (slot && slot->has_value()) {
                 slot->reset();
+                freeSlots.insert(index);
+            }
             break;
+        }
         case Function::MoveTo:
             state.position = reader.PointYX();
             break;
         case Function::LineTo: {
             const QPointF to = reader.PointYX();
+            const QPointF line[2] = {state.position, to};
+            ChargeStroke(line, 2, false);
             painter.drawLine(state.position, to);
             state.position = to;
             break;
         }
         case Function::Polyline: {
             const std::vector<QPointF> points = ReadPoints(reader, reader.U16());
+            ChargeStroke(points.data(), points.size(), false);
             painter.drawPolyline(points.data(), static_cast<int>(points.size()));
             break;
         }
         case Function::Polygon: {
             const std::vector<QPointF> points = ReadPoints(reader, reader.U16());
+            ChargeStroke(points.data(), points.size(), true);
+            ChargeArea(QPolygonF(QList<QPointF>(points.begin(), points.end())).boundingRect());
             painter.drawPolygon(points.data(), static_cast<int>(points.size()), state.fillRule);
             break;
         }
         case Function::PolyPolygon:
             DrawPolyPolygon(reader);
             break;
-        case Function::Rectangle:
-            painter.drawRect(reader.RectBRTL());
+        case Function::Rectangle: {
+            const QRectF rect = reader.RectBRTL();
+            ChargeArea(rect);
+            painter.drawRect(rect);
             break;
+        }
         case Function::RoundRect: {
             const double cornerHeight = reader.I16();
             const double cornerWidth = reader.I16();
-            painter.drawRoundedRect(reader.RectBRTL(), std::abs(cornerWidth) / 2,
-                                    std::abs(cornerHeight) / 2);
+            const QRectF rect = reader.RectBRTL();
+            ChargeArea(rect);
+            painter.drawRoundedRect(rect, std::abs(cornerWidth) / 2, std::abs(cornerHeight) / 2);
             break;
         }
-        case Function::Ellipse:
-            painter.drawEllipse(reader.RectBRTL());
+        case Function::Ellipse: {
+            const QRectF rect = reader.RectBRTL();
+            ChargeArea(rect);
+            painter.drawEllipse(rect);
             break;
+        }
         case Function::Arc:
         case Function::Pie:
         case Function::Chord:

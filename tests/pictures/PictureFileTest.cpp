@@ -1,0 +1,129 @@
+#include "TestPictures.h"
+
+#include "platform/AppError.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureFile.h"
+
+#include <QBuffer>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace TestPictures;
+using Kind = PictureFile::Kind;
+
+namespace {
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QString FailureOf(const QString& path, Kind kind, bool sizeOnly = false) {
+    try {
+        if (sizeOnly)
+            PictureFile::ReadSize(path, kind);
+        else
+            PictureFile::Load(path, kind);
+    } catch (const AppError& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(PictureFile, KindComesFromTheLowerCasedExtension) {
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("/a/b.BMP"), Kind::Jpeg), Kind::Bitmap);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("foto.Jpg")), Kind::Jpeg);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("foto.jpeg")), Kind::Jpeg);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("clip.wmf")), Kind::Metafile);
+    // Anything else keeps the kind of the previous load.
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("bild.png"), Kind::Metafile), Kind::Metafile);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("ohne")), Kind::Bitmap);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("wmf")), Kind::Bitmap);
+}
+
+TEST(PictureFile, ReadsSizesAndLoadsEveryKindAsRgb) {
+    const QImage picture = Detailed(640, 480);
+    const QString bmp = WriteFile(QStringLiteral("bild.bmp"), Encoded(picture, "BMP"));
+    const QString jpg = WriteFile(QStringLiteral("bild.jpg"), JpegCodec::Encode(picture, 90));
+    WmfBuilder metafile;
+    metafile.Placeable(0, 0, 1500, 1000, 300); // 480 x 320 pixels
+    const QString wmf = WriteFile(QStringLiteral("bild.wmf"), metafile.Finish());
+
+    EXPECT_EQ(PictureFile::ReadSize(bmp, Kind::Bitmap), QSize(640, 480));
+    EXPECT_EQ(PictureFile::ReadSize(jpg, Kind::Jpeg), QSize(640, 480));
+    EXPECT_EQ(PictureFile::ReadSize(wmf, Kind::Metafile), QSize(480, 320));
+
+    const QImage fromBmp = PictureFile::Load(bmp, Kind::Bitmap);
+    EXPECT_EQ(fromBmp.format(), QImage::Format_RGB888);
+    EXPECT_EQ(fromBmp, picture.convertToFormat(QImage::Format_RGB888));
+    EXPECT_EQ(PictureFile::Load(jpg, Kind::Jpeg).format(), QImage::Format_RGB888);
+    const QImage fromWmf = PictureFile::Load(wmf, Kind::Metafile);
+    EXPECT_EQ(fromWmf.size(), QSize(480, 320));
+    EXPECT_EQ(fromWmf.pixelColor(100, 100), QColor(Qt::white));
+}
+
+TEST(PictureFile, OnlyJpegsShrinkToTheMinimumSize) {
+    const QImage picture = Detailed(1600, 1200);
+    const QString jpg = WriteFile(QStringLiteral("gross.jpg"), JpegCodec::Encode(picture, 85));
+    const QString bmp = WriteFile(QStringLiteral("gross.bmp"), Encoded(picture, "BMP"));
+    EXPECT_EQ(PictureFile::Load(jpg, Kind::Jpeg, QSize(0, 500)).size(), QSize(800, 600));
+    EXPECT_EQ(PictureFile::Load(jpg, Kind::Jpeg, QSize(667, 500)).size(), QSize(800, 600));
+    EXPECT_EQ(PictureFile::Load(jpg, Kind::Jpeg, QSize(120, 90)).size(), QSize(200, 150));
+    EXPECT_EQ(PictureFile::Load(bmp, Kind::Bitmap, QSize(0, 500)).size(), QSize(1600, 1200));
+}
+
+TEST(PictureFile, ErrorsNameTheFile) {
+    const QString missing = QDir::tempPath() + QStringLiteral("/gibt-es-nicht.jpg");
+    EXPECT_EQ(FailureOf(missing, Kind::Jpeg),
+              QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(missing));
+    EXPECT_EQ(FailureOf(missing, Kind::Jpeg, true),
+              QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(missing));
+
+    for (Kind kind : {Kind::Bitmap, Kind::Jpeg, Kind::Metafile}) {
+        const QString empty = WriteFile(QStringLiteral("leer.bin"), {});
+        const QString garbage = WriteFile(QStringLiteral("müll.bin"), QByteArray(4096, '\x37'));
+        const QString prefix = QStringLiteral("Die Datei %1 kann nicht als Bild gelesen werden.");
+        EXPECT_TRUE(FailureOf(empty, kind).startsWith(prefix.arg(empty)));
+        EXPECT_TRUE(FailureOf(empty, kind, true).startsWith(prefix.arg(empty)));
+        EXPECT_TRUE(FailureOf(garbage, kind).startsWith(prefix.arg(garbage)));
+        EXPECT_TRUE(FailureOf(garbage, kind, true).startsWith(prefix.arg(garbage)));
+    }
+}
+
+TEST(PictureFile, TruncatedAndMislabelledFilesAreRefused) {
+    const QImage picture = Detailed(320, 240);
+    const QByteArray jpeg = JpegCodec::Encode(picture, 90);
+    const QString cut = WriteFile(QStringLiteral("halb.jpg"), jpeg.left(jpeg.size() / 2));
+    EXPECT_EQ(PictureFile::ReadSize(cut, Kind::Jpeg), QSize(320, 240)); // the header is there
+    EXPECT_TRUE(FailureOf(cut, Kind::Jpeg).endsWith(QStringLiteral("unvollständig.")));
+
+    const QByteArray bmpBytes = Encoded(picture, "BMP");
+    const QString cutBmp = WriteFile(QStringLiteral("halb.bmp"), bmpBytes.left(100));
+    EXPECT_TRUE(FailureOf(cutBmp, Kind::Bitmap).endsWith(QStringLiteral("unvollständig.")));
+
+    // A PNG or JPEG behind a ".bmp" name is not handed to another decoder.
+    const QString png = WriteFile(QStringLiteral("echt-png.bmp"), Encoded(picture, "PNG"));
+    EXPECT_FALSE(FailureOf(png, Kind::Bitmap).isEmpty());
+    const QString jpgAsBmp = WriteFile(QStringLiteral("echt-jpg.bmp"), jpeg);
+    EXPECT_FALSE(FailureOf(jpgAsBmp, Kind::Bitmap, true).isEmpty());
+}
+
+TEST(PictureFile, BitmapHeadersClaimingGiganticPicturesAreRefused) {
+    QByteArray bmp = Encoded(Detailed(8, 8), "BMP");
+    // Width and height of the info header at offsets 18 and 22.
+    for (int offset : {18, 22}) {
+        bmp[offset] = static_cast<char>(0xFF);
+        bmp[offset + 1] = static_cast<char>(0xFF);
+        bmp[offset + 2] = 0;
+        bmp[offset + 3] = 0;
+    }
+    const QString path = WriteFile(QStringLiteral("riesig.bmp"), bmp);
+    EXPECT_FALSE(FailureOf(path, Kind::Bitmap, true).isEmpty());
+    EXPECT_FALSE(FailureOf(path, Kind::Bitmap).isEmpty());
+}
