@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <gtest/gtest.h>
+#include <memory>
+
+TEST(Startup, WindowFontsResolveToMetricCompatibleFamilies)
+{
+    QFont serif("Times New Roman");
+    serif.setPixelSize(15);
+    EXPECT_EQ(QFontInfo(serif).family(), "Liberation Serif");
+    EXPECT_EQ(QFontInfo(serif).pixelSize(), 15);
+
+    QFont sans("Tahoma");
+    EXPECT_EQ(QFontInfo(sans).family(), "DejaVu Sans");
+    EXPECT_FALSE(QFontInfo(sans).fixedPitch());
+
+    // Points are taken at 96 dpi: 10 pt are 13 pixels.
+    QFont points("Times New Roman", 10);
+    EXPECT_EQ(QFontInfo(points).pixelSize(), 13);
+}
+
+TEST(Startup, QtsOwnTextsAreGerman)
+{
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text();
+    EXPECT_TRUE(texts.join('|').contains("Einf&ügen")) << texts.join('|').toStdString();
+}
