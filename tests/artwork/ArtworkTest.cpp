@@ -127,6 +127,8 @@ TEST(Artwork, WindowFramePiecesFitTheWindow) {
     // The light texts of the status panel need a dark ground.
     const QImage top = ArtResources::LoadArt(QStringLiteral("TOP"));
     EXPECT_LT(MeanBrightness(top.copy(552, 25, 320, 25)), 70);
+    // The title is engraved in dark brown (114, 72, 27) and needs a lighter plaque.
+    EXPECT_GT(MeanBrightness(top.copy(379, 21, 145, 31)), qGray(114, 72, 27) + 40);
 }
 
 TEST(Artwork, ToolbarGlyphsAre24BitWithTheKeyColourAtTheTopLeft) {

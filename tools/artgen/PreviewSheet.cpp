@@ -136,18 +136,37 @@ QImage PreviewSheet::Window(const QString& mode, const QString& countTitle, int 
     Text(p, QRect(768, 30, 40, 17), QStringLiteral("Zeit:"), 15, false, light, Qt::AlignLeft);
     Text(p, QRect(804, 30, 68, 16), QStringLiteral("00:02:47"), 15, true, light, Qt::AlignHCenter);
 
+    // The tool bar as the buttons draw it: their skin (where the skin generator has made
+    // one), then the glyph; tip and pause are disabled at rest, the first button is hot.
     const QStringList glyphs = ToolGlyphs::Names();
-    for (int i = 0; i < glyphs.size(); ++i)
-        p.drawImage(24 + 30 * i + 3, 22 + 3, KeyedGlyph(Glyph(glyphs[i])));
-    // Stand-ins for the minimise and close buttons.
+    for (int i = 0; i < glyphs.size(); ++i) {
+        const bool disabled = i == 2 || i == 3;
+        const QString state = disabled ? QStringLiteral("WTB_DISABLE")
+                              : i == 0 ? QStringLiteral("WTB_MOVE")
+                                       : QStringLiteral("WTB_NORM");
+        const QImage skin = Glyph(state);
+        if (!skin.isNull())
+            p.drawImage(24 + 30 * i, 22, KeyedGlyph(skin));
+        QImage glyph = Glyph(glyphs[i]);
+        if (disabled)
+            glyph = Darken(glyph, 60);
+        p.drawImage(24 + 30 * i + 3, 22 + 3, KeyedGlyph(glyph));
+    }
     for (int x : {852, 872}) {
+        const QImage skin =
+            Glyph(x == 852 ? QStringLiteral("WDW_MIN_NORM") : QStringLiteral("WDW_CLOSE_NORM"));
+        if (!skin.isNull()) {
+            p.drawImage(x, 2, skin);
+            continue;
+        }
+        // Stand-ins while there is no skin.
         p.setPen(QColor(30, 18, 8));
         p.setBrush(QColor(96, 62, 32));
         p.drawRect(x, 2, 19, 19);
         p.setPen(QPen(light, 2));
-        if (x == 852)
+        if (x == 852) {
             p.drawLine(x + 5, 15, x + 14, 15);
-        else {
+        } else {
             p.drawLine(x + 5, 6, x + 14, 15);
             p.drawLine(x + 14, 6, x + 5, 15);
         }
