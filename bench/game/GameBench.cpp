@@ -2,9 +2,18 @@
 
 #include "game/BoardGeometry.h"
 #include "game/PictureTools.h"
+#include "game/TFormPuzzle.h"
+#include "game/VarUnit.h"
+#include "platform/JpegCodec.h"
+#include "platform/Startup.h"
+#include "platform/TessalyApplication.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cmath>
 
 namespace {
 
@@ -43,6 +52,59 @@ void CutSixtyFourPieces(benchmark::State& state) {
 }
 BENCHMARK(CutSixtyFourPieces)->Unit(benchmark::kMicrosecond);
 
+// A detailed 6000 x 4000 photo-like picture, written once.
+QString LargeJpeg() {
+    static const QString path = [] {
+        const QString file = QDir::tempPath() + "/tessaly-bench-6000x4000.jpg";
+        if (QFile::exists(file))
+            return file;
+        QImage image(6000, 4000, QImage::Format_RGB888);
+        for (int y = 0; y < image.height(); ++y) {
+            uchar* line = image.scanLine(y);
+            for (int x = 0; x < image.width(); ++x) {
+                const double wave = std::sin(x * 0.013) * std::cos(y * 0.021);
+                line[3 * x] = static_cast<uchar>(128 + 100 * wave + ((x * y) & 15));
+                line[3 * x + 1] = static_cast<uchar>((x / 7 + y / 5) & 0xFF);
+                line[3 * x + 2] = static_cast<uchar>((x ^ y) & 0xFF);
+            }
+        }
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        out.write(JpegCodec::Encode(image, 90));
+        return file;
+    }();
+    return path;
+}
+
+// What Qt's own reader needs to load the whole picture at full size.
+void QImageLoadsFullSize(benchmark::State& state) {
+    const QString file = LargeJpeg();
+    for (auto _ : state) {
+        QImage image(file);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(QImageLoadsFullSize)->Unit(benchmark::kMillisecond);
+
+// From the file to the framed board and preview of the main window.
+void OpenLargeJpegOntoTheBoard(benchmark::State& state) {
+    TFormPuzzle form;
+    form.PaintBackground();
+    PictureFile = LargeJpeg();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.LoadPictureFile());
+}
+BENCHMARK(OpenLargeJpegOntoTheBoard)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Startup::PrepareEnvironment();
+    TessalyApplication app(argc, argv);
+    Startup::PrepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -7,6 +7,7 @@
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
+#include "widgets/WDWinButton.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -261,4 +262,24 @@ TEST(MainWindowStart, MissingHelpFileIsReportedOnceAndTheStartGoesOn) {
     EXPECT_TRUE(shown[0].contains("Die Hilfedatei wurde nicht gefunden!"));
     EXPECT_EQ(HelpFileName, help);
     EXPECT_FALSE(form.Image1->isHidden());
+}
+
+TEST_F(MainWindow, AltBAndTheCloseButtonAskBeforeQuitting) {
+    QStringList asked;
+    auto refuse = [&asked](QWidget* box) {
+        asked << box->windowTitle() + "|" + ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Escape);
+    };
+    ModalDriver::AnswerNext(refuse);
+    QTest::keyClick(form.get(), Qt::Key_B, Qt::AltModifier);
+    ModalDriver::AnswerNext(refuse);
+    QTest::mouseClick(form->wbClose, Qt::LeftButton, {}, QPoint(10, 10));
+    // B without Alt is no hot key.
+    QTest::keyClick(form.get(), Qt::Key_B);
+
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].startsWith("Beenden|"));
+    EXPECT_TRUE(asked[0].contains("Möchten Sie Tessaly wirklich beenden?"));
+    EXPECT_EQ(asked[1], asked[0]);
+    EXPECT_TRUE(form->isVisible());
 }
