@@ -1,0 +1,631 @@
+// Landscape motifs: hills and forests, a flower meadow, an autumn wood, a coast at sunset,
+// northern lights over a lake and hot-air balloons over a valley.
+
+#include "Dice.h"
+#include "Motifs.h"
+#include "Noise.h"
+#include "Paint.h"
+#include "Palette.h"
+#include "Scenery.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace Motifs {
+
+namespace {
+
+struct Tree {
+    QPointF base;
+    double height;
+    QColor colour;
+    bool conifer;
+};
+
+void PlantTrees(QPainter& painter, std::vector<Tree>& trees) {
+    std::sort(trees.begin(), trees.end(),
+              [](const Tree& a, const Tree& b) { return a.base.y() < b.base.y(); });
+    for (const Tree& tree : trees) {
+        if (tree.conifer)
+            Scenery::Conifer(painter, tree.base, tree.height, tree.colour);
+        else
+            Scenery::Broadleaf(painter, tree.base, tree.height, tree.colour);
+    }
+}
+
+// Patchwork of fields on a distant slope, with hedges along their borders.
+QColor Fields(const Noise& noise, int x, int y, double depth) {
+    static const QColor crops[] = {QColor(120, 165, 60), QColor(205, 190, 95),
+                                   QColor(150, 115, 70), QColor(90, 145, 55),
+                                   QColor(175, 195, 85), QColor(215, 170, 70)};
+    const double wx = x + 40 * noise.At(x / 90.0, y / 40.0);
+    const double v = noise.At(wx / (60.0 * depth), y / (16.0 * depth));
+    const double band = v * 6;
+    const int index = std::clamp(static_cast<int>(band), 0, 5);
+    QColor colour = crops[index];
+    const double stripes = 0.92 + 0.08 * std::sin(wx * 0.9 / depth + y * 0.4 / depth);
+    colour = Paint::Scale(colour, stripes * (0.85 + 0.3 * noise.Fractal(x / 15.0, y / 15.0, 3)));
+    const double edge = band - std::floor(band);
+    if (edge < 0.07 || edge > 0.96)
+        colour = Paint::Scale(QColor(55, 95, 40), 0.9 + 0.3 * noise.At(x / 3.0, y / 3.0));
+    return colour;
+}
+
+} // namespace
+
+QImage HillsAndForests() {
+    QImage image = Paint::Blank(700, 500);
+    const Palette sky{{0.0, QColor(48, 92, 172)},
+                      {0.5, QColor(110, 160, 218)},
+                      {0.85, QColor(226, 212, 190)},
+                      {1.0, QColor(248, 222, 175)}};
+    Scenery::Sky(image, 240, sky, 11, 0.55, QColor(255, 251, 242), QColor(140, 145, 172));
+
+    // Far mountains with snow on their crowns, blued by the haze.
+    const Noise rock(12);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(rock, x, 250, 150, 120);
+        if (y < top)
+            return c;
+        const double crag = rock.Ridged(x / 25.0, y / 25.0, 5);
+        QColor colour = Paint::Mix(QColor(95, 110, 150), QColor(160, 170, 200), crag);
+        const double snowLine = 150 + 25 * rock.Fractal(x / 40.0, 9.0, 4);
+        if (y < snowLine && crag > 0.45)
+            colour = Paint::Mix(QColor(215, 225, 245), QColor(250, 250, 255), crag);
+        return Paint::Mix(colour, QColor(190, 200, 222), 0.35 + 0.3 * (y - top) / 120.0);
+    });
+
+    struct Layer {
+        double base, amplitude, scale, depth;
+        QColor grass;
+        double treeHeight;
+        int trees;
+    };
+    const Layer layers[] = {{275, 60, 160, 0.6, QColor(120, 160, 120), 11, 160},
+                            {330, 70, 190, 1.0, QColor(100, 150, 70), 18, 130},
+                            {400, 70, 210, 1.6, QColor(85, 140, 50), 30, 60},
+                            {480, 60, 230, 2.4, QColor(80, 135, 45), 50, 14}};
+    int layerIndex = 0;
+    for (const Layer& layer : layers) {
+        const Noise ground(20 + layerIndex);
+        Paint::Apply(image, [&](int x, int y, const QColor& c) {
+            const double top = Scenery::Ridge(ground, x, layer.base, layer.amplitude, layer.scale);
+            if (y < top)
+                return c;
+            QColor colour;
+            if (layerIndex < 2) {
+                colour = Fields(ground, x, y, layer.depth);
+            } else {
+                const double g =
+                    ground.Fractal(x / (12.0 * layer.depth), y / (6.0 * layer.depth), 5);
+                colour = Paint::Mix(Paint::Scale(layer.grass, 0.7),
+                                    Paint::Mix(layer.grass, QColor(200, 205, 90), 0.5), g);
+            }
+            // The crest catches the light; the haze fades the far layers.
+            colour = Paint::Scale(colour, 1.1 - 0.25 * Paint::SmoothStep(0, 60, y - top));
+            return Paint::Mix(colour, QColor(185, 200, 215), 0.35 / layer.depth - 0.1);
+        });
+        QPainter painter(&image);
+        Paint::Smooth(painter);
+        std::vector<Tree> trees;
+        for (int i = 0; i < layer.trees; ++i) {
+            const double x = Dice::Uniform(-10, 710);
+            // Trees gather in woods: keep those where the forest noise is dense.
+            if (ground.At(x / 70.0, 1.5) < 0.42 && !Dice::Chance(0.15))
+                continue;
+            const double top = Scenery::Ridge(ground, x, layer.base, layer.amplitude, layer.scale);
+            const double y = top + Dice::Uniform(2, 30 * layer.depth);
+            const bool conifer = Dice::Chance(layerIndex == 0 ? 0.7 : 0.45);
+            QColor colour = conifer ? QColor(40, 95, 55) : QColor(70, 130, 45);
+            colour = Dice::Vary(colour, 0.04, 0.1, 0.1);
+            colour = Paint::Mix(colour, QColor(170, 190, 205), 0.3 / layer.depth - 0.05);
+            trees.push_back(
+                {QPointF(x, y), layer.treeHeight * Dice::Uniform(0.7, 1.3), colour, conifer});
+        }
+        PlantTrees(painter, trees);
+        ++layerIndex;
+    }
+
+    // Wild flowers in the foreground grass.
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    const QColor blossoms[] = {QColor(240, 60, 60), QColor(250, 220, 60), QColor(250, 250, 250),
+                               QColor(170, 90, 210), QColor(90, 120, 235)};
+    const Noise front(24);
+    for (int i = 0; i < 500; ++i) {
+        const double x = Dice::Uniform(0, 700);
+        const double top = Scenery::Ridge(front, x, 480, 60, 230);
+        const double y = Dice::Uniform(top + 4, 505);
+        const double size = 1.5 + (y - 420) / 80.0 * 3;
+        Scenery::Flower(painter, QPointF(x, y), std::max(size, 1.5), blossoms[Dice::Between(0, 4)],
+                        QColor(240, 190, 40));
+    }
+    painter.end();
+    Paint::Weather(image, 13, 0.08);
+    return image;
+}
+
+QImage FlowerMeadow() {
+    QImage image = Paint::Blank(666, 500);
+    const Palette sky{
+        {0.0, QColor(40, 110, 200)}, {0.7, QColor(120, 185, 235)}, {1.0, QColor(205, 225, 235)}};
+    Scenery::Sky(image, 175, sky, 31, 0.6, QColor(255, 255, 255), QColor(150, 165, 190));
+
+    // The meadow: grass that grows coarser towards the viewer.
+    const Noise grass(32);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        if (y < 165)
+            return c;
+        const double near = (y - 165) / 335.0;
+        const double scale = 1.0 + near * 5;
+        const double g = grass.Fractal(x / (4.0 * scale), y / (14.0 * scale), 5);
+        const double patch = grass.Fractal(x / 120.0, y / 50.0, 3);
+        QColor colour =
+            Paint::Mix(QColor(50, 110, 30), QColor(170, 200, 70), g * 0.8 + patch * 0.4);
+        return Paint::Scale(colour, 0.8 + 0.35 * grass.At(x / 2.0, y / (3.0 * scale)));
+    });
+
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    // A hedge of trees along the horizon.
+    std::vector<Tree> trees;
+    for (int i = 0; i < 70; ++i) {
+        const double x = Dice::Uniform(-20, 686);
+        const bool conifer = Dice::Chance(0.3);
+        trees.push_back({QPointF(x, Dice::Uniform(170, 182)), Dice::Uniform(25, 55),
+                         Dice::Vary(QColor(60, 115, 60), 0.05, 0.1, 0.12), conifer});
+    }
+    PlantTrees(painter, trees);
+
+    struct Kind {
+        QColor petals, heart;
+    };
+    const Kind kinds[] = {{QColor(225, 30, 35), QColor(40, 20, 20)},
+                          {QColor(250, 250, 245), QColor(245, 200, 30)},
+                          {QColor(70, 110, 230), QColor(250, 240, 200)},
+                          {QColor(250, 215, 40), QColor(220, 140, 20)},
+                          {QColor(190, 80, 200), QColor(250, 220, 90)},
+                          {QColor(250, 140, 40), QColor(120, 50, 20)},
+                          {QColor(245, 150, 190), QColor(250, 240, 120)}};
+    const Noise zones(33);
+    struct Bloom {
+        QPointF at;
+        double radius;
+        int kind;
+    };
+    std::vector<Bloom> blooms;
+    for (int i = 0; i < 3200; ++i) {
+        const double y = 182 + std::pow(Dice::Uniform(0, 1), 0.8) * 325;
+        const double x = Dice::Uniform(-10, 676);
+        const double near = (y - 182) / 318.0;
+        // Each kind grows in drifts of its own.
+        const int kind = std::clamp(static_cast<int>(zones.Fractal(x / 140.0, y / 60.0, 3) * 9.0 -
+                                                     1.0 + Dice::Uniform(-1.2, 1.2)),
+                                    0, 6);
+        blooms.push_back({QPointF(x, y), 1.2 + near * near * 13 * Dice::Uniform(0.7, 1.2), kind});
+    }
+    std::sort(blooms.begin(), blooms.end(),
+              [](const Bloom& a, const Bloom& b) { return a.at.y() < b.at.y(); });
+    for (const Bloom& bloom : blooms) {
+        if (bloom.radius > 4) {
+            painter.setPen(QPen(QColor(60, 120, 40), bloom.radius * 0.15));
+            painter.drawLine(bloom.at, bloom.at + QPointF(Dice::Uniform(-2, 2), bloom.radius * 3));
+            painter.setPen(Qt::NoPen);
+        }
+        Scenery::Flower(painter, bloom.at, bloom.radius, kinds[bloom.kind].petals,
+                        kinds[bloom.kind].heart);
+    }
+    // Blades of grass in front.
+    for (int i = 0; i < 900; ++i) {
+        const double x = Dice::Uniform(0, 666);
+        const double y = Dice::Uniform(380, 510);
+        const double length = (y - 340) * Dice::Uniform(0.15, 0.4);
+        painter.setPen(QPen(Dice::Vary(QColor(80, 150, 45), 0.04, 0.1, 0.2), 1.3));
+        painter.drawLine(QPointF(x, y), QPointF(x + Dice::Uniform(-8, 8), y - length));
+    }
+    painter.end();
+    Paint::Weather(image, 34, 0.08);
+    return image;
+}
+
+QImage AutumnForest() {
+    QImage image = Paint::Blank(666, 500);
+    const Noise mist(41);
+    // Warm, misty light between the trees.
+    Paint::Fill(image, [&](int x, int y) {
+        const Palette air{{0.0, QColor(250, 215, 150)},
+                          {0.5, QColor(235, 170, 100)},
+                          {1.0, QColor(190, 120, 70)}};
+        const double t = y / 500.0 + (mist.Fractal(x / 80.0, y / 80.0, 5) - 0.5) * 0.4;
+        return air.At(t);
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    const QColor leaves[] = {QColor(230, 80, 30), QColor(245, 150, 30), QColor(250, 200, 50),
+                             QColor(190, 40, 30), QColor(160, 100, 40), QColor(215, 120, 25),
+                             QColor(140, 150, 50)};
+    // Rows of trees from the misty back to the front.
+    for (int row = 0; row < 4; ++row) {
+        const double fade = 0.65 - row * 0.2;
+        const double trunkWidth = 4 + row * 7;
+        const int trunks = 14 - row * 3;
+        for (int i = 0; i < trunks; ++i) {
+            const double x = Dice::Uniform(-20, 686);
+            const QColor bark = Paint::Mix(QColor(70, 50, 40), QColor(230, 180, 130), fade);
+            QLinearGradient shade(x - trunkWidth / 2, 0, x + trunkWidth / 2, 0);
+            shade.setColorAt(0, Paint::Scale(bark, 1.3));
+            shade.setColorAt(1, Paint::Scale(bark, 0.7));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(shade);
+            painter.drawRect(QRectF(x - trunkWidth / 2, 0, trunkWidth, 340 + row * 40));
+            // Branches reach up into the crown.
+            painter.setPen(QPen(bark, trunkWidth * 0.3, Qt::SolidLine, Qt::RoundCap));
+            for (int b = 0; b < 4; ++b) {
+                const double y = Dice::Uniform(40, 240);
+                painter.drawLine(QPointF(x, y),
+                                 QPointF(x + Dice::Uniform(-60, 60), y - Dice::Uniform(20, 70)));
+            }
+        }
+        painter.setPen(Qt::NoPen);
+        const int count = 2600 - row * 400;
+        for (int i = 0; i < count; ++i) {
+            const double x = Dice::Uniform(-10, 676);
+            const double y = std::pow(Dice::Uniform(0, 1), 1.6) * (260 + row * 20) - 10;
+            QColor colour = Dice::Vary(leaves[Dice::Between(0, 6)], 0.02, 0.1, 0.15);
+            colour = Paint::Mix(colour, QColor(245, 200, 140), fade * 0.8);
+            painter.setBrush(Paint::Alpha(colour, 0.85));
+            const double size = (2 + row * 1.5) * Dice::Uniform(0.6, 1.4);
+            painter.save();
+            painter.translate(x, y);
+            painter.rotate(Dice::Uniform(0, 180));
+            painter.drawEllipse(QPointF(0, 0), size, size * 0.55);
+            painter.restore();
+        }
+    }
+    painter.end();
+
+    // The forest floor covered in leaves, with a path leading into the wood.
+    const Noise floor(42);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double horizon = 330 + 15 * floor.Fractal(x / 100.0, 0.5, 3);
+        if (y < horizon)
+            return c;
+        const double near = (y - horizon) / (500 - horizon);
+        const double pathCentre = 330 + std::sin(near * 3.2) * 90 * near;
+        const double pathWidth = 10 + near * 140;
+        const double onPath =
+            1 - Paint::SmoothStep(pathWidth * 0.6, pathWidth, std::abs(x - pathCentre));
+        const double f = floor.Fractal(x / (6.0 + near * 14), y / (3.0 + near * 8), 5);
+        QColor litter = Paint::Mix(QColor(150, 60, 20), QColor(240, 160, 50), f);
+        litter = Paint::Mix(litter, QColor(110, 80, 50), 0.3 * floor.At(x / 30.0, y / 20.0));
+        const QColor path = Paint::Mix(QColor(170, 130, 90), QColor(215, 180, 130), f);
+        QColor colour = Paint::Mix(litter, path, onPath);
+        return Paint::Mix(colour, c, 0.35 * (1 - near));
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 1400; ++i) {
+        const double y = Dice::Uniform(340, 505);
+        const double x = Dice::Uniform(-10, 676);
+        const double size = 1 + (y - 330) / 170 * 6;
+        painter.setBrush(Dice::Vary(leaves[Dice::Between(0, 6)], 0.02, 0.1, 0.2));
+        painter.save();
+        painter.translate(x, y);
+        painter.rotate(Dice::Uniform(0, 180));
+        painter.drawEllipse(QPointF(0, 0), size, size * 0.5);
+        painter.restore();
+    }
+    // Beams of sunlight through the crowns.
+    for (int i = 0; i < 5; ++i) {
+        const double x = Dice::Uniform(80, 600);
+        QPolygonF beam{QPointF(x, -10), QPointF(x + 40, -10), QPointF(x - 80, 510),
+                       QPointF(x - 170, 510)};
+        painter.setBrush(QColor(255, 240, 200, 28));
+        painter.drawPolygon(beam);
+    }
+    painter.end();
+    Paint::Weather(image, 43, 0.1);
+    return image;
+}
+
+QImage LighthouseCoast() {
+    QImage image = Paint::Blank(666, 500);
+    const int horizon = 280;
+    const QPointF sun(470, 255);
+    const Palette sky{{0.0, QColor(35, 40, 100)},
+                      {0.35, QColor(120, 70, 140)},
+                      {0.7, QColor(240, 120, 90)},
+                      {1.0, QColor(255, 200, 120)}};
+    Scenery::Sky(image, horizon, sky, 51, 0.6, QColor(255, 190, 150), QColor(110, 60, 110));
+    const Noise sea(52);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double dx = x - sun.x();
+        const double dy = y - sun.y();
+        const double glow = std::exp(-(dx * dx + dy * dy) / 9000.0);
+        if (y < horizon)
+            return Paint::Mix(c, QColor(255, 230, 170), glow * 0.8);
+        const double near = (y - horizon) / 220.0;
+        const double wave = sea.Ridged(x / (20.0 + near * 60), y / (2.0 + near * 12), 4);
+        QColor water = Paint::Mix(QColor(240, 140, 110), QColor(40, 40, 95), std::sqrt(near));
+        water = Paint::Mix(water, QColor(255, 200, 150), wave * (0.55 - near * 0.35));
+        // The sun's path on the water breaks up into glints.
+        const double path = std::exp(-dx * dx / (600.0 + near * 9000));
+        if (wave > 0.6)
+            water = Paint::Mix(water, QColor(255, 235, 180), path * (wave - 0.5) * 2);
+        return water;
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    painter.setPen(Qt::NoPen);
+    QRadialGradient disc(sun, 26);
+    disc.setColorAt(0, QColor(255, 250, 225));
+    disc.setColorAt(0.8, QColor(255, 225, 150));
+    disc.setColorAt(1, QColor(255, 200, 120, 0));
+    painter.setBrush(disc);
+    painter.drawEllipse(sun, 26, 26);
+    painter.end();
+
+    // Cliffs on the left, their sunward faces glowing.
+    const Noise cliff(53);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double edge = 330 - x * 0.55 + 30 * cliff.Fractal(y / 40.0, 1.0, 4);
+        const double top = 190 + x * 0.12 + 20 * cliff.Fractal(x / 50.0, 2.0, 4);
+        if (x > edge || y < top)
+            return c;
+        const double strata = std::sin(y * 0.25 + 4 * cliff.Fractal(x / 30.0, y / 30.0, 3));
+        const double crag = cliff.Ridged(x / 18.0, y / 12.0, 5);
+        QColor rock = Paint::Mix(QColor(90, 55, 50), QColor(200, 120, 80), crag);
+        rock = Paint::Scale(rock, 0.85 + 0.15 * strata);
+        rock = Paint::Mix(rock, QColor(255, 160, 90), 0.5 * Paint::SmoothStep(edge - 60, edge, x));
+        if (y < top + 10 + 6 * cliff.At(x / 6.0, 0.3))
+            rock =
+                Paint::Mix(QColor(70, 110, 50), QColor(150, 150, 60), cliff.At(x / 4.0, y / 4.0));
+        return rock;
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    painter.setPen(Qt::NoPen);
+    // The lighthouse on the cliff top.
+    const double baseX = 150;
+    const double baseY = 212;
+    for (int band = 0; band < 5; ++band) {
+        const double y0 = baseY - band * 20;
+        const double w0 = 26 - band * 2.4;
+        const double w1 = w0 - 2.4;
+        QPolygonF ring{QPointF(baseX - w0 / 2, y0), QPointF(baseX + w0 / 2, y0),
+                       QPointF(baseX + w1 / 2, y0 - 20), QPointF(baseX - w1 / 2, y0 - 20)};
+        QLinearGradient g(baseX - w0 / 2, 0, baseX + w0 / 2, 0);
+        const QColor colour = band % 2 == 0 ? QColor(250, 245, 235) : QColor(200, 40, 40);
+        g.setColorAt(0, Paint::Scale(colour, 0.7));
+        g.setColorAt(0.7, Paint::Mix(colour, QColor(255, 190, 120), 0.3));
+        g.setColorAt(1, Paint::Scale(colour, 0.9));
+        painter.setBrush(g);
+        painter.drawPolygon(ring);
+    }
+    QRadialGradient lamp(QPointF(baseX, baseY - 108), 60);
+    lamp.setColorAt(0, QColor(255, 250, 200, 230));
+    lamp.setColorAt(1, QColor(255, 220, 150, 0));
+    painter.setBrush(lamp);
+    painter.drawEllipse(QPointF(baseX, baseY - 108), 60, 60);
+    painter.setBrush(QColor(40, 40, 50));
+    painter.drawRect(QRectF(baseX - 10, baseY - 118, 20, 4));
+    painter.drawPolygon(QPolygonF{QPointF(baseX - 11, baseY - 118),
+                                  QPointF(baseX + 11, baseY - 118), QPointF(baseX, baseY - 130)});
+    // Rocks and foam in the surf.
+    for (int i = 0; i < 22; ++i) {
+        const QPointF at(Dice::Uniform(250, 680), Dice::Uniform(300, 500));
+        const double size = (at.y() - 280) / 220 * Dice::Uniform(14, 40);
+        QRadialGradient g(at - QPointF(size * 0.4, size * 0.4), size * 1.4);
+        g.setColorAt(0, QColor(170, 100, 80));
+        g.setColorAt(1, QColor(40, 25, 35));
+        painter.setBrush(g);
+        painter.drawEllipse(at, size, size * 0.55);
+        painter.setBrush(QColor(255, 235, 220, 120));
+        for (int f = 0; f < 12; ++f)
+            painter.drawEllipse(at + QPointF(Dice::Uniform(-size * 1.3, size * 1.3),
+                                             size * 0.5 + Dice::Uniform(-2, 4)),
+                                Dice::Uniform(1, 4), Dice::Uniform(0.7, 2));
+    }
+    // Gulls.
+    painter.setPen(QPen(QColor(60, 40, 60), 1.6));
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(Dice::Uniform(250, 640), Dice::Uniform(60, 200));
+        const double span = Dice::Uniform(5, 11);
+        QPainterPath gull(at - QPointF(span, 0));
+        gull.quadTo(at - QPointF(span / 2, span / 2), at);
+        gull.quadTo(at + QPointF(span / 2, -span / 2), at + QPointF(span, 0));
+        painter.drawPath(gull);
+    }
+    painter.end();
+    Paint::Weather(image, 54, 0.07);
+    return image;
+}
+
+QImage AuroraLake() {
+    QImage image = Paint::Blank(700, 500);
+    const int shore = 300;
+    const Noise sky(61);
+    Paint::Fill(image, [&](int x, int y) {
+        const Palette night{
+            {0.0, QColor(6, 8, 30)}, {0.6, QColor(18, 30, 75)}, {1.0, QColor(40, 70, 100)}};
+        QColor colour = night.At(static_cast<double>(y) / shore);
+        // Curtains of light hanging from a wavy band.
+        for (int curtain = 0; curtain < 2; ++curtain) {
+            const double bottom = 150 + curtain * 60 + 50 * std::sin(x / 120.0 + curtain * 2) +
+                                  40 * (sky.Fractal(x / 200.0, curtain * 5.0, 3) - 0.5);
+            const double above = bottom - y;
+            if (above < -6)
+                continue;
+            const double rays = sky.Ridged(x / 9.0 + curtain * 30, y / 200.0, 3);
+            const double height = std::exp(-std::max(above, 0.0) / (70.0 + 40 * curtain)) *
+                                  Paint::SmoothStep(-6, 4, above);
+            const double strength = height * (0.3 + 0.9 * rays * rays);
+            const QColor light = Paint::Mix(QColor(70, 255, 150), QColor(200, 80, 230),
+                                            Paint::SmoothStep(20, 140, above));
+            colour = Paint::Mix(colour, light, std::min(strength * (0.9 - curtain * 0.3), 0.95));
+        }
+        return colour;
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    Scenery::Stars(painter, QRectF(0, 0, 700, shore), 700);
+    painter.end();
+
+    // Snowy mountains beyond the lake.
+    const Noise rock(62);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(rock, x, 315, 150, 110);
+        if (y < top || y > shore)
+            return c;
+        const double crag = rock.Ridged(x / 20.0, y / 16.0, 5);
+        QColor colour =
+            crag > 0.55
+                ? Paint::Mix(QColor(140, 160, 200), QColor(220, 235, 250), (crag - 0.55) * 2.2)
+                : Paint::Mix(QColor(25, 30, 50), QColor(70, 80, 110), crag * 1.8);
+        // Green light from the sky on the snow.
+        return Paint::Mix(colour, QColor(80, 200, 150), 0.15 * (1 - (y - top) / 150));
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    std::vector<Tree> trees;
+    for (int i = 0; i < 160; ++i) {
+        const double x = Dice::Uniform(-10, 710);
+        trees.push_back({QPointF(x, shore + Dice::Uniform(-4, 3)), Dice::Uniform(18, 45),
+                         Dice::Vary(QColor(30, 70, 70), 0.03, 0.1, 0.08), true});
+    }
+    PlantTrees(painter, trees);
+    // Snow on the branches.
+    painter.setPen(Qt::NoPen);
+    for (const Tree& tree : trees) {
+        for (int s = 0; s < 6; ++s) {
+            painter.setBrush(QColor(220, 235, 250, 190));
+            const double h = Dice::Uniform(0.15, 0.85) * tree.height;
+            painter.drawEllipse(tree.base + QPointF(Dice::Uniform(-h * 0.2, h * 0.1) * 0.6, -h),
+                                2.2, 1.0);
+        }
+    }
+    painter.end();
+
+    // The lake mirrors it all, broken by ripples.
+    Scenery::Reflect(image, shore + 2, 63, QColor(120, 170, 190), 0.1);
+    Paint::Weather(image, 64, 0.1);
+    return image;
+}
+
+namespace {
+
+void Balloon(QPainter& painter, QPointF centre, double r, const QColor& a, const QColor& b,
+             const QColor& band) {
+    QPainterPath envelope;
+    const QPointF mouthLeft(centre.x() - r * 0.2, centre.y() + r * 1.35);
+    const QPointF mouthRight(centre.x() + r * 0.2, centre.y() + r * 1.35);
+    envelope.moveTo(mouthLeft);
+    envelope.cubicTo(centre + QPointF(-r * 0.9, r * 0.9), centre + QPointF(-r, r * 0.4),
+                     centre + QPointF(-r, 0));
+    envelope.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 180, -180);
+    envelope.cubicTo(centre + QPointF(r, r * 0.4), centre + QPointF(r * 0.9, r * 0.9), mouthRight);
+    envelope.closeSubpath();
+
+    painter.save();
+    painter.setClipPath(envelope);
+    painter.setPen(Qt::NoPen);
+    const int gores = 10;
+    for (int k = 0; k < gores; ++k) {
+        const double x0 = centre.x() - r * std::cos(M_PI * k / gores);
+        const double x1 = centre.x() - r * std::cos(M_PI * (k + 1) / gores);
+        const double light = 0.6 + 0.55 * std::sin(M_PI * (k + 0.5) / gores) - k * 0.02;
+        painter.setBrush(Paint::Scale(k % 2 == 0 ? a : b, light));
+        painter.drawRect(QRectF(x0, centre.y() - r - 1, x1 - x0 + 0.5, r * 2.5));
+        // A zigzag band around the waist.
+        QPolygonF zig;
+        const double y = centre.y() + r * 0.25;
+        zig << QPointF(x0, y) << QPointF((x0 + x1) / 2, y + r * 0.22) << QPointF(x1, y)
+            << QPointF(x1, y + r * 0.3) << QPointF(x0, y + r * 0.3);
+        painter.setBrush(Paint::Scale(band, light));
+        painter.drawPolygon(zig);
+    }
+    QRadialGradient sheen(centre + QPointF(-r * 0.4, -r * 0.5), r * 1.6);
+    sheen.setColorAt(0, QColor(255, 255, 255, 90));
+    sheen.setColorAt(0.5, QColor(255, 255, 255, 0));
+    sheen.setColorAt(1, QColor(0, 0, 40, 90));
+    painter.setBrush(sheen);
+    painter.drawRect(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2.5 * r));
+    painter.restore();
+
+    painter.setPen(QPen(QColor(70, 50, 40), std::max(0.6, r * 0.03)));
+    const QPointF basket(centre.x(), centre.y() + r * 1.7);
+    painter.drawLine(mouthLeft, basket + QPointF(-r * 0.12, 0));
+    painter.drawLine(mouthRight, basket + QPointF(r * 0.12, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(140, 95, 55));
+    painter.drawRect(QRectF(basket.x() - r * 0.14, basket.y(), r * 0.28, r * 0.22));
+    painter.setBrush(QColor(100, 65, 40));
+    painter.drawRect(QRectF(basket.x() - r * 0.14, basket.y(), r * 0.28, r * 0.05));
+}
+
+} // namespace
+
+QImage BalloonValley() {
+    QImage image = Paint::Blank(600, 500);
+    const Palette sky{
+        {0.0, QColor(70, 140, 215)}, {0.6, QColor(150, 200, 240)}, {1.0, QColor(245, 225, 200)}};
+    Scenery::Sky(image, 330, sky, 71, 0.5, QColor(255, 255, 255), QColor(170, 175, 200));
+    const Noise land(72);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(land, x, 345, 50, 150);
+        if (y < top)
+            return c;
+        const double near = (y - 300) / 200.0;
+        QColor colour = Fields(land, x, y, 0.6 + near * 1.5);
+        // A river winds through the valley.
+        const double river = 300 + 120 * std::sin(y / 45.0) * near + 40 * land.At(y / 30.0, 2.0);
+        const double width = 3 + near * 22;
+        if (std::abs(x - river) < width)
+            colour = Paint::Mix(QColor(90, 150, 200), QColor(200, 225, 240),
+                                land.Ridged(x / 8.0, y / 2.0, 3));
+        return Paint::Mix(colour, QColor(200, 210, 225), 0.45 * (1 - near));
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    std::vector<Tree> trees;
+    for (int i = 0; i < 120; ++i) {
+        const double x = Dice::Uniform(0, 600);
+        const double y = Dice::Uniform(Scenery::Ridge(land, x, 345, 50, 150) + 3, 505);
+        const double near = (y - 300) / 200.0;
+        trees.push_back({QPointF(x, y), 6 + near * 26,
+                         Dice::Vary(QColor(50, 110, 45), 0.04, 0.1, 0.1), Dice::Chance(0.5)});
+    }
+    PlantTrees(painter, trees);
+    const QColor colours[] = {QColor(220, 40, 40),   QColor(250, 200, 30), QColor(40, 90, 200),
+                              QColor(250, 130, 30),  QColor(40, 160, 80),  QColor(150, 50, 170),
+                              QColor(250, 250, 245), QColor(30, 180, 200)};
+    struct Flight {
+        QPointF at;
+        double radius;
+    };
+    std::vector<Flight> flights = {{{120, 110}, 62}, {{330, 80}, 40}, {{470, 170}, 70},
+                                   {{250, 230}, 30}, {{560, 60}, 26}, {{60, 270}, 22},
+                                   {{390, 300}, 18}, {{200, 40}, 20}, {{520, 320}, 14},
+                                   {{290, 360}, 11}, {{90, 360}, 12}, {{430, 40}, 15}};
+    std::sort(flights.begin(), flights.end(),
+              [](const Flight& a, const Flight& b) { return a.radius < b.radius; });
+    for (const Flight& flight : flights) {
+        const int first = Dice::Between(0, 7);
+        int second = Dice::Between(0, 7);
+        if (second == first)
+            second = (first + 3) % 8;
+        Balloon(painter, flight.at, flight.radius, colours[first], colours[second],
+                colours[(first + 5) % 8]);
+    }
+    painter.end();
+    Paint::Weather(image, 73, 0.07);
+    return image;
+}
+
+} // namespace Motifs

@@ -1,0 +1,933 @@
+// Scene motifs: a city at dusk, a coral reef, a fruit market, planets in a starfield, a
+// harbour, butterflies, a bookshelf and the roofs of an old town.
+
+#include "Cells.h"
+#include "Dice.h"
+#include "Motifs.h"
+#include "Noise.h"
+#include "Paint.h"
+#include "Palette.h"
+#include "Scenery.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace Motifs {
+
+namespace {
+
+// A building with rows of windows, some lit, and a roof of its own kind.
+void Building(QPainter& painter, const QRectF& body, const QColor& wall, double haze,
+              const QColor& dusk) {
+    const QColor face = Paint::Mix(wall, dusk, haze);
+    QLinearGradient shade(body.left(), 0, body.right(), 0);
+    shade.setColorAt(0, Paint::Scale(face, 1.15));
+    shade.setColorAt(1, Paint::Scale(face, 0.8));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shade);
+    painter.drawRect(body);
+    // Roof: flat with a water tank, pointed, or a spire.
+    switch (Dice::Between(0, 4)) {
+    case 0:
+        painter.drawPolygon(
+            QPolygonF{body.topLeft(), body.topRight(),
+                      QPointF(body.center().x(), body.top() - body.width() * 0.35)});
+        break;
+    case 1:
+        painter.drawRect(QRectF(body.center().x() - body.width() * 0.15,
+                                body.top() - body.width() * 0.5, body.width() * 0.3,
+                                body.width() * 0.5));
+        painter.setPen(QPen(face, 1.2));
+        painter.drawLine(QPointF(body.center().x(), body.top() - body.width() * 0.5),
+                         QPointF(body.center().x(), body.top() - body.width() * 0.5 - 25));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 60, 50));
+        painter.drawEllipse(QPointF(body.center().x(), body.top() - body.width() * 0.5 - 25), 1.6,
+                            1.6);
+        break;
+    case 2:
+        painter.drawRect(QRectF(body.left() + body.width() * 0.6, body.top() - 8, 10, 8));
+        break;
+    default:
+        break;
+    }
+    const double cell = std::max(5.0, body.width() / Dice::Between(4, 8));
+    const double windowW = cell * 0.55;
+    const double windowH = cell * Dice::Uniform(0.6, 0.9);
+    const double litShare = Dice::Uniform(0.35, 0.75);
+    for (double y = body.top() + cell * 0.5; y < body.bottom() - cell * 0.5; y += cell * 1.2) {
+        for (double x = body.left() + (cell - windowW) / 2; x < body.right() - windowW; x += cell) {
+            QColor glass;
+            if (Dice::Chance(litShare))
+                glass = Dice::Vary(QColor(255, 210, 110), 0.03, 0.2, 0.1);
+            else
+                glass = Paint::Mix(QColor(40, 50, 90), QColor(120, 110, 160), Dice::Uniform(0, 1));
+            painter.setBrush(Paint::Mix(glass, dusk, haze * 0.6));
+            painter.drawRect(QRectF(x, y, windowW, windowH));
+        }
+    }
+}
+
+} // namespace
+
+QImage CityAtDusk() {
+    const int width = 700;
+    const int height = 500;
+    const int waterline = 360;
+    QImage image = Paint::Blank(width, height);
+    const Palette sky{{0.0, QColor(25, 20, 70)},
+                      {0.35, QColor(90, 55, 130)},
+                      {0.7, QColor(230, 110, 100)},
+                      {1.0, QColor(255, 195, 120)}};
+    Scenery::Sky(image, waterline, sky, 161, 0.45, QColor(255, 170, 150), QColor(80, 50, 110));
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    Scenery::Stars(painter, QRectF(0, 0, width, 120), 160);
+    const QColor walls[] = {QColor(150, 90, 80),   QColor(90, 110, 140),  QColor(190, 160, 110),
+                            QColor(120, 130, 110), QColor(170, 120, 140), QColor(80, 90, 100)};
+    const QColor dusk(150, 100, 150);
+    for (int row = 0; row < 3; ++row) {
+        double x = -Dice::Uniform(0, 30);
+        while (x < width) {
+            const double w = Dice::Uniform(24, 60) * (1 + row * 0.25);
+            const double h = Dice::Uniform(50, 210) * (1.1 - row * 0.2);
+            const QRectF body(x, waterline - h - (2 - row) * 8, w, h + (2 - row) * 8 + 2);
+            Building(painter, body, Dice::Vary(walls[Dice::Between(0, 5)], 0.02, 0.1, 0.1),
+                     0.55 - row * 0.22, dusk);
+            x += w * Dice::Uniform(0.7, 1.05);
+        }
+    }
+    // The promenade with its lamps.
+    painter.setBrush(QColor(60, 45, 60));
+    painter.drawRect(QRectF(0, waterline - 4, width, 6));
+    for (double x = 10; x < width; x += 46) {
+        painter.setPen(QPen(QColor(40, 30, 40), 1.5));
+        painter.drawLine(QPointF(x, waterline - 4), QPointF(x, waterline - 24));
+        painter.setPen(Qt::NoPen);
+        QRadialGradient lamp(QPointF(x, waterline - 25), 10);
+        lamp.setColorAt(0, QColor(255, 240, 180, 255));
+        lamp.setColorAt(1, QColor(255, 200, 120, 0));
+        painter.setBrush(lamp);
+        painter.drawEllipse(QPointF(x, waterline - 25), 10, 10);
+    }
+    painter.end();
+    Scenery::Reflect(image, waterline + 2, 162, QColor(255, 180, 120), 0.08);
+    Paint::Weather(image, 163, 0.08);
+    return image;
+}
+
+namespace {
+
+void BranchingCoral(QPainter& painter, QPointF base, double length, double angle, double width,
+                    const QColor& colour, int depth) {
+    const QPointF tip = base + QPointF(std::cos(angle) * length, std::sin(angle) * length);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(base, tip);
+    if (depth == 0) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Paint::Scale(colour, 1.35));
+        painter.drawEllipse(tip, width * 0.8, width * 0.8);
+        return;
+    }
+    const int branches = Dice::Between(2, 3);
+    for (int i = 0; i < branches; ++i)
+        BranchingCoral(painter, tip, length * Dice::Uniform(0.6, 0.85),
+                       angle + Dice::Uniform(-0.7, 0.7), width * 0.75, Paint::Scale(colour, 1.06),
+                       depth - 1);
+}
+
+void Fish(QPainter& painter, QPointF at, double length, const QColor& body, const QColor& stripe,
+          bool facingLeft) {
+    painter.save();
+    painter.translate(at);
+    if (facingLeft)
+        painter.scale(-1, 1);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Paint::Scale(body, 0.85));
+    painter.drawPolygon(QPolygonF{QPointF(-length * 0.45, 0),
+                                  QPointF(-length * 0.75, -length * 0.25),
+                                  QPointF(-length * 0.75, length * 0.25)});
+    QLinearGradient g(0, -length * 0.25, 0, length * 0.25);
+    g.setColorAt(0, Paint::Scale(body, 1.25));
+    g.setColorAt(1, Paint::Scale(body, 0.7));
+    painter.setBrush(g);
+    QPainterPath shape;
+    shape.addEllipse(QPointF(0, 0), length * 0.5, length * 0.22);
+    painter.drawPath(shape);
+    painter.save();
+    painter.setClipPath(shape);
+    painter.setBrush(stripe);
+    for (double x = -length * 0.3; x < length * 0.4; x += length * 0.3)
+        painter.drawRect(QRectF(x, -length * 0.3, length * 0.09, length * 0.6));
+    painter.restore();
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(length * 0.3, -length * 0.04), length * 0.06, length * 0.06);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(QPointF(length * 0.32, -length * 0.04), length * 0.03, length * 0.03);
+    painter.restore();
+}
+
+} // namespace
+
+QImage CoralReef() {
+    const int width = 666;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    const Noise water(171);
+    Paint::Fill(image, [&](int x, int y) {
+        const Palette depth{
+            {0.0, QColor(90, 200, 230)}, {0.5, QColor(30, 120, 180)}, {1.0, QColor(10, 50, 110)}};
+        QColor colour = depth.At(y / 500.0 + (water.Fractal(x / 90.0, y / 90.0, 4) - 0.5) * 0.2);
+        // Dancing light from the waves above.
+        const double caustic = std::pow(water.Ridged(x / 35.0, y / 25.0, 3), 5);
+        colour = Paint::Mix(colour, QColor(220, 250, 255), caustic * (1.0 - y / 420.0) * 0.8);
+        const double ray = std::pow(water.At(x / 30.0 + y / 60.0, 0.5), 3);
+        return Paint::Mix(colour, QColor(200, 240, 255), ray * 0.25 * (1 - y / 500.0));
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    // Far reef in the blue haze.
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 40; ++i) {
+        const QPointF at(Dice::Uniform(0, width), Dice::Uniform(250, 330));
+        painter.setBrush(Paint::Alpha(Dice::Vary(QColor(40, 110, 150), 0.03, 0.1, 0.1), 0.8));
+        painter.drawEllipse(at, Dice::Uniform(20, 70), Dice::Uniform(15, 40));
+    }
+    painter.end();
+    // Rippled sand.
+    const Noise sand(172);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = 380 + 30 * sand.Fractal(x / 120.0, 0.5, 4);
+        if (y < top)
+            return c;
+        const double ripple = std::sin(y * 0.5 + 6 * sand.Fractal(x / 50.0, y / 50.0, 3));
+        QColor colour =
+            Paint::Mix(QColor(190, 170, 120), QColor(235, 220, 170), 0.5 + 0.4 * ripple);
+        colour = Paint::Scale(colour, 0.85 + 0.25 * sand.At(x / 2.0, y / 2.0));
+        return Paint::Mix(colour, QColor(60, 140, 170), 0.35 * (1 - (y - top) / 100));
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    const QColor corals[] = {QColor(240, 100, 120), QColor(250, 150, 60), QColor(180, 70, 190),
+                             QColor(240, 210, 70),  QColor(230, 60, 60),  QColor(250, 130, 170),
+                             QColor(90, 200, 160)};
+    auto coral = [&]() { return Dice::Vary(corals[Dice::Between(0, 6)], 0.02, 0.1, 0.1); };
+    for (int layer = 0; layer < 3; ++layer) {
+        const double ground = 330 + layer * 65;
+        const double scale = 0.6 + layer * 0.3;
+        for (int i = 0; i < 9; ++i) {
+            const QPointF base(Dice::Uniform(-20, width + 20), ground + Dice::Uniform(-10, 30));
+            switch (Dice::Between(0, 3)) {
+            case 0:
+                BranchingCoral(painter, base, 35 * scale, -M_PI / 2 + Dice::Uniform(-0.3, 0.3),
+                               7 * scale, coral(), 4);
+                break;
+            case 1: { // A sea fan.
+                const QColor fan = coral();
+                for (int r = 0; r < 40; ++r) {
+                    const double a = -M_PI / 2 + Dice::Uniform(-1.0, 1.0);
+                    const double len = Dice::Uniform(50, 110) * scale;
+                    painter.setPen(QPen(Dice::Vary(fan, 0.02, 0.1, 0.2), 1.2));
+                    QPainterPath vein(base);
+                    vein.quadTo(base + QPointF(std::cos(a) * len * 0.5 + Dice::Uniform(-10, 10),
+                                               std::sin(a) * len * 0.5),
+                                base + QPointF(std::cos(a) * len, std::sin(a) * len));
+                    painter.setBrush(Qt::NoBrush);
+                    painter.drawPath(vein);
+                }
+                break;
+            }
+            case 2: { // Brain coral.
+                const double r = Dice::Uniform(25, 45) * scale;
+                QRadialGradient dome(base - QPointF(r * 0.3, r * 0.6), r * 1.5);
+                const QColor colour = coral();
+                dome.setColorAt(0, Paint::Scale(colour, 1.3));
+                dome.setColorAt(1, Paint::Scale(colour, 0.5));
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(dome);
+                painter.drawChord(QRectF(base.x() - r, base.y() - r, 2 * r, 2 * r), 0, 180 * 16);
+                painter.setPen(QPen(Paint::Scale(colour, 0.6), 1.3));
+                painter.setBrush(Qt::NoBrush);
+                for (int k = 0; k < 14; ++k) {
+                    const double rr = r * Dice::Uniform(0.2, 0.95);
+                    painter.drawArc(QRectF(base.x() - rr, base.y() - rr, 2 * rr, 2 * rr),
+                                    Dice::Between(0, 90) * 16, Dice::Between(30, 90) * 16);
+                }
+                break;
+            }
+            default: { // Tube sponges.
+                const QColor colour = coral();
+                for (int k = 0; k < 4; ++k) {
+                    const double w = Dice::Uniform(8, 14) * scale;
+                    const double h = Dice::Uniform(30, 70) * scale;
+                    const QPointF at = base + QPointF(k * w * 1.1 - w * 2, 0);
+                    QLinearGradient g(at.x() - w / 2, 0, at.x() + w / 2, 0);
+                    g.setColorAt(0, Paint::Scale(colour, 1.2));
+                    g.setColorAt(1, Paint::Scale(colour, 0.6));
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(g);
+                    painter.drawRoundedRect(QRectF(at.x() - w / 2, at.y() - h, w, h), w / 3, w / 3);
+                    painter.setBrush(Paint::Scale(colour, 0.35));
+                    painter.drawEllipse(QPointF(at.x(), at.y() - h + 2), w * 0.35, w * 0.15);
+                }
+                break;
+            }
+            }
+        }
+        // Fish swim between the layers.
+        const QColor bodies[] = {QColor(250, 130, 30), QColor(250, 220, 40), QColor(60, 120, 230),
+                                 QColor(220, 60, 140), QColor(60, 200, 200)};
+        for (int i = 0; i < 11; ++i) {
+            const int kind = Dice::Between(0, 4);
+            Fish(painter, QPointF(Dice::Uniform(0, width), Dice::Uniform(30, ground)),
+                 Dice::Uniform(18, 34) * scale, bodies[kind],
+                 kind == 0 ? QColor(250, 250, 250) : Paint::Scale(bodies[(kind + 2) % 5], 0.8),
+                 Dice::Chance(0.5));
+        }
+    }
+    // Bubbles rising.
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 80; ++i) {
+        const double r = Dice::Uniform(1.5, 5);
+        painter.setPen(QPen(QColor(230, 250, 255, 180), 1));
+        painter.drawEllipse(QPointF(Dice::Uniform(0, width), Dice::Uniform(0, 400)), r, r);
+    }
+    painter.end();
+    Paint::Weather(image, 173, 0.08);
+    return image;
+}
+
+namespace {
+
+struct FruitKind {
+    QColor colour;
+    double radius;
+    double stretch;
+    bool stem;
+};
+
+void Fruit(QPainter& painter, QPointF at, const FruitKind& kind) {
+    const double r = kind.radius * Dice::Uniform(0.85, 1.15);
+    const QColor colour = Dice::Vary(kind.colour, 0.02, 0.1, 0.12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 10, 0, 90));
+    painter.drawEllipse(at + QPointF(r * 0.2, r * 0.25), r, r * kind.stretch);
+    QRadialGradient g(at - QPointF(r * 0.35, r * 0.4), r * 1.5);
+    g.setColorAt(0, Paint::Mix(colour, Qt::white, 0.45));
+    g.setColorAt(0.45, colour);
+    g.setColorAt(1, Paint::Scale(colour, 0.45));
+    painter.setBrush(g);
+    painter.drawEllipse(at, r, r * kind.stretch);
+    if (kind.stem) {
+        painter.setPen(QPen(QColor(90, 60, 30), std::max(1.0, r * 0.1)));
+        painter.drawLine(at - QPointF(0, r * kind.stretch * 0.8),
+                         at - QPointF(-r * 0.15, r * kind.stretch * 1.15));
+        painter.setPen(Qt::NoPen);
+    }
+}
+
+} // namespace
+
+QImage FruitMarket() {
+    const int width = 666;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    // Striped awning with a scalloped hem.
+    const double stripe = 37;
+    for (int i = 0; i * stripe < width; ++i) {
+        const QColor colour = i % 2 == 0 ? QColor(200, 35, 45) : QColor(245, 240, 225);
+        QLinearGradient fold(i * stripe, 0, (i + 1) * stripe, 0);
+        fold.setColorAt(0, Paint::Scale(colour, 1.05));
+        fold.setColorAt(1, Paint::Scale(colour, 0.8));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fold);
+        painter.drawRect(QRectF(i * stripe, 0, stripe, 62));
+        QLinearGradient hem(0, 60, 0, 78);
+        hem.setColorAt(0, colour);
+        hem.setColorAt(1, Paint::Scale(colour, 0.7));
+        painter.setBrush(hem);
+        painter.drawChord(QRectF(i * stripe, 44, stripe, 36), 180 * 16, 180 * 16);
+    }
+    painter.end();
+    // Shade under the awning with wooden stalls behind.
+    const Noise wood(181);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        if (y < 62 || QColor(c).value() > 20)
+            return c;
+        const double grain = wood.Fractal(x / 6.0, y / 80.0, 4);
+        return Paint::Mix(QColor(60, 40, 30), QColor(120, 85, 55), grain);
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    const FruitKind kinds[] = {
+        {QColor(200, 25, 30), 15, 0.95, true},   {QColor(250, 140, 20), 16, 1.0, false},
+        {QColor(250, 225, 40), 13, 0.78, false}, {QColor(110, 180, 40), 11, 0.9, false},
+        {QColor(100, 30, 110), 6, 1.0, false},   {QColor(150, 40, 90), 11, 1.05, true},
+        {QColor(190, 200, 60), 13, 1.25, true},  {QColor(250, 160, 110), 15, 0.95, false},
+        {QColor(230, 40, 20), 13, 0.85, false},  {QColor(160, 10, 30), 6, 1.0, true},
+        {QColor(120, 90, 40), 11, 0.85, false},  {QColor(240, 100, 60), 14, 1.0, true}};
+    const double rowTops[] = {88, 222, 356};
+    const double rowHeight = 124;
+    int crate = 0;
+    for (double top : rowTops) {
+        double x = -Dice::Uniform(10, 40);
+        while (x < width) {
+            const double w = Dice::Uniform(130, 190);
+            const QRectF box(x + 4, top, w - 8, rowHeight);
+            // The crate: planks with grain and nail heads.
+            const QColor plank = Dice::Vary(QColor(185, 140, 90), 0.02, 0.1, 0.1);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Paint::Scale(plank, 0.55));
+            painter.drawRect(box);
+            const FruitKind& kind = kinds[(crate * 5 + Dice::Between(0, 2)) % 12];
+            ++crate;
+            painter.save();
+            painter.setClipRect(box.adjusted(6, 4, -6, -26));
+            const double step = kind.radius * 1.7;
+            for (double fy = box.top() + kind.radius * 0.4; fy < box.bottom() - 10;
+                 fy += step * 0.8)
+                for (double fx = box.left() + 4 + std::fmod(fy, step); fx < box.right(); fx += step)
+                    Fruit(painter, QPointF(fx + Dice::Uniform(-3, 3), fy + Dice::Uniform(-3, 3)),
+                          kind);
+            painter.restore();
+            QLinearGradient front(0, box.bottom() - 26, 0, box.bottom());
+            front.setColorAt(0, Paint::Scale(plank, 1.1));
+            front.setColorAt(1, Paint::Scale(plank, 0.75));
+            painter.setBrush(front);
+            painter.drawRect(QRectF(box.left(), box.bottom() - 26, box.width(), 26));
+            painter.setPen(QPen(Paint::Scale(plank, 0.6), 1));
+            for (double gy = box.bottom() - 22; gy < box.bottom(); gy += 5)
+                painter.drawLine(QPointF(box.left(), gy + Dice::Uniform(-1, 1)),
+                                 QPointF(box.right(), gy + Dice::Uniform(-1, 1)));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(60, 60, 60));
+            painter.drawEllipse(QPointF(box.left() + 6, box.bottom() - 13), 1.8, 1.8);
+            painter.drawEllipse(QPointF(box.right() - 6, box.bottom() - 13), 1.8, 1.8);
+            // A chalkboard price tag.
+            const QRectF tag(box.left() + Dice::Uniform(10, box.width() - 60), box.bottom() - 40,
+                             46, 24);
+            painter.setBrush(QColor(35, 40, 35));
+            painter.drawRect(tag);
+            painter.setPen(QColor(240, 240, 230));
+            QFont font = painter.font();
+            font.setPixelSize(13);
+            font.setBold(true);
+            painter.setFont(font);
+            painter.drawText(
+                tag, Qt::AlignCenter,
+                QStringLiteral("%1,%2").arg(Dice::Between(1, 4)).arg(Dice::Between(0, 9) * 10));
+            x += w;
+        }
+    }
+    painter.end();
+    Paint::Weather(image, 182, 0.08);
+    return image;
+}
+
+namespace {
+
+void Planet(QPainter& painter, QPointF at, double r, const Palette& surface, unsigned seed,
+            double bands, const QPointF& light) {
+    // Paint the planet's disc pixel by pixel: banded or mottled surface, lit from one side.
+    const Noise noise(seed);
+    const int size = static_cast<int>(std::ceil(r * 2)) + 2;
+    QImage disc(size, size, QImage::Format_ARGB32_Premultiplied);
+    disc.fill(Qt::transparent);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double u = (x + 0.5 - size / 2.0) / r;
+            const double v = (y + 0.5 - size / 2.0) / r;
+            const double rr = u * u + v * v;
+            if (rr > 1)
+                continue;
+            const double w = std::sqrt(1 - rr);
+            const double turbulence = noise.Fractal(u * 3 + w, v * 3, 5);
+            const double t = bands > 0
+                                 ? v * bands + turbulence * 1.5 + noise.At(u * 8, v * 30) * 0.3
+                                 : turbulence * 1.6 - 0.3;
+            QColor colour = surface.Cyclic(bands > 0 ? t : std::clamp(t, 0.0, 0.999));
+            const double lit = std::clamp(u * light.x() + v * light.y() + w * 0.6, 0.0, 1.0);
+            colour = Paint::Scale(colour, 0.12 + 1.0 * lit);
+            const double edge = std::clamp((1 - std::sqrt(rr)) * r, 0.0, 1.0);
+            colour.setAlphaF(static_cast<float>(edge));
+            disc.setPixelColor(x, y, colour);
+        }
+    }
+    QRadialGradient atmosphere(at, r * 1.15);
+    atmosphere.setColorAt(0.85, Paint::Alpha(surface.At(0.5), 0.5));
+    atmosphere.setColorAt(1, Paint::Alpha(surface.At(0.5), 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(atmosphere);
+    painter.drawEllipse(at, r * 1.15, r * 1.15);
+    painter.drawImage(QPointF(at.x() - size / 2.0, at.y() - size / 2.0), disc);
+}
+
+} // namespace
+
+QImage Planets() {
+    const int width = 700;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    const Noise gas(191);
+    const Palette nebula{{0.0, QColor(5, 5, 20)},      {0.35, QColor(30, 20, 70)},
+                         {0.55, QColor(120, 40, 120)}, {0.7, QColor(220, 90, 110)},
+                         {0.85, QColor(80, 160, 200)}, {1.0, QColor(240, 230, 250)}};
+    Paint::Fill(image, [&](int x, int y) {
+        const double wx = x / 160.0 + gas.Fractal(x / 200.0, y / 200.0, 4);
+        const double density = gas.Fractal(wx, y / 160.0, 7);
+        const double dust = gas.Ridged(x / 90.0, y / 90.0, 5);
+        QColor colour = nebula.At(std::pow(density, 1.6) * 1.4 + dust * 0.15);
+        return Paint::Scale(colour, 0.8 + 0.4 * dust);
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    Scenery::Stars(painter, QRectF(0, 0, width, height), 1600);
+    const QPointF light(-0.7, -0.4);
+    Planet(painter, QPointF(150, 470), 190,
+           Palette{{0.0, QColor(230, 190, 140)},
+                   {0.25, QColor(190, 110, 60)},
+                   {0.5, QColor(245, 225, 190)},
+                   {0.75, QColor(160, 80, 50)},
+                   {1.0, QColor(230, 190, 140)}},
+           192, 3.5, light);
+    // A ringed planet: rings behind, the globe, then the near half of the rings.
+    const QPointF ringed(520, 150);
+    const double ringR = 70;
+    auto rings = [&](int start, int span) {
+        for (int i = 0; i < 26; ++i) {
+            const double rr = ringR * (1.35 + i * 0.04);
+            painter.setPen(
+                QPen(QColor::fromHsvF(0.09f + 0.02f * static_cast<float>(i % 3), 0.35f,
+                                      static_cast<float>(0.55 + 0.4 * ((i * 7) % 5) / 5.0), 0.7f),
+                     1.8));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawArc(QRectF(ringed.x() - rr, ringed.y() - rr * 0.3, 2 * rr, rr * 0.6),
+                            start * 16, span * 16);
+        }
+    };
+    painter.save();
+    painter.translate(ringed);
+    painter.rotate(-16);
+    painter.translate(-ringed);
+    rings(0, 180);
+    Planet(painter, ringed, ringR,
+           Palette{{0.0, QColor(240, 220, 170)},
+                   {0.3, QColor(200, 170, 110)},
+                   {0.6, QColor(250, 240, 210)},
+                   {1.0, QColor(240, 220, 170)}},
+           193, 5, light);
+    rings(180, 180);
+    painter.restore();
+    Planet(painter, QPointF(330, 90), 34,
+           Palette{{0.0, QColor(60, 110, 200)},
+                   {0.45, QColor(40, 150, 90)},
+                   {0.55, QColor(220, 200, 150)},
+                   {1.0, QColor(250, 250, 255)}},
+           194, 0, light);
+    Planet(painter, QPointF(440, 360), 52,
+           Palette{{0.0, QColor(150, 50, 30)},
+                   {0.5, QColor(220, 110, 60)},
+                   {1.0, QColor(250, 200, 150)}},
+           195, 0, light);
+    Planet(painter, QPointF(640, 420), 28,
+           Palette{{0.0, QColor(150, 220, 240)},
+                   {0.5, QColor(80, 140, 210)},
+                   {1.0, QColor(230, 250, 255)}},
+           196, 2.2, light);
+    Planet(painter, QPointF(80, 90), 20,
+           Palette{{0.0, QColor(120, 120, 130)}, {1.0, QColor(220, 215, 210)}}, 197, 0, light);
+    painter.end();
+    Paint::Weather(image, 198, 0.06);
+    return image;
+}
+
+QImage Harbour() {
+    const int width = 666;
+    const int height = 500;
+    const int quay = 300;
+    QImage image = Paint::Blank(width, height);
+    const Palette sky{{0.0, QColor(60, 130, 210)}, {1.0, QColor(190, 220, 240)}};
+    Scenery::Sky(image, 130, sky, 201, 0.6, QColor(255, 255, 255), QColor(160, 170, 195));
+    const Noise hill(202);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(hill, x, 150, 110, 160);
+        if (y < top)
+            return c;
+        const double g = hill.Fractal(x / 10.0, y / 10.0, 5);
+        return Paint::Mix(QColor(50, 100, 40), QColor(140, 170, 70), g);
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    // Houses climbing the hill, painted in the colours of the coast.
+    const QColor walls[] = {QColor(240, 190, 90),  QColor(220, 110, 80),  QColor(245, 220, 170),
+                            QColor(200, 80, 70),   QColor(240, 160, 110), QColor(150, 180, 170),
+                            QColor(250, 235, 200), QColor(230, 140, 60)};
+    for (double row = 120; row < quay; row += 22) {
+        double x = -Dice::Uniform(0, 30);
+        while (x < width) {
+            const double w = Dice::Uniform(22, 48);
+            const double h = Dice::Uniform(30, 55);
+            const double ground = row + 30 + (quay - row) * 0.2;
+            if (ground - h < Scenery::Ridge(hill, x + w / 2, 150, 110, 160) + 8 ||
+                Dice::Chance(0.1)) {
+                x += w;
+                continue;
+            }
+            const QColor wall = Dice::Vary(walls[Dice::Between(0, 7)], 0.02, 0.1, 0.08);
+            const QRectF body(x, ground - h, w, h);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(wall);
+            painter.drawRect(body);
+            painter.setBrush(Paint::Scale(wall, 0.8));
+            painter.drawRect(QRectF(body.right() - w * 0.2, body.top(), w * 0.2, h));
+            painter.setBrush(Dice::Vary(QColor(180, 80, 50), 0.02, 0.1, 0.1));
+            painter.drawPolygon(QPolygonF{QPointF(body.left() - 2, body.top()),
+                                          QPointF(body.right() + 2, body.top()),
+                                          QPointF(body.right() - 4, body.top() - 7),
+                                          QPointF(body.left() + 4, body.top() - 7)});
+            const QColor shutter = Dice::Chance(0.6) ? QColor(40, 110, 70) : QColor(70, 110, 160);
+            for (double wy = body.top() + 6; wy < body.bottom() - 10; wy += 13)
+                for (double wx = body.left() + 4; wx < body.right() - 8; wx += 10) {
+                    painter.setBrush(QColor(50, 40, 40));
+                    painter.drawRect(QRectF(wx, wy, 4, 7));
+                    painter.setBrush(shutter);
+                    painter.drawRect(QRectF(wx - 2, wy, 2, 7));
+                    painter.drawRect(QRectF(wx + 4, wy, 2, 7));
+                }
+            x += w + Dice::Uniform(0, 4);
+        }
+    }
+    // The quay.
+    QLinearGradient stone(0, quay - 8, 0, quay + 4);
+    stone.setColorAt(0, QColor(200, 190, 170));
+    stone.setColorAt(1, QColor(120, 110, 100));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(stone);
+    painter.drawRect(QRectF(0, quay - 8, width, 12));
+    painter.end();
+    // The sea and its boats.
+    const Noise sea(203);
+    Paint::Apply(image, [&](int, int y, const QColor& c) {
+        if (y <= quay + 4)
+            return c;
+        const double t = (y - quay) / 200.0;
+        return Paint::Mix(QColor(40, 150, 170), QColor(20, 70, 130), t);
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    const QColor hulls[] = {QColor(240, 240, 235), QColor(30, 90, 170), QColor(200, 50, 40),
+                            QColor(250, 200, 40),  QColor(40, 140, 90), QColor(240, 130, 40)};
+    for (int i = 0; i < 14; ++i) {
+        const double y = Dice::Uniform(quay + 18, quay + 120);
+        const double length = 30 + (y - quay) * 0.5 * Dice::Uniform(0.8, 1.2);
+        const double x = Dice::Uniform(-20, width - 20);
+        const QColor hull = hulls[Dice::Between(0, 5)];
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hull);
+        painter.drawPolygon(QPolygonF{QPointF(x, y - length * 0.15),
+                                      QPointF(x + length, y - length * 0.18),
+                                      QPointF(x + length * 0.85, y), QPointF(x + length * 0.1, y)});
+        painter.setBrush(Paint::Scale(hulls[(i + 2) % 6], 0.9));
+        painter.drawRect(QRectF(x + 2, y - length * 0.17, length * 0.95, length * 0.03));
+        painter.setBrush(QColor(240, 235, 220));
+        painter.drawRect(QRectF(x + length * 0.35, y - length * 0.3, length * 0.25, length * 0.13));
+        if (Dice::Chance(0.6)) {
+            painter.setPen(QPen(QColor(90, 70, 50), 1.2));
+            painter.drawLine(QPointF(x + length * 0.5, y - length * 0.17),
+                             QPointF(x + length * 0.5, y - length * 1.1));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(250, 245, 230));
+            painter.drawPolygon(QPolygonF{QPointF(x + length * 0.52, y - length * 1.05),
+                                          QPointF(x + length * 0.52, y - length * 0.25),
+                                          QPointF(x + length * 0.95, y - length * 0.25)});
+        }
+    }
+    painter.end();
+    Scenery::Reflect(image, quay + 122, 204, QColor(30, 110, 150), 0.2);
+    // Glitter on the open water.
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        if (y <= quay + 4)
+            return c;
+        const double wave = sea.Ridged(x / (15.0 + (y - quay) * 0.2), y / 3.0, 3);
+        return Paint::Mix(c, QColor(230, 245, 250), std::pow(wave, 8) * 0.7);
+    });
+    Paint::Weather(image, 205, 0.07);
+    return image;
+}
+
+namespace {
+
+void Butterfly(QPainter& painter, QPointF at, double size, double angle, const QColor& wing,
+               const QColor& accent) {
+    painter.save();
+    painter.translate(at);
+    painter.rotate(angle);
+    painter.setPen(Qt::NoPen);
+    for (int side = -1; side <= 1; side += 2) {
+        painter.save();
+        painter.scale(side, 1);
+        QPainterPath fore(QPointF(0, 0));
+        fore.cubicTo(QPointF(size * 0.3, -size * 0.9), QPointF(size * 1.1, -size * 0.9),
+                     QPointF(size, -size * 0.2));
+        fore.cubicTo(QPointF(size * 0.8, 0), QPointF(size * 0.3, 0), QPointF(0, 0));
+        QPainterPath hind(QPointF(0, 0));
+        hind.cubicTo(QPointF(size * 0.7, size * 0.05), QPointF(size * 0.8, size * 0.6),
+                     QPointF(size * 0.35, size * 0.75));
+        hind.cubicTo(QPointF(size * 0.15, size * 0.7), QPointF(0, size * 0.4), QPointF(0, 0));
+        QRadialGradient g(QPointF(size * 0.2, 0), size * 1.1);
+        g.setColorAt(0, Paint::Scale(wing, 1.2));
+        g.setColorAt(0.7, wing);
+        g.setColorAt(1, Paint::Scale(wing, 0.3));
+        painter.setBrush(g);
+        painter.drawPath(fore);
+        painter.drawPath(hind);
+        // Dark borders with white spots, and an eye on each wing.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(30, 20, 20), size * 0.08));
+        painter.drawPath(fore);
+        painter.drawPath(hind);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(250, 250, 240));
+        for (int s = 0; s < 4; ++s)
+            painter.drawEllipse(QPointF(size * (0.55 + s * 0.13), -size * (0.65 - s * 0.12)),
+                                size * 0.04, size * 0.04);
+        painter.setBrush(accent);
+        painter.drawEllipse(QPointF(size * 0.55, -size * 0.4), size * 0.13, size * 0.13);
+        painter.setBrush(QColor(20, 20, 30));
+        painter.drawEllipse(QPointF(size * 0.55, -size * 0.4), size * 0.06, size * 0.06);
+        painter.setBrush(Paint::Scale(accent, 0.9));
+        painter.drawEllipse(QPointF(size * 0.4, size * 0.45), size * 0.09, size * 0.09);
+        painter.restore();
+    }
+    painter.setBrush(QColor(40, 30, 25));
+    painter.drawEllipse(QPointF(0, size * 0.1), size * 0.07, size * 0.45);
+    painter.setPen(QPen(QColor(40, 30, 25), std::max(0.7, size * 0.03)));
+    painter.drawLine(QPointF(0, -size * 0.3), QPointF(-size * 0.25, -size * 0.75));
+    painter.drawLine(QPointF(0, -size * 0.3), QPointF(size * 0.25, -size * 0.75));
+    painter.restore();
+}
+
+} // namespace
+
+QImage Butterflies() {
+    const int width = 600;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    const Noise leaf(211);
+    Paint::Fill(image, [&](int x, int y) {
+        const double g = leaf.Fractal(x / 60.0, y / 60.0, 5);
+        const double veins = leaf.Ridged(x / 25.0, y / 25.0, 4);
+        return Paint::Mix(QColor(20, 60, 30), QColor(120, 170, 70), g * 0.8 + veins * 0.35);
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    // Leaves and blossoms behind the butterflies.
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 160; ++i) {
+        painter.save();
+        painter.translate(Dice::Uniform(0, width), Dice::Uniform(0, height));
+        painter.rotate(Dice::Uniform(0, 360));
+        const double l = Dice::Uniform(15, 45);
+        QLinearGradient g(0, -l * 0.3, 0, l * 0.3);
+        const QColor green = Dice::Vary(QColor(60, 130, 50), 0.05, 0.15, 0.2);
+        g.setColorAt(0, Paint::Scale(green, 1.2));
+        g.setColorAt(1, Paint::Scale(green, 0.7));
+        painter.setBrush(g);
+        painter.drawEllipse(QPointF(l / 2, 0), l / 2, l * 0.22);
+        painter.setPen(QPen(Paint::Scale(green, 1.4), 0.8));
+        painter.drawLine(QPointF(0, 0), QPointF(l, 0));
+        painter.setPen(Qt::NoPen);
+        painter.restore();
+    }
+    const QColor petals[] = {QColor(250, 250, 250), QColor(250, 200, 220), QColor(200, 160, 240)};
+    for (int i = 0; i < 40; ++i)
+        Scenery::Flower(painter, QPointF(Dice::Uniform(0, width), Dice::Uniform(0, height)),
+                        Dice::Uniform(6, 14), petals[Dice::Between(0, 2)], QColor(250, 200, 50));
+    const QColor wings[] = {QColor(250, 130, 20),  QColor(40, 110, 230), QColor(250, 220, 50),
+                            QColor(220, 40, 60),   QColor(150, 70, 200), QColor(60, 200, 200),
+                            QColor(250, 250, 240), QColor(240, 100, 170)};
+    for (int i = 0; i < 34; ++i) {
+        const int a = Dice::Between(0, 7);
+        Butterfly(painter, QPointF(Dice::Uniform(10, width - 10), Dice::Uniform(10, height - 10)),
+                  Dice::Uniform(18, 48), Dice::Uniform(-40, 40), wings[a], wings[(a + 3) % 8]);
+    }
+    painter.end();
+    Paint::Weather(image, 212, 0.07);
+    return image;
+}
+
+QImage Bookshelf() {
+    const int width = 600;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    const Noise wood(221);
+    Paint::Fill(image, [&](int x, int y) {
+        const double grain = wood.Fractal(x / 300.0, y / 6.0, 5);
+        return Paint::Mix(QColor(70, 40, 25), QColor(130, 80, 45),
+                          0.5 + 0.5 * std::sin(grain * 30));
+    });
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    const QColor covers[] = {QColor(140, 30, 40),  QColor(30, 60, 110), QColor(40, 100, 60),
+                             QColor(200, 150, 50), QColor(90, 40, 90),  QColor(220, 210, 190),
+                             QColor(30, 30, 35),   QColor(190, 80, 40), QColor(80, 130, 160),
+                             QColor(170, 60, 100)};
+    const double shelf = 100;
+    for (int row = 0; row < 5; ++row) {
+        const double floor = (row + 1) * shelf - 12;
+        double x = 4;
+        while (x < width - 6) {
+            if (Dice::Chance(0.05)) {
+                // A small plant or a globe between the books.
+                const double r = Dice::Uniform(14, 22);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(QColor(170, 90, 60));
+                painter.drawRect(QRectF(x, floor - r, r * 1.4, r));
+                for (int l = 0; l < 12; ++l) {
+                    painter.setBrush(Dice::Vary(QColor(60, 140, 60), 0.03, 0.1, 0.2));
+                    painter.drawEllipse(QPointF(x + r * 0.7 + Dice::Uniform(-r, r),
+                                                floor - r - Dice::Uniform(2, r * 1.8)),
+                                        Dice::Uniform(3, 7), Dice::Uniform(2, 4));
+                }
+                x += r * 1.6;
+                continue;
+            }
+            const double w = Dice::Uniform(9, 26);
+            const double h = Dice::Uniform(55, 84);
+            const QColor cover = Dice::Vary(covers[Dice::Between(0, 9)], 0.02, 0.12, 0.12);
+            const QRectF spine(x, floor - h, w, h);
+            QLinearGradient round(spine.left(), 0, spine.right(), 0);
+            round.setColorAt(0, Paint::Scale(cover, 0.7));
+            round.setColorAt(0.35, Paint::Scale(cover, 1.25));
+            round.setColorAt(1, Paint::Scale(cover, 0.6));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(round);
+            painter.drawRect(spine);
+            // Gold bands and a title label.
+            const QColor gold(225, 190, 100);
+            painter.setBrush(gold);
+            const int bands = Dice::Between(1, 3);
+            for (int b = 0; b < bands; ++b) {
+                painter.drawRect(QRectF(x, spine.top() + 6 + b * 4, w, 1.5));
+                painter.drawRect(QRectF(x, spine.bottom() - 8 - b * 4, w, 1.5));
+            }
+            if (w > 13) {
+                painter.setBrush(Dice::Chance(0.5) ? QColor(240, 230, 205)
+                                                   : Paint::Scale(cover, 0.6));
+                painter.drawRect(QRectF(x + 3, spine.top() + h * 0.3, w - 6, h * 0.25));
+                painter.setBrush(Paint::Scale(gold, 0.8));
+                for (double ty = spine.top() + h * 0.33; ty < spine.top() + h * 0.52; ty += 4)
+                    painter.drawRect(QRectF(x + 5, ty, (w - 10) * Dice::Uniform(0.5, 1), 1.5));
+            }
+            x += w + Dice::Uniform(0, 1.5);
+        }
+        // The shelf board.
+        QLinearGradient board(0, floor, 0, floor + 12);
+        board.setColorAt(0, QColor(170, 115, 70));
+        board.setColorAt(1, QColor(90, 55, 30));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(board);
+        painter.drawRect(QRectF(0, floor, width, 12));
+    }
+    painter.end();
+    Paint::Weather(image, 222, 0.1);
+    return image;
+}
+
+QImage Rooftops() {
+    const int width = 666;
+    const int height = 500;
+    QImage image = Paint::Blank(width, height);
+    const Palette sky{
+        {0.0, QColor(70, 120, 200)}, {0.7, QColor(230, 180, 150)}, {1.0, QColor(250, 210, 160)}};
+    Scenery::Sky(image, 140, sky, 231, 0.55, QColor(255, 245, 235), QColor(170, 150, 170));
+    QPainter painter(&image);
+    Paint::Smooth(painter);
+    const QColor roofs[] = {QColor(180, 70, 45), QColor(150, 60, 40), QColor(200, 100, 60),
+                            QColor(110, 90, 90), QColor(170, 85, 55)};
+    const QColor walls[] = {QColor(240, 220, 180), QColor(230, 190, 140), QColor(210, 150, 120),
+                            QColor(245, 240, 225), QColor(200, 180, 150), QColor(230, 200, 110)};
+    // A church tower rises behind the roofs.
+    const double towerX = Dice::Uniform(380, 480);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 180, 150));
+    painter.drawRect(QRectF(towerX, 40, 40, 200));
+    painter.setBrush(QColor(60, 110, 100));
+    painter.drawPolygon(
+        QPolygonF{QPointF(towerX - 4, 42), QPointF(towerX + 44, 42), QPointF(towerX + 20, -20)});
+    painter.setBrush(QColor(240, 200, 80));
+    painter.drawEllipse(QPointF(towerX + 20, 70), 10, 10);
+    painter.setBrush(QColor(60, 50, 50));
+    painter.drawRect(QRectF(towerX + 14, 100, 12, 22));
+    for (double row = 110; row < 560; row += 45) {
+        double x = -Dice::Uniform(10, 60);
+        while (x < width) {
+            const double w = Dice::Uniform(60, 120);
+            const double wallH = Dice::Uniform(50, 90);
+            const double roofH = w * Dice::Uniform(0.35, 0.6);
+            const double eaves = row + Dice::Uniform(-10, 10);
+            const QColor wall = Dice::Vary(walls[Dice::Between(0, 5)], 0.02, 0.1, 0.08);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(wall);
+            painter.drawRect(QRectF(x, eaves, w, wallH));
+            painter.setBrush(QColor(50, 40, 40));
+            for (double wx = x + 10; wx < x + w - 14; wx += 22) {
+                painter.drawRect(QRectF(wx, eaves + 12, 10, 14));
+                painter.setBrush(QColor(255, 255, 255, 60));
+                painter.drawRect(QRectF(wx + 1, eaves + 13, 4, 6));
+                painter.setBrush(QColor(50, 40, 40));
+            }
+            // The roof, tiled in rows of alternating joints.
+            const QColor roof = Dice::Vary(roofs[Dice::Between(0, 4)], 0.02, 0.12, 0.1);
+            QPolygonF gable{QPointF(x - 6, eaves), QPointF(x + w + 6, eaves),
+                            QPointF(x + w * 0.5, eaves - roofH)};
+            const bool sideways = Dice::Chance(0.5);
+            if (sideways)
+                gable = QPolygonF{QPointF(x - 6, eaves), QPointF(x + w + 6, eaves),
+                                  QPointF(x + w - 10, eaves - roofH * 0.8),
+                                  QPointF(x + 10, eaves - roofH * 0.8)};
+            painter.setBrush(roof);
+            painter.drawPolygon(gable);
+            painter.save();
+            QPainterPath clip;
+            clip.addPolygon(gable);
+            painter.setClipPath(clip);
+            for (double ty = eaves - roofH; ty < eaves; ty += 6) {
+                painter.setPen(QPen(Paint::Scale(roof, 0.7), 1.2));
+                painter.drawLine(QPointF(x - 10, ty), QPointF(x + w + 10, ty));
+                const double shift = (static_cast<int>((ty - eaves) / 6) % 2) * 5;
+                for (double tx = x - 10 + shift; tx < x + w + 10; tx += 10) {
+                    painter.setPen(QPen(Paint::Scale(roof, 0.8), 0.8));
+                    painter.drawLine(QPointF(tx, ty), QPointF(tx, ty + 6));
+                }
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(Paint::Alpha(Paint::Scale(roof, Dice::Uniform(0.8, 1.25)), 0.5));
+                painter.drawRect(QRectF(x + Dice::Uniform(0, w), ty, 10, 5));
+            }
+            // Sun on one slope, shade on the other.
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0, 0, 20, 60));
+            painter.drawRect(QRectF(x + w * 0.5, eaves - roofH, w, roofH));
+            painter.restore();
+            if (Dice::Chance(0.6)) {
+                const double cx = x + Dice::Uniform(w * 0.2, w * 0.7);
+                painter.setBrush(Paint::Scale(wall, 0.8));
+                painter.drawRect(QRectF(cx, eaves - roofH * 0.7 - 14, 9, 20));
+                painter.setBrush(QColor(80, 60, 50));
+                painter.drawRect(QRectF(cx - 1, eaves - roofH * 0.7 - 16, 11, 3));
+            }
+            x += w + Dice::Uniform(-5, 8);
+        }
+    }
+    painter.end();
+    Paint::Weather(image, 232, 0.08);
+    return image;
+}
+
+} // namespace Motifs
