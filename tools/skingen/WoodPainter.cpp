@@ -27,24 +27,61 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
-QImage Grain(QSize size, const QColor& dark, const QColor& light, int seed, bool tileable) {
+namespace {
+
+double Smooth(double t) {
+    return t * t * (3 - 2 * t);
+}
+
+// Value noise on a lattice of `cellsX` x `cellsY` cells over the image that wraps around at
+// the edges, so a texture built from it tiles without seams.
+class WrappingNoise {
+public:
+    WrappingNoise(QSize size, int cellsX, int cellsY, int seed)
+        : size(size), cellsX(std::max(1, cellsX)), cellsY(std::max(1, cellsY)), seed(seed) {}
+
+    double At(int x, int y) const {
+        const double gx = double(x) / size.width() * cellsX;
+        const double gy = double(y) / size.height() * cellsY;
+        const int x0 = int(std::floor(gx));
+        const int y0 = int(std::floor(gy));
+        const double fx = Smooth(gx - x0);
+        const double fy = Smooth(gy - y0);
+        const auto corner = [&](int cx, int cy) {
+            return Noise(((cx % cellsX) + cellsX) % cellsX, ((cy % cellsY) + cellsY) % cellsY,
+                         seed);
+        };
+        const double top = corner(x0, y0) + (corner(x0 + 1, y0) - corner(x0, y0)) * fx;
+        const double bottom =
+            corner(x0, y0 + 1) + (corner(x0 + 1, y0 + 1) - corner(x0, y0 + 1)) * fx;
+        return top + (bottom - top) * fy;
+    }
+
+private:
+    QSize size;
+    int cellsX;
+    int cellsY;
+    int seed;
+};
+
+} // namespace
+
+QImage Grain(QSize size, const QColor& dark, const QColor& light, int seed) {
     const double tau = 2 * std::numbers::pi;
     const int w = size.width();
     const int h = size.height();
-    // Whole wave counts make the texture wrap around at both edges.
-    const double wavesY = tileable ? std::max(1, h / 9) : h / 9.0;
-    const double wavesX = tileable ? std::max(1, w / 60) : w / 60.0;
+    // Whole numbers of growth rings and noise cells make the texture wrap at both edges.
+    const int rings = std::max(1, h / 13);
+    const WrappingNoise bend(size, std::max(1, w / 70), std::max(1, h / 30), seed);
+    const WrappingNoise wobble(size, std::max(1, w / 23), std::max(1, h / 12), seed + 1);
+    const WrappingNoise fibres(size, std::max(1, w / 18), std::max(1, h), seed + 2);
     QImage image(size, QImage::Format_RGB888);
     for (int y = 0; y < h; ++y) {
-        const double rowStreak = Noise(0, y, seed) * 0.18;
         for (int x = 0; x < w; ++x) {
-            const double u = double(x) / w;
-            const double v = double(y) / h;
-            const double bend = 0.55 * std::sin(tau * wavesX * u + seed) +
-                                0.2 * std::sin(tau * 2 * wavesX * u + seed * 1.7);
-            const double ring = 0.5 + 0.5 * std::sin(tau * (wavesY * v + bend));
-            const double sharp = ring * ring * ring;
-            const double t = 0.15 + 0.6 * sharp + rowStreak + Noise(x, y, seed) * 0.12;
+            const double v = double(y) / h * rings + 0.9 * bend.At(x, y) + 0.15 * wobble.At(x, y);
+            const double ring = 0.5 + 0.5 * std::sin(tau * v);
+            const double sharp = std::pow(ring, 3.0);
+            const double t = 0.18 + 0.42 * sharp + 0.28 * fibres.At(x, y) + 0.1 * Noise(x, y, seed);
             image.setPixelColor(x, y, Mix(light, dark, t));
         }
     }
@@ -54,7 +91,7 @@ QImage Grain(QSize size, const QColor& dark, const QColor& light, int seed, bool
 void FillWood(QImage& target, const QPainterPath& path, const QColor& dark, const QColor& light,
               int seed, bool shadeInverted) {
     const QRectF bounds = path.boundingRect();
-    const QImage grain = Grain(target.size(), dark, light, seed, false);
+    const QImage grain = Grain(target.size(), dark, light, seed);
     QPainter painter(&target);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipPath(path);

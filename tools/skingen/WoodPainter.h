@@ -23,9 +23,9 @@ inline const QColor Key(255, 0, 255);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
 
-// Wood with grain running left to right; with `tileable` the texture repeats seamlessly
-// (whole numbers of waves across both sides).
-QImage Grain(QSize size, const QColor& dark, const QColor& light, int seed, bool tileable = true);
+// Wood with grain running left to right; the texture repeats seamlessly in both
+// directions, so it can be tiled.
+QImage Grain(QSize size, const QColor& dark, const QColor& light, int seed);
 
 // Fills `path` on an ARGB image with the grain and a soft light-top, dark-bottom shading.
 void FillWood(QImage& target, const QPainterPath& path, const QColor& dark, const QColor& light,

@@ -330,8 +330,7 @@ void MessageBack() {
     QImage canvas = Canvas({280, 140});
     {
         QPainter painter(&canvas);
-        painter.drawImage(0, 0,
-                          Grain({280, 140}, QColor(70, 43, 21), QColor(112, 72, 37), 17, false));
+        painter.drawImage(0, 0, Grain({280, 140}, QColor(70, 43, 21), QColor(112, 72, 37), 17));
         painter.setRenderHint(QPainter::Antialiasing);
         // Bevel of the outer frame.
         painter.setPen(DeepShadow);
@@ -350,8 +349,8 @@ void MessageBack() {
         painter.drawRoundedRect(field.adjusted(-2, -2, 2, 2), 4, 4);
         painter.setBrush(DeepShadow);
         painter.drawRoundedRect(field.adjusted(-1, -1, 1, 1), 3, 3);
-        painter.drawImage(field.topLeft(), Grain(field.size().toSize(), QColor(226, 206, 152),
-                                                 TextLight, 21, false));
+        painter.drawImage(field.topLeft(),
+                          Grain(field.size().toSize(), QColor(226, 206, 152), TextLight, 21));
         QLinearGradient inner(field.topLeft(), field.topLeft() + QPointF(0, 8));
         inner.setColorAt(0, QColor(42, 25, 12, 110));
         inner.setColorAt(1, QColor(42, 25, 12, 0));
