@@ -28,6 +28,10 @@ constexpr int MaximumScans = 500;
 // coefficients): a 100-megapixel 4:2:0 picture fits, a hostile header does not.
 constexpr long MaximumWorkMemory = 512L * 1024 * 1024;
 
+// Where the frame header must have turned up when reading a size: colour profiles and Exif
+// blocks take a few hundred kilobytes at most.
+constexpr qint64 MaximumHeaderBytes = 16 * 1024 * 1024;
+
 enum class Failure { None, Corrupt, Truncated, TooManyScans, TooLarge };
 
 struct ErrorManager {
@@ -231,7 +235,7 @@ QSize ReadSize(QIODevice& device) {
         if (StepReadHeader(&d, bytes, static_cast<unsigned long>(prefix.size())))
             return QSize(static_cast<int>(d.info.image_width),
                          static_cast<int>(d.info.image_height));
-        if (atEnd || d.errors.failure != Failure::Truncated)
+        if (atEnd || d.errors.failure != Failure::Truncated || wanted >= MaximumHeaderBytes)
             ThrowFor(d);
         wanted *= 4;
     }

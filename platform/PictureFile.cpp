@@ -100,6 +100,14 @@ template <typename Work> auto NamingFile(const QString& fileName, Work&& work) {
     }
 }
 
+QSize JpegSize(QFile& file) {
+    const QSize size = NamingFile(file.fileName(), [&] { return JpegCodec::ReadSize(file); });
+    if (!PictureLimits::IsAcceptable(size.width(), size.height()))
+        ThrowUnreadable(file.fileName(),
+                        PictureLimits::TooLargeMessage(size.width(), size.height()));
+    return size;
+}
+
 } // namespace
 
 PictureFile::Kind PictureFile::KindOf(const QString& fileName, Kind fallback) {
@@ -118,7 +126,7 @@ QSize PictureFile::ReadSize(const QString& fileName, Kind kind) {
     Open(file);
     switch (kind) {
     case Kind::Jpeg:
-        return NamingFile(fileName, [&] { return JpegCodec::ReadSize(file); });
+        return JpegSize(file);
     case Kind::Metafile: {
         const QByteArray data = ReadAll(file, MaximumMetafileBytes);
         return NamingFile(fileName, [&] { return WmfPlayer::ReadSize(data); });
@@ -135,6 +143,9 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     Open(file);
     switch (kind) {
     case Kind::Jpeg: {
+        // The header first: a hostile size is refused before a large file is read.
+        JpegSize(file);
+        file.seek(0);
         const QByteArray data = ReadAll(file, MaximumJpegBytes);
         return NamingFile(fileName, [&] { return JpegCodec::Decode(data, minimumSize); });
     }

@@ -127,3 +127,14 @@ TEST(PictureFile, BitmapHeadersClaimingGiganticPicturesAreRefused) {
     EXPECT_FALSE(FailureOf(path, Kind::Bitmap, true).isEmpty());
     EXPECT_FALSE(FailureOf(path, Kind::Bitmap).isEmpty());
 }
+
+TEST(PictureFile, JpegHeadersClaimingGiganticPicturesAreRefusedAtTheSizeCheck) {
+    QByteArray jpeg = JpegCodec::Encode(Detailed(16, 16), 80);
+    const qsizetype frame = jpeg.indexOf(QByteArray::fromHex("FFC0")) + 5;
+    jpeg[frame] = jpeg[frame + 2] = static_cast<char>(0xEA); // 60000 x 60000
+    jpeg[frame + 1] = jpeg[frame + 3] = static_cast<char>(0x60);
+    const QString path = WriteFile(QStringLiteral("riesig.jpg"), jpeg);
+    const QString tooLarge = QStringLiteral("(höchstens 100 Megapixel).");
+    EXPECT_TRUE(FailureOf(path, Kind::Jpeg, true).endsWith(tooLarge));
+    EXPECT_TRUE(FailureOf(path, Kind::Jpeg).endsWith(tooLarge));
+}
