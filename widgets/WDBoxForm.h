@@ -1,7 +1,8 @@
 #pragma once
 // The common body of the notice and question boxes: a borderless 280 x 140 window
-// centred on the desktop, painted with the wooden background, with the caption on the
-// plate, the text below it, dialog keys and dragging by the background.
+// centred on the desktop, painted with the wooden background (skin bitmap "WMSG_BACK",
+// shared by both boxes), with the caption on the plate, the text below it, dialog keys
+// and dragging by the background.
 
 #include <QDialog>
 
