@@ -423,6 +423,8 @@ private:
     double budget = 0;
 
     void Charge(double pixels) {
+        if (!std::isfinite(pixels))
+            pixels = frame.width() * frame.height();
         budget -= pixels + 1;
         if (budget < 0)
             throw AppError(QStringLiteral("Das WMF-Bild ist zu aufwendig, um es zu zeichnen."));
@@ -489,6 +491,15 @@ private:
         default:
             break;
         }
+        // Repeated scaling records can drive the extents to zero or infinity; keep the
+        // mapping finite so that painting and the work limit stay meaningful.
+        const auto tame = [](double scale) {
+            if (!std::isfinite(scale) || scale == 0)
+                return 1.0;
+            return std::copysign(std::clamp(std::abs(scale), 1e-6, 1e6), scale);
+        };
+        sx = tame(sx);
+        sy = tame(sy);
         return QTransform(sx, 0, 0, sy, state.viewportOrigin.x() - state.windowOrigin.x() * sx,
                           state.viewportOrigin.y() - state.windowOrigin.y() * sy);
     }

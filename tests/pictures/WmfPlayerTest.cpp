@@ -228,6 +228,16 @@ TEST(WmfPlayer, BrokenRecordsEndInAnErrorNotALoopOrACrash) {
         deepSaves.Add(SaveDC, {});
     EXPECT_TRUE(FailureOf(deepSaves.Finish()).contains(QStringLiteral("verschachtelt")));
 
+    // Scaling the window again and again must not end in an infinite mapping.
+    WmfBuilder scaled = Framed();
+    for (int i = 0; i < 200; ++i)
+        scaled.Add(0x0410, {1, 32767, 1, 32767}); // ScaleWindowExt
+    scaled.Add(Rectangle, {2960, 2440, 2000, 1000});
+    for (int i = 0; i < 400; ++i)
+        scaled.Add(0x0410, {32767, 1, 32767, 1});
+    scaled.Add(Ellipse, {2960, 2440, 2000, 1000});
+    EXPECT_EQ(FailureOf(scaled.Finish()), QString());
+
     // Selecting and deleting objects that never existed changes nothing.
     WmfBuilder strayObjects = Framed();
     strayObjects.Add(SelectObject, {60000});
