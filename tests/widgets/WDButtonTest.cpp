@@ -161,7 +161,7 @@ TEST(TWDWinButton, DrawsItsTypeAndClicks) {
     QWidget form;
     form.resize(100, 100);
     auto* button = new TWDWinButton(&form);
-    button->resize(40, 40);
+    button->setGeometry(30, 30, 40, 40);
     WidgetProbe::ShowWindow(&form);
     EXPECT_EQ(button->size(), QSize(20, 20));
     EXPECT_EQ(DrawnState(button, "WDW_CLOSE_", "", {6, 2}), "NORM");
