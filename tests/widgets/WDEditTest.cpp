@@ -1,6 +1,8 @@
 #include "widgets/WDEdit.h"
 #include "WidgetProbe.h"
 #include "platform/ArtResources.h"
+#include "widgets/DialogKeys.h"
+#include "widgets/WDButton.h"
 #include "widgets/WDCheckBox.h"
 
 #include <QApplication>
@@ -252,4 +254,18 @@ TEST(TWDCheckBox, DrawsCheckedAndHoverLooks) {
     EXPECT_EQ(WidgetProbe::DrawnPixel(box, rim), skin("WCB_TRUE_MOVE", rim));
     QTest::mouseMove(&form, QPoint(90, 90));
     EXPECT_EQ(WidgetProbe::DrawnPixel(box, rim), skin("WCB_TRUE", rim));
+}
+
+TEST(TWDEdit, EnterInTheEditReachesTheFormsDefaultButton) {
+    EditHost host;
+    auto* ok = new TWDButton(&host.form);
+    ok->move(10, 40);
+    ok->SetDefault(true);
+    DialogKeys::Install(&host.form);
+    QSignalSpy clicks(ok, &TWDButton::OnClick);
+    ASSERT_TRUE(host.edit->hasFocus());
+    QTest::keyClick(host.edit, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(host.edit, Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(host.edit->Text(), "");
 }
