@@ -1,6 +1,7 @@
 // Landscape motifs: hills and forests, a flower meadow, an autumn wood, a coast at sunset,
 // northern lights over a lake and hot-air balloons over a valley.
 
+#include "Cells.h"
 #include "Dice.h"
 #include "Motifs.h"
 #include "Noise.h"
@@ -37,22 +38,22 @@ void PlantTrees(QPainter& painter, std::vector<Tree>& trees) {
     }
 }
 
-// Patchwork of fields on a distant slope, with hedges along their borders.
-QColor Fields(const Noise& noise, int x, int y, double depth) {
-    static const QColor crops[] = {QColor(120, 165, 60), QColor(205, 190, 95),
-                                   QColor(150, 115, 70), QColor(90, 145, 55),
-                                   QColor(175, 195, 85), QColor(215, 170, 70)};
-    const double wx = x + 40 * noise.At(x / 90.0, y / 40.0);
-    const double v = noise.At(wx / (60.0 * depth), y / (16.0 * depth));
-    const double band = v * 6;
-    const int index = std::clamp(static_cast<int>(band), 0, 5);
-    QColor colour = crops[index];
-    const double stripes = 0.92 + 0.08 * std::sin(wx * 0.9 / depth + y * 0.4 / depth);
-    colour = Paint::Scale(colour, stripes * (0.85 + 0.3 * noise.Fractal(x / 15.0, y / 15.0, 3)));
-    const double edge = band - std::floor(band);
-    if (edge < 0.07 || edge > 0.96)
-        colour = Paint::Scale(QColor(55, 95, 40), 0.9 + 0.3 * noise.At(x / 3.0, y / 3.0));
-    return colour;
+// Patchwork of fields seen in perspective: (u, v) are ground coordinates in which every
+// field is about the same size; scale is the size of one pixel there. Each field has its
+// own crop and furrow direction, and hedges run along the borders.
+QColor Fields(const Cells& fields, const Noise& noise, double u, double v, double scale) {
+    static const QColor crops[] = {QColor(120, 165, 60), QColor(205, 190, 95), QColor(150, 115, 70),
+                                   QColor(90, 145, 55),  QColor(175, 195, 85), QColor(215, 170, 70),
+                                   QColor(110, 150, 90), QColor(190, 120, 80)};
+    const Cells::Hit hit = fields.At(u + 6 * noise.At(u / 20, v / 20), v);
+    if (hit.border < 2.0 * scale)
+        return Paint::Scale(QColor(50, 90, 38), 0.8 + 0.5 * noise.At(u / 2.5, v / 2.5));
+    const double pick = noise.At(hit.centre.x() * 0.37, hit.centre.y() * 0.29);
+    QColor colour = crops[static_cast<int>(pick * 64) % 8];
+    const double angle = pick * 40;
+    const double furrow = std::sin((u * std::cos(angle) + v * std::sin(angle)) * 0.9);
+    const double patchiness = noise.Fractal(u / 12.0, v / 12.0, 3);
+    return Paint::Scale(colour, (0.93 + 0.07 * furrow) * (0.85 + 0.3 * patchiness));
 }
 
 } // namespace
@@ -65,18 +66,23 @@ QImage HillsAndForests() {
                       {1.0, QColor(248, 222, 175)}};
     Scenery::Sky(image, 240, sky, 11, 0.55, QColor(255, 251, 242), QColor(140, 145, 172));
 
-    // Far mountains with snow on their crowns, blued by the haze.
+    // Far mountains with snow on their crowns, lit from the left and blued by the haze.
     const Noise rock(12);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
-        const double top = Scenery::Ridge(rock, x, 250, 150, 120);
+        const double top = Scenery::Ridge(rock, x, 260, 200, 120);
         if (y < top)
             return c;
-        const double crag = rock.Ridged(x / 25.0, y / 25.0, 5);
-        QColor colour = Paint::Mix(QColor(95, 110, 150), QColor(160, 170, 200), crag);
-        const double snowLine = 150 + 25 * rock.Fractal(x / 40.0, 9.0, 4);
-        if (y < snowLine && crag > 0.45)
-            colour = Paint::Mix(QColor(215, 225, 245), QColor(250, 250, 255), crag);
-        return Paint::Mix(colour, QColor(190, 200, 222), 0.35 + 0.3 * (y - top) / 120.0);
+        auto height = [&](double px, double py) {
+            return rock.Fractal(px / 45.0, py / 30.0, 6) +
+                   0.4 * rock.Ridged(px / 20.0, py / 14.0, 4);
+        };
+        const double slope = (height(x - 1.5, y) - height(x + 1.5, y)) * 14;
+        const double light = std::clamp(0.55 + slope, 0.0, 1.0);
+        QColor colour = Paint::Mix(QColor(70, 80, 120), QColor(175, 180, 205), light);
+        const double snowLine = 150 + 45 * rock.Fractal(x / 40.0, 9.0, 4) + 25 * height(x, y);
+        if (y < snowLine)
+            colour = Paint::Mix(QColor(150, 165, 205), QColor(252, 252, 255), light);
+        return Paint::Mix(colour, QColor(190, 200, 222), 0.2 + 0.35 * (y - top) / 120.0);
     });
 
     struct Layer {
@@ -85,20 +91,23 @@ QImage HillsAndForests() {
         double treeHeight;
         int trees;
     };
-    const Layer layers[] = {{275, 60, 160, 0.6, QColor(120, 160, 120), 11, 160},
-                            {330, 70, 190, 1.0, QColor(100, 150, 70), 18, 130},
-                            {400, 70, 210, 1.6, QColor(85, 140, 50), 30, 60},
-                            {480, 60, 230, 2.4, QColor(80, 135, 45), 50, 14}};
+    const Layer layers[] = {{275, 60, 160, 0.6, QColor(120, 160, 120), 11, 420},
+                            {330, 70, 190, 1.0, QColor(100, 150, 70), 18, 300},
+                            {400, 70, 210, 1.6, QColor(85, 140, 50), 30, 110},
+                            {480, 60, 230, 2.4, QColor(80, 135, 45), 50, 18}};
     int layerIndex = 0;
     for (const Layer& layer : layers) {
         const Noise ground(20 + layerIndex);
+        const Cells fields(static_cast<int>(720 / layer.depth),
+                           static_cast<int>(1500 / layer.depth), 34, 0.9);
         Paint::Apply(image, [&](int x, int y, const QColor& c) {
             const double top = Scenery::Ridge(ground, x, layer.base, layer.amplitude, layer.scale);
             if (y < top)
                 return c;
             QColor colour;
             if (layerIndex < 2) {
-                colour = Fields(ground, x, y, layer.depth);
+                colour =
+                    Fields(fields, ground, x / layer.depth, y * 3 / layer.depth, 1 / layer.depth);
             } else {
                 const double g =
                     ground.Fractal(x / (12.0 * layer.depth), y / (6.0 * layer.depth), 5);
@@ -136,7 +145,15 @@ QImage HillsAndForests() {
     const QColor blossoms[] = {QColor(240, 60, 60), QColor(250, 220, 60), QColor(250, 250, 250),
                                QColor(170, 90, 210), QColor(90, 120, 235)};
     const Noise front(24);
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 1400; ++i) {
+        const double x = Dice::Uniform(0, 700);
+        const double y = Dice::Uniform(Scenery::Ridge(front, x, 480, 60, 230) + 2, 510);
+        const double length = 3 + (y - 400) * Dice::Uniform(0.05, 0.22);
+        painter.setPen(QPen(Dice::Vary(QColor(90, 150, 45), 0.04, 0.15, 0.25), 1.2));
+        painter.drawLine(QPointF(x, y), QPointF(x + Dice::Uniform(-5, 5), y - length));
+    }
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 700; ++i) {
         const double x = Dice::Uniform(0, 700);
         const double top = Scenery::Ridge(front, x, 480, 60, 230);
         const double y = Dice::Uniform(top + 4, 505);
@@ -347,12 +364,24 @@ QImage LighthouseCoast() {
         const double dx = x - sun.x();
         const double dy = y - sun.y();
         const double glow = std::exp(-(dx * dx + dy * dy) / 9000.0);
+        return y < horizon ? Paint::Mix(c, QColor(255, 230, 170), glow * 0.8) : c;
+    });
+    // The sea mirrors the sky's colours, broken into waves that grow towards the viewer.
+    const QImage above = image.copy();
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
         if (y < horizon)
-            return Paint::Mix(c, QColor(255, 230, 170), glow * 0.8);
+            return c;
+        const double dx = x - sun.x();
         const double near = (y - horizon) / 220.0;
         const double wave = sea.Ridged(x / (20.0 + near * 60), y / (2.0 + near * 12), 4);
-        QColor water = Paint::Mix(QColor(240, 140, 110), QColor(40, 40, 95), std::sqrt(near));
-        water = Paint::Mix(water, QColor(255, 200, 150), wave * (0.55 - near * 0.35));
+        const double swell = sea.Fractal(x / (60.0 + near * 100), y / (8.0 + near * 20), 4);
+        const int sx = std::clamp(static_cast<int>(x + (swell - 0.5) * 40 * (0.3 + near)), 0, 665);
+        const int sy =
+            std::clamp(static_cast<int>(horizon - 1 - (y - horizon) * 1.2), 0, horizon - 1);
+        QColor water =
+            Paint::Mix(QColor(above.pixel(sx, sy)), QColor(40, 40, 95), 0.2 + near * 0.5);
+        water = Paint::Scale(water, 0.8 + 0.35 * swell);
+        water = Paint::Mix(water, QColor(255, 200, 150), std::pow(wave, 3) * (0.6 - near * 0.3));
         // The sun's path on the water breaks up into glints.
         const double path = std::exp(-dx * dx / (600.0 + near * 9000));
         if (wave > 0.6)
@@ -373,14 +402,22 @@ QImage LighthouseCoast() {
     // Cliffs on the left, their sunward faces glowing.
     const Noise cliff(53);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
-        const double edge = 330 - x * 0.55 + 30 * cliff.Fractal(y / 40.0, 1.0, 4);
+        // The face juts out in ledges as it falls to the sea.
+        const double edge = 215 + (y - 200) * 0.25 + 45 * cliff.Fractal(y / 35.0, 1.0, 5) +
+                            12 * std::floor(cliff.At(y / 25.0, 4.0) * 3);
         const double top = 190 + x * 0.12 + 20 * cliff.Fractal(x / 50.0, 2.0, 4);
         if (x > edge || y < top)
             return c;
-        const double strata = std::sin(y * 0.25 + 4 * cliff.Fractal(x / 30.0, y / 30.0, 3));
-        const double crag = cliff.Ridged(x / 18.0, y / 12.0, 5);
-        QColor rock = Paint::Mix(QColor(90, 55, 50), QColor(200, 120, 80), crag);
-        rock = Paint::Scale(rock, 0.85 + 0.15 * strata);
+        // Layers of rock in bands of their own colour, bent a little, shaded by their relief.
+        const Palette layers{{0.0, QColor(150, 80, 55)},  {0.2, QColor(205, 150, 95)},
+                             {0.4, QColor(120, 95, 90)},  {0.55, QColor(225, 190, 140)},
+                             {0.75, QColor(170, 70, 50)}, {1.0, QColor(150, 80, 55)}};
+        const double band = y / 70.0 + 0.6 * cliff.Fractal(x / 80.0, y / 60.0, 4) - x / 900.0;
+        auto bump = [&](double px, double py) { return cliff.Fractal(px / 40.0, py / 20.0, 3); };
+        const double light = std::clamp(0.5 + (bump(x + 1.5, y) - bump(x - 1.5, y)) * 12, 0.0, 1.0);
+        QColor rock = Paint::Scale(layers.Cyclic(band), 0.8 + 0.35 * light);
+        if (cliff.Ridged(x / 30.0, y / 18.0, 4) > 0.93)
+            rock = Paint::Scale(rock, 0.55);
         rock = Paint::Mix(rock, QColor(255, 160, 90), 0.5 * Paint::SmoothStep(edge - 60, edge, x));
         if (y < top + 10 + 6 * cliff.At(x / 6.0, 0.3))
             rock =
@@ -425,6 +462,11 @@ QImage LighthouseCoast() {
         g.setColorAt(1, QColor(40, 25, 35));
         painter.setBrush(g);
         painter.drawEllipse(at, size, size * 0.55);
+        painter.setPen(QPen(QColor(30, 20, 30, 150), 1));
+        for (int crack = 0; crack < 3; ++crack)
+            painter.drawLine(at + QPointF(Dice::Uniform(-size * 0.6, size * 0.6), -size * 0.3),
+                             at + QPointF(Dice::Uniform(-size * 0.6, size * 0.6), size * 0.3));
+        painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 235, 220, 120));
         for (int f = 0; f < 12; ++f)
             painter.drawEllipse(at + QPointF(Dice::Uniform(-size * 1.3, size * 1.3),
@@ -455,26 +497,31 @@ QImage AuroraLake() {
         const Palette night{
             {0.0, QColor(6, 8, 30)}, {0.6, QColor(18, 30, 75)}, {1.0, QColor(40, 70, 100)}};
         QColor colour = night.At(static_cast<double>(y) / shore);
-        // Curtains of light hanging from a wavy band.
-        for (int curtain = 0; curtain < 2; ++curtain) {
-            const double bottom = 150 + curtain * 60 + 50 * std::sin(x / 120.0 + curtain * 2) +
+        // The Milky Way crosses the sky behind the lights.
+        const double across = (y - 10 - x * 0.3) / 50.0;
+        const double milk = std::exp(-across * across) * sky.Fractal(x / 40.0, y / 40.0, 6);
+        colour = Paint::Mix(colour, QColor(200, 190, 230), milk * 0.55);
+        // Curtains of light hanging from wavy bands.
+        for (int curtain = 0; curtain < 3; ++curtain) {
+            const double bottom = 130 + curtain * 55 + 45 * std::sin(x / 120.0 + curtain * 2.3) +
                                   40 * (sky.Fractal(x / 200.0, curtain * 5.0, 3) - 0.5);
             const double above = bottom - y;
             if (above < -6)
                 continue;
             const double rays = sky.Ridged(x / 9.0 + curtain * 30, y / 200.0, 3);
-            const double height = std::exp(-std::max(above, 0.0) / (70.0 + 40 * curtain)) *
+            const double height = std::exp(-std::max(above, 0.0) / (60.0 + 30 * curtain)) *
                                   Paint::SmoothStep(-6, 4, above);
             const double strength = height * (0.3 + 0.9 * rays * rays);
-            const QColor light = Paint::Mix(QColor(70, 255, 150), QColor(200, 80, 230),
-                                            Paint::SmoothStep(20, 140, above));
-            colour = Paint::Mix(colour, light, std::min(strength * (0.9 - curtain * 0.3), 0.95));
+            const QColor light =
+                Paint::Mix(curtain == 1 ? QColor(120, 255, 200) : QColor(70, 255, 150),
+                           QColor(200, 80, 230), Paint::SmoothStep(20, 140, above));
+            colour = Paint::Mix(colour, light, std::min(strength * (0.9 - curtain * 0.25), 0.95));
         }
         return colour;
     });
     QPainter painter(&image);
     Paint::Smooth(painter);
-    Scenery::Stars(painter, QRectF(0, 0, 700, shore), 700);
+    Scenery::Stars(painter, QRectF(0, 0, 700, shore), 900);
     painter.end();
 
     // Snowy mountains beyond the lake.
@@ -483,11 +530,15 @@ QImage AuroraLake() {
         const double top = Scenery::Ridge(rock, x, 315, 150, 110);
         if (y < top || y > shore)
             return c;
-        const double crag = rock.Ridged(x / 20.0, y / 16.0, 5);
-        QColor colour =
-            crag > 0.55
-                ? Paint::Mix(QColor(140, 160, 200), QColor(220, 235, 250), (crag - 0.55) * 2.2)
-                : Paint::Mix(QColor(25, 30, 50), QColor(70, 80, 110), crag * 1.8);
+        auto height = [&](double px, double py) {
+            return rock.Fractal(px / 40.0, py / 26.0, 6) +
+                   0.4 * rock.Ridged(px / 18.0, py / 12.0, 4);
+        };
+        const double light =
+            std::clamp(0.5 + (height(x - 1.5, y) - height(x + 1.5, y)) * 14, 0.0, 1.0);
+        QColor colour = Paint::Mix(QColor(90, 110, 160), QColor(235, 245, 255), light);
+        if (rock.Ridged(x / 25.0, y / 15.0, 4) > 0.9)
+            colour = Paint::Mix(QColor(25, 30, 50), QColor(70, 80, 110), light);
         // Green light from the sky on the snow.
         return Paint::Mix(colour, QColor(80, 200, 150), 0.15 * (1 - (y - top) / 150));
     });
@@ -577,12 +628,28 @@ QImage BalloonValley() {
         {0.0, QColor(70, 140, 215)}, {0.6, QColor(150, 200, 240)}, {1.0, QColor(245, 225, 200)}};
     Scenery::Sky(image, 330, sky, 71, 0.5, QColor(255, 255, 255), QColor(170, 175, 200));
     const Noise land(72);
+    const Cells fields(1600, 800, 40, 0.9);
+    // Blue mountains far beyond the valley.
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(land, x + 1000, 340, 110, 90);
+        if (y < top)
+            return c;
+        const double relief = land.Fractal(x / 25.0, y / 18.0, 5);
+        const double light =
+            std::clamp(0.5 + (land.Fractal((x - 2) / 25.0, y / 18.0, 5) - relief) * 12, 0.0, 1.0);
+        const QColor rock = Paint::Mix(QColor(110, 130, 170), QColor(200, 210, 230), light);
+        return Paint::Mix(rock, QColor(200, 215, 235), 0.3);
+    });
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double top = Scenery::Ridge(land, x, 345, 50, 150);
         if (y < top)
             return c;
         const double near = (y - 300) / 200.0;
-        QColor colour = Fields(land, x, y, 0.6 + near * 1.5);
+        // Ground coordinates: fields further away shrink with the distance.
+        const double depth = 0.45 + std::max(near, 0.0) * 1.6;
+        const double u = (x - 300) / depth + 800;
+        const double v = 375 * std::log(depth) + 400;
+        QColor colour = Fields(fields, land, u, v, 1.0 / depth);
         // A river winds through the valley.
         const double river = 300 + 120 * std::sin(y / 45.0) * near + 40 * land.At(y / 30.0, 2.0);
         const double width = 3 + near * 22;

@@ -339,7 +339,7 @@ void FabricPatch(QPainter& painter, const QRectF& patch) {
 
 void Split(QPainter& painter, const QRectF& patch, int depth) {
     const bool wide = patch.width() > patch.height();
-    if (depth == 0 || patch.width() < 40 || patch.height() < 40) {
+    if (depth == 0 || patch.width() < 34 || patch.height() < 34) {
         FabricPatch(painter, patch);
         return;
     }
@@ -363,7 +363,7 @@ QImage Patchwork() {
     QImage image = Paint::Blank(600, 500);
     QPainter painter(&image);
     Paint::Smooth(painter);
-    Split(painter, QRectF(0, 0, 600, 500), 7);
+    Split(painter, QRectF(0, 0, 600, 500), 8);
     painter.end();
     const Noise weave(121);
     // The woven threads and the quilting's soft puffs.
@@ -468,48 +468,86 @@ QImage AgateSlice() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Noise noise(141);
-    const Palette bands{{0.00, QColor(70, 30, 20)},    {0.12, QColor(180, 80, 40)},
-                        {0.20, QColor(240, 200, 160)}, {0.30, QColor(120, 140, 170)},
-                        {0.42, QColor(250, 245, 235)}, {0.52, QColor(60, 90, 140)},
-                        {0.62, QColor(200, 120, 60)},  {0.72, QColor(245, 225, 190)},
-                        {0.84, QColor(150, 60, 50)},   {1.00, QColor(70, 30, 20)}};
-    const QPointF eyes[] = {QPointF(230, 230), QPointF(470, 340), QPointF(110, 430),
-                            QPointF(520, 70)};
-    const double sizes[] = {1.0, 0.6, 0.45, 0.4};
-    const Cells crystals(width, height, 13, 0.9);
+    struct Nodule {
+        QPointF centre;
+        double radius;
+        double hollow;
+        Palette zones;
+    };
+    // Each nodule grew its own colours: blue lace, carnelian, moss and amethyst.
+    const std::vector<Nodule> nodules = {{QPointF(250, 240), 215, 55,
+                                          Palette{{0.0, QColor(235, 240, 250)},
+                                                  {0.3, QColor(120, 150, 200)},
+                                                  {0.55, QColor(230, 235, 245)},
+                                                  {0.75, QColor(90, 110, 160)},
+                                                  {1.0, QColor(200, 190, 180)}}},
+                                         {QPointF(520, 110), 120, 30,
+                                          Palette{{0.0, QColor(255, 230, 190)},
+                                                  {0.35, QColor(220, 100, 40)},
+                                                  {0.6, QColor(250, 200, 150)},
+                                                  {0.85, QColor(160, 50, 30)},
+                                                  {1.0, QColor(230, 210, 190)}}},
+                                         {QPointF(520, 400), 110, 28,
+                                          Palette{{0.0, QColor(220, 240, 210)},
+                                                  {0.4, QColor(70, 130, 80)},
+                                                  {0.7, QColor(200, 220, 180)},
+                                                  {1.0, QColor(60, 90, 60)}}},
+                                         {QPointF(70, 440), 100, 30,
+                                          Palette{{0.0, QColor(240, 220, 250)},
+                                                  {0.4, QColor(140, 80, 170)},
+                                                  {0.7, QColor(230, 210, 240)},
+                                                  {1.0, QColor(90, 50, 110)}}}};
+    const Cells crystals(width, height, 11, 0.9);
     Paint::Fill(image, [&](int x, int y) {
-        const double wx = x + 45 * (noise.Fractal(x / 110.0, y / 110.0, 5) - 0.5);
-        const double wy = y + 45 * (noise.Fractal(x / 110.0 + 7, y / 110.0, 5) - 0.5);
-        double field = 1e9;
-        int nearest = 0;
-        for (int i = 0; i < 4; ++i) {
-            const double d = std::hypot(wx - eyes[i].x(), wy - eyes[i].y()) / sizes[i];
-            if (d < field) {
-                field = d;
-                nearest = i;
+        const double wx = x + 35 * (noise.Fractal(x / 90.0, y / 90.0, 5) - 0.5);
+        const double wy = y + 35 * (noise.Fractal(x / 90.0 + 7, y / 90.0, 5) - 0.5);
+        int inside = -1;
+        double share = 2;
+        for (std::size_t i = 0; i < nodules.size(); ++i) {
+            const double d = std::hypot(wx - nodules[i].centre.x(), wy - nodules[i].centre.y()) /
+                             nodules[i].radius;
+            if (d < share) {
+                share = d;
+                inside = static_cast<int>(i);
             }
         }
-        // Quartz crystals fill the hollow in the middle of each nodule.
-        if (field < 48) {
-            const Cells::Hit hit = crystals.At(x, y);
-            const double facet = (hit.centre.x() - x) * 0.05 + (hit.centre.y() - y) * 0.03;
-            QColor quartz = Paint::Mix(QColor(200, 190, 230), QColor(120, 90, 170),
-                                       noise.At(hit.centre.x() / 20.0, hit.centre.y() / 20.0));
-            if (nearest % 2 == 1)
-                quartz = Paint::Mix(QColor(250, 245, 235), QColor(170, 180, 190), facet + 0.5);
-            quartz = Paint::Scale(quartz, 1.0 + facet * 0.8);
-            if (hit.border < 1.2)
-                quartz = Paint::Scale(quartz, 0.7);
-            return quartz;
+        if (share > 1 || inside < 0) {
+            // Dark host rock speckled with grains.
+            const double grain = noise.At(x / 1.8, y / 1.8);
+            const double body = noise.Fractal(x / 30.0, y / 30.0, 5);
+            QColor rock = Paint::Mix(QColor(60, 55, 55), QColor(130, 115, 100), body);
+            if (grain > 0.8)
+                rock = Paint::Mix(rock, QColor(220, 210, 190), (grain - 0.8) * 4);
+            return rock;
         }
-        const double ring = field / 26.0 + 0.6 * noise.Fractal(x / 60.0, y / 60.0, 3) +
-                            0.05 * noise.At(x / 3.0, y / 3.0) + nearest * 0.17;
-        QColor colour = bands.Cyclic(ring);
-        // Fine growth lines within each band.
-        colour = Paint::Scale(colour, 0.9 + 0.12 * std::sin(ring * 2 * M_PI * 9));
+        const Nodule& nodule = nodules[inside];
+        const double distance = share * nodule.radius;
+        if (distance < nodule.hollow) {
+            // Quartz crystals line the hollow, each facet catching the light differently.
+            const Cells::Hit hit = crystals.At(x, y);
+            const double facet = noise.At(hit.centre.x() * 0.3, hit.centre.y() * 0.3);
+            const double slope = ((hit.centre.x() - x) * 0.6 + (hit.centre.y() - y)) / 8.0;
+            QColor quartz =
+                Paint::Mix(nodule.zones.At(0.35), QColor(250, 250, 255), 0.4 + facet * 0.5);
+            quartz = Paint::Scale(quartz, 0.85 + 0.3 * slope);
+            if (hit.border < 1.0)
+                quartz = Paint::Scale(quartz, 0.6);
+            return Paint::Scale(quartz, 0.7 + 0.3 * distance / nodule.hollow);
+        }
+        // Bands of uneven width: fine lines bunch together, then a broad layer follows.
+        const double depth = (distance - nodule.hollow) / (nodule.radius - nodule.hollow);
+        const double ring =
+            depth * 14 + 1.2 * std::sin(depth * 9) + 0.3 * noise.At(x / 20.0, y / 20.0);
+        const double line = 0.5 + 0.5 * std::sin(ring * 2 * M_PI);
+        QColor colour = nodule.zones.At(std::fmod(depth * 2.2 + 0.15 * line, 1.0));
+        colour = Paint::Mix(colour, QColor(250, 250, 250), 0.25 * std::pow(line, 6));
+        colour = Paint::Scale(colour, 0.85 + 0.2 * std::sin(ring * 2 * M_PI * 4) * (1 - depth));
+        // The rind.
+        if (depth > 0.94)
+            colour = Paint::Mix(colour, QColor(120, 100, 80), (depth - 0.94) * 14);
         return colour;
     });
-    Paint::Weather(image, 142, 0.07);
+    Paint::Weather(image, 142, 0.06);
     return image;
 }
 

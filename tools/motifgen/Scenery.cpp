@@ -22,14 +22,17 @@ void Sky(QImage& image, int horizon, const Palette& palette, unsigned seed, doub
         for (int x = 0; x < image.width(); ++x) {
             // The sky's colour drifts across the picture too, and thin veils of high cloud
             // streak it, so no stretch of it is ever plain.
-            const double drift = (detail.Fractal(x / 260.0, y / 120.0, 3) - 0.5) * 0.22;
+            const double drift = (detail.Fractal(x / 260.0, y / 120.0, 3) - 0.5) * 0.3;
             QColor colour = palette.At(t + drift + (detail.At(x / 50.0, y / 50.0) - 0.5) * 0.06);
             const double veil = std::pow(detail.Ridged(x / 120.0 + y / 400.0, y / 9.0, 4), 3);
-            colour = Paint::Mix(colour, cloudLight, veil * 0.35 * (1 - t * 0.5));
+            colour = Paint::Mix(colour, cloudLight, veil * 0.45 * (1 - t * 0.5));
             const double nx = x / 150.0;
             const double ny = y * squash / 70.0;
+            // Clouds gather in banks, leaving clear gaps between them.
+            const double bank =
+                threshold + 0.16 * (detail.Fractal(x / 320.0, y / 160.0 + 4, 3) - 0.5);
             const double density = noise.Fractal(nx, ny, 6);
-            const double cloud = Paint::SmoothStep(threshold, threshold + 0.18, density);
+            const double cloud = Paint::SmoothStep(bank, bank + 0.16, density);
             if (cloud > 0) {
                 // Light from above: the underside of a cloud (density rising below) is darker.
                 const double below = noise.Fractal(nx, ny + 0.08, 6);
@@ -146,8 +149,8 @@ void Stars(QPainter& painter, const QRectF& region, int count) {
         painter.setBrush(Paint::Alpha(tint, Dice::Uniform(0.5, 1.0)));
         painter.drawEllipse(at, size, size);
         if (size > 1.6) {
-            painter.setBrush(Paint::Alpha(tint, 0.18));
-            painter.drawEllipse(at, size * 3, size * 3);
+            painter.setBrush(Paint::Alpha(tint, 0.12));
+            painter.drawEllipse(at, size * 2, size * 2);
         }
     }
 }

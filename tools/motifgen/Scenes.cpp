@@ -186,42 +186,46 @@ QImage CoralReef() {
         const double caustic = std::pow(water.Ridged(x / 35.0, y / 25.0, 3), 5);
         colour = Paint::Mix(colour, QColor(220, 250, 255), caustic * (1.0 - y / 420.0) * 0.8);
         const double ray = std::pow(water.At(x / 30.0 + y / 60.0, 0.5), 3);
-        return Paint::Mix(colour, QColor(200, 240, 255), ray * 0.25 * (1 - y / 500.0));
+        return Paint::Mix(colour, QColor(200, 240, 255), ray * 0.4 * (1 - y / 500.0));
+    });
+    // Reef rock in three ridges, hazier with distance, and rippled sand between the rocks.
+    const Noise reef(172);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        QColor colour = c;
+        for (int ridge = 0; ridge < 3; ++ridge) {
+            const double top =
+                250 + ridge * 55 - 70 * reef.Fractal(x / (90.0 + ridge * 40), ridge * 3.1, 5);
+            if (y < top)
+                continue;
+            const double lumps = reef.Fractal(x / (14.0 + ridge * 6), y / (10.0 + ridge * 5), 5);
+            const double pits = reef.Ridged(x / 9.0, y / 9.0, 3);
+            QColor rock = Paint::Mix(QColor(90, 70, 110), QColor(190, 150, 140), lumps);
+            rock =
+                Paint::Mix(rock, QColor(120, 170, 120), 0.4 * reef.At(x / 30.0, y / 30.0 + ridge));
+            rock = Paint::Scale(rock, 0.75 + 0.4 * pits);
+            colour = Paint::Mix(rock, QColor(40, 120, 170), 0.6 - ridge * 0.25);
+        }
+        const double sandTop = 430 + 40 * reef.Fractal(x / 70.0, 7.5, 4);
+        if (y > sandTop) {
+            const double ripple = std::sin(y * 0.6 + 6 * reef.Fractal(x / 50.0, y / 50.0, 3));
+            QColor sand =
+                Paint::Mix(QColor(200, 180, 130), QColor(240, 225, 180), 0.5 + 0.4 * ripple);
+            colour = Paint::Scale(sand, 0.85 + 0.25 * reef.At(x / 2.0, y / 2.0));
+        }
+        return colour;
     });
     QPainter painter(&image);
-    Paint::Smooth(painter);
-    // Far reef in the blue haze.
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 40; ++i) {
-        const QPointF at(Dice::Uniform(0, width), Dice::Uniform(250, 330));
-        painter.setBrush(Paint::Alpha(Dice::Vary(QColor(40, 110, 150), 0.03, 0.1, 0.1), 0.8));
-        painter.drawEllipse(at, Dice::Uniform(20, 70), Dice::Uniform(15, 40));
-    }
-    painter.end();
-    // Rippled sand.
-    const Noise sand(172);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
-        const double top = 380 + 30 * sand.Fractal(x / 120.0, 0.5, 4);
-        if (y < top)
-            return c;
-        const double ripple = std::sin(y * 0.5 + 6 * sand.Fractal(x / 50.0, y / 50.0, 3));
-        QColor colour =
-            Paint::Mix(QColor(190, 170, 120), QColor(235, 220, 170), 0.5 + 0.4 * ripple);
-        colour = Paint::Scale(colour, 0.85 + 0.25 * sand.At(x / 2.0, y / 2.0));
-        return Paint::Mix(colour, QColor(60, 140, 170), 0.35 * (1 - (y - top) / 100));
-    });
-    painter.begin(&image);
     Paint::Smooth(painter);
     const QColor corals[] = {QColor(240, 100, 120), QColor(250, 150, 60), QColor(180, 70, 190),
                              QColor(240, 210, 70),  QColor(230, 60, 60),  QColor(250, 130, 170),
                              QColor(90, 200, 160)};
     auto coral = [&]() { return Dice::Vary(corals[Dice::Between(0, 6)], 0.02, 0.1, 0.1); };
-    for (int layer = 0; layer < 3; ++layer) {
-        const double ground = 330 + layer * 65;
-        const double scale = 0.6 + layer * 0.3;
-        for (int i = 0; i < 9; ++i) {
-            const QPointF base(Dice::Uniform(-20, width + 20), ground + Dice::Uniform(-10, 30));
-            switch (Dice::Between(0, 3)) {
+    for (int layer = 0; layer < 4; ++layer) {
+        const double ground = 290 + layer * 55;
+        const double scale = 0.5 + layer * 0.25;
+        for (int i = 0; i < 16; ++i) {
+            const QPointF base(Dice::Uniform(-20, width + 20), ground + Dice::Uniform(-10, 40));
+            switch (Dice::Between(0, 4)) {
             case 0:
                 BranchingCoral(painter, base, 35 * scale, -M_PI / 2 + Dice::Uniform(-0.3, 0.3),
                                7 * scale, coral(), 4);
@@ -259,6 +263,27 @@ QImage CoralReef() {
                 }
                 break;
             }
+            case 3: { // A sea anemone waving its tentacles.
+                const QColor colour = coral();
+                painter.setBrush(Qt::NoBrush);
+                for (int t = 0; t < 28; ++t) {
+                    const double a = -M_PI / 2 + Dice::Uniform(-1.2, 1.2);
+                    const double len = Dice::Uniform(15, 30) * scale;
+                    QPainterPath tentacle(base);
+                    const QPointF tip = base + QPointF(std::cos(a) * len, std::sin(a) * len);
+                    tentacle.quadTo(base + QPointF(std::cos(a) * len * 0.5 + Dice::Uniform(-6, 6),
+                                                   std::sin(a) * len * 0.5),
+                                    tip);
+                    painter.setPen(QPen(Dice::Vary(colour, 0.02, 0.1, 0.15), 2.6 * scale,
+                                        Qt::SolidLine, Qt::RoundCap));
+                    painter.drawPath(tentacle);
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(Paint::Mix(colour, Qt::white, 0.5));
+                    painter.drawEllipse(tip, 1.6 * scale, 1.6 * scale);
+                    painter.setBrush(Qt::NoBrush);
+                }
+                break;
+            }
             default: { // Tube sponges.
                 const QColor colour = coral();
                 for (int k = 0; k < 4; ++k) {
@@ -281,13 +306,39 @@ QImage CoralReef() {
         // Fish swim between the layers.
         const QColor bodies[] = {QColor(250, 130, 30), QColor(250, 220, 40), QColor(60, 120, 230),
                                  QColor(220, 60, 140), QColor(60, 200, 200)};
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 15 - layer * 2; ++i) {
             const int kind = Dice::Between(0, 4);
             Fish(painter, QPointF(Dice::Uniform(0, width), Dice::Uniform(30, ground)),
                  Dice::Uniform(18, 34) * scale, bodies[kind],
                  kind == 0 ? QColor(250, 250, 250) : Paint::Scale(bodies[(kind + 2) % 5], 0.8),
                  Dice::Chance(0.5));
         }
+    }
+    // A school of small silver fish wheeling through the open water.
+    const QPointF school(Dice::Uniform(150, 450), Dice::Uniform(150, 220));
+    for (int i = 0; i < 70; ++i) {
+        const double angle = Dice::Uniform(0, 2 * M_PI);
+        const double distance = std::sqrt(Dice::Uniform(0, 1)) * 90;
+        const QPointF at =
+            school + QPointF(std::cos(angle) * distance * 1.6, std::sin(angle) * distance * 0.6);
+        Fish(painter, at, Dice::Uniform(9, 13), QColor(190, 210, 225), QColor(120, 150, 190),
+             false);
+    }
+    // Starfish and shells on the sand.
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 14; ++i) {
+        const QPointF at(Dice::Uniform(0, width), Dice::Uniform(455, 500));
+        const double r = Dice::Uniform(7, 14);
+        const QColor colour = Dice::Chance(0.5) ? QColor(240, 110, 60) : QColor(250, 220, 190);
+        QPolygonF star;
+        const double turn = Dice::Uniform(0, 1.2);
+        for (int p = 0; p < 10; ++p) {
+            const double rr = p % 2 == 0 ? r : r * 0.4;
+            star << at + QPointF(std::cos(turn + p * M_PI / 5) * rr,
+                                 std::sin(turn + p * M_PI / 5) * rr * 0.7);
+        }
+        painter.setBrush(Dice::Vary(colour, 0.02, 0.1, 0.1));
+        painter.drawPolygon(star);
     }
     // Bubbles rising.
     painter.setBrush(Qt::NoBrush);
@@ -419,9 +470,10 @@ QImage FruitMarket() {
             font.setPixelSize(13);
             font.setBold(true);
             painter.setFont(font);
-            painter.drawText(
-                tag, Qt::AlignCenter,
-                QStringLiteral("%1,%2").arg(Dice::Between(1, 4)).arg(Dice::Between(0, 9) * 10));
+            painter.drawText(tag, Qt::AlignCenter,
+                             QStringLiteral("%1,%2")
+                                 .arg(Dice::Between(1, 4))
+                                 .arg(Dice::Between(0, 9) * 10, 2, 10, QLatin1Char('0')));
             x += w;
         }
     }
@@ -611,33 +663,40 @@ QImage Harbour() {
     painter.setBrush(stone);
     painter.drawRect(QRectF(0, quay - 8, width, 12));
     painter.end();
-    // The sea and its boats.
+    // The sea mirrors the town, tinted by the water; the boats cast their own reflections.
     const Noise sea(203);
-    Paint::Apply(image, [&](int, int y, const QColor& c) {
-        if (y <= quay + 4)
-            return c;
-        const double t = (y - quay) / 200.0;
-        return Paint::Mix(QColor(40, 150, 170), QColor(20, 70, 130), t);
-    });
+    Scenery::Reflect(image, quay + 4, 204, QColor(30, 120, 160), 0.55);
     painter.begin(&image);
     Paint::Smooth(painter);
     const QColor hulls[] = {QColor(240, 240, 235), QColor(30, 90, 170), QColor(200, 50, 40),
                             QColor(250, 200, 40),  QColor(40, 140, 90), QColor(240, 130, 40)};
-    for (int i = 0; i < 14; ++i) {
-        const double y = Dice::Uniform(quay + 18, quay + 120);
-        const double length = 30 + (y - quay) * 0.5 * Dice::Uniform(0.8, 1.2);
-        const double x = Dice::Uniform(-20, width - 20);
-        const QColor hull = hulls[Dice::Between(0, 5)];
+    struct Boat {
+        double x, y, length;
+        QColor hull, trim;
+        bool sail;
+    };
+    std::vector<Boat> boats;
+    for (int i = 0; i < 16; ++i) {
+        const double y = Dice::Uniform(quay + 18, quay + 190);
+        boats.push_back(
+            {Dice::Uniform(-20, width - 20), y, 30 + (y - quay) * 0.5 * Dice::Uniform(0.8, 1.2),
+             hulls[Dice::Between(0, 5)], Paint::Scale(hulls[(i + 2) % 6], 0.9), Dice::Chance(0.6)});
+    }
+    std::sort(boats.begin(), boats.end(), [](const Boat& a, const Boat& b) { return a.y < b.y; });
+    auto drawBoat = [&](const Boat& boat) {
+        const double x = boat.x;
+        const double y = boat.y;
+        const double length = boat.length;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(hull);
+        painter.setBrush(boat.hull);
         painter.drawPolygon(QPolygonF{QPointF(x, y - length * 0.15),
                                       QPointF(x + length, y - length * 0.18),
                                       QPointF(x + length * 0.85, y), QPointF(x + length * 0.1, y)});
-        painter.setBrush(Paint::Scale(hulls[(i + 2) % 6], 0.9));
+        painter.setBrush(boat.trim);
         painter.drawRect(QRectF(x + 2, y - length * 0.17, length * 0.95, length * 0.03));
         painter.setBrush(QColor(240, 235, 220));
         painter.drawRect(QRectF(x + length * 0.35, y - length * 0.3, length * 0.25, length * 0.13));
-        if (Dice::Chance(0.6)) {
+        if (boat.sail) {
             painter.setPen(QPen(QColor(90, 70, 50), 1.2));
             painter.drawLine(QPointF(x + length * 0.5, y - length * 0.17),
                              QPointF(x + length * 0.5, y - length * 1.1));
@@ -647,9 +706,17 @@ QImage Harbour() {
                                           QPointF(x + length * 0.52, y - length * 0.25),
                                           QPointF(x + length * 0.95, y - length * 0.25)});
         }
+    };
+    for (const Boat& boat : boats) {
+        painter.save();
+        painter.setOpacity(0.35);
+        painter.translate(0, 2 * boat.y);
+        painter.scale(1, -1);
+        drawBoat(boat);
+        painter.restore();
+        drawBoat(boat);
     }
     painter.end();
-    Scenery::Reflect(image, quay + 122, 204, QColor(30, 110, 150), 0.2);
     // Glitter on the open water.
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         if (y <= quay + 4)
@@ -842,53 +909,133 @@ QImage Bookshelf() {
 
 QImage Rooftops() {
     const int width = 666;
-    const int height = 500;
-    QImage image = Paint::Blank(width, height);
+    QImage image = Paint::Blank(width, 500);
     const Palette sky{
         {0.0, QColor(70, 120, 200)}, {0.7, QColor(230, 180, 150)}, {1.0, QColor(250, 210, 160)}};
-    Scenery::Sky(image, 140, sky, 231, 0.55, QColor(255, 245, 235), QColor(170, 150, 170));
+    Scenery::Sky(image, 180, sky, 231, 0.55, QColor(255, 245, 235), QColor(170, 150, 170));
     QPainter painter(&image);
     Paint::Smooth(painter);
     const QColor roofs[] = {QColor(180, 70, 45), QColor(150, 60, 40), QColor(200, 100, 60),
-                            QColor(110, 90, 90), QColor(170, 85, 55)};
+                            QColor(95, 95, 115), QColor(170, 85, 55), QColor(120, 60, 45)};
     const QColor walls[] = {QColor(240, 220, 180), QColor(230, 190, 140), QColor(210, 150, 120),
-                            QColor(245, 240, 225), QColor(200, 180, 150), QColor(230, 200, 110)};
-    // A church tower rises behind the roofs.
-    const double towerX = Dice::Uniform(380, 480);
+                            QColor(245, 240, 225), QColor(200, 180, 150), QColor(230, 200, 110),
+                            QColor(190, 210, 200), QColor(240, 190, 180)};
+    const QColor shutters[] = {QColor(40, 110, 70), QColor(60, 100, 160), QColor(160, 50, 40),
+                               QColor(90, 70, 50)};
+    painter.end();
+    // Wooded hills with a castle behind the town.
+    const Noise hills(233);
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double top = Scenery::Ridge(hills, x, 175, 90, 140);
+        if (y < top)
+            return c;
+        const double wood = hills.Fractal(x / 7.0, y / 6.0, 4);
+        const QColor green = Paint::Mix(QColor(60, 100, 60), QColor(150, 170, 90), wood);
+        return Paint::Mix(green, QColor(190, 190, 200), 0.35);
+    });
+    painter.begin(&image);
+    Paint::Smooth(painter);
+    {
+        const double castleX = 120;
+        const double ground = Scenery::Ridge(hills, castleX + 40, 175, 90, 140) + 6;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(200, 185, 165));
+        painter.drawRect(QRectF(castleX, ground - 40, 80, 40));
+        painter.drawRect(QRectF(castleX - 10, ground - 62, 22, 62));
+        painter.drawRect(QRectF(castleX + 62, ground - 56, 22, 56));
+        painter.setBrush(QColor(150, 60, 45));
+        painter.drawPolygon(QPolygonF{QPointF(castleX - 13, ground - 62),
+                                      QPointF(castleX + 15, ground - 62),
+                                      QPointF(castleX + 1, ground - 88)});
+        painter.drawPolygon(QPolygonF{QPointF(castleX + 59, ground - 56),
+                                      QPointF(castleX + 87, ground - 56),
+                                      QPointF(castleX + 73, ground - 80)});
+        painter.setBrush(QColor(60, 50, 50));
+        for (int i = 0; i < 4; ++i)
+            painter.drawRect(QRectF(castleX + 18 + i * 13, ground - 30, 5, 9));
+        for (int i = 0; i < 8; ++i)
+            painter.drawRect(QRectF(castleX + i * 10, ground - 44, 6, 4));
+    }
+    // The church tower rises above the roofs.
+    const double towerX = 430;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(200, 180, 150));
-    painter.drawRect(QRectF(towerX, 40, 40, 200));
-    painter.setBrush(QColor(60, 110, 100));
+    QLinearGradient stone(towerX, 0, towerX + 48, 0);
+    stone.setColorAt(0, QColor(225, 205, 170));
+    stone.setColorAt(1, QColor(160, 140, 115));
+    painter.setBrush(stone);
+    painter.drawRect(QRectF(towerX, 70, 48, 200));
+    painter.setPen(QPen(QColor(140, 120, 100), 0.8));
+    for (double y = 74; y < 270; y += 8)
+        painter.drawLine(QPointF(towerX, y), QPointF(towerX + 48, y));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(50, 100, 90));
     painter.drawPolygon(
-        QPolygonF{QPointF(towerX - 4, 42), QPointF(towerX + 44, 42), QPointF(towerX + 20, -20)});
-    painter.setBrush(QColor(240, 200, 80));
-    painter.drawEllipse(QPointF(towerX + 20, 70), 10, 10);
-    painter.setBrush(QColor(60, 50, 50));
-    painter.drawRect(QRectF(towerX + 14, 100, 12, 22));
-    for (double row = 110; row < 560; row += 45) {
+        QPolygonF{QPointF(towerX - 5, 72), QPointF(towerX + 53, 72), QPointF(towerX + 24, -10)});
+    painter.setBrush(QColor(30, 70, 65));
+    painter.drawPolygon(
+        QPolygonF{QPointF(towerX + 24, 72), QPointF(towerX + 53, 72), QPointF(towerX + 24, -10)});
+    painter.setBrush(QColor(245, 225, 150));
+    painter.drawEllipse(QPointF(towerX + 24, 100), 12, 12);
+    painter.setPen(QPen(QColor(40, 30, 30), 1.5));
+    painter.drawLine(QPointF(towerX + 24, 100), QPointF(towerX + 24, 91));
+    painter.drawLine(QPointF(towerX + 24, 100), QPointF(towerX + 31, 103));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(50, 40, 45));
+    for (int i = 0; i < 2; ++i)
+        painter.drawRoundedRect(QRectF(towerX + 9 + i * 18, 125, 11, 24), 5, 5);
+
+    double row = 185;
+    while (row < 540) {
         double x = -Dice::Uniform(10, 60);
         while (x < width) {
-            const double w = Dice::Uniform(60, 120);
-            const double wallH = Dice::Uniform(50, 90);
-            const double roofH = w * Dice::Uniform(0.35, 0.6);
-            const double eaves = row + Dice::Uniform(-10, 10);
-            const QColor wall = Dice::Vary(walls[Dice::Between(0, 5)], 0.02, 0.1, 0.08);
+            const double w = Dice::Uniform(50, 110);
+            const double wallH = Dice::Uniform(55, 95);
+            const double roofH = w * Dice::Uniform(0.35, 0.65);
+            const double eaves = row + Dice::Uniform(-8, 8);
+            const QColor wall = Dice::Vary(walls[Dice::Between(0, 7)], 0.02, 0.1, 0.08);
+            const QRectF body(x, eaves, w, wallH);
             painter.setPen(Qt::NoPen);
             painter.setBrush(wall);
-            painter.drawRect(QRectF(x, eaves, w, wallH));
-            painter.setBrush(QColor(50, 40, 40));
-            for (double wx = x + 10; wx < x + w - 14; wx += 22) {
-                painter.drawRect(QRectF(wx, eaves + 12, 10, 14));
-                painter.setBrush(QColor(255, 255, 255, 60));
-                painter.drawRect(QRectF(wx + 1, eaves + 13, 4, 6));
-                painter.setBrush(QColor(50, 40, 40));
+            painter.drawRect(body);
+            if (Dice::Chance(0.25)) {
+                // Half-timbering.
+                painter.setPen(QPen(QColor(80, 50, 35), 3));
+                for (double bx = x; bx <= x + w; bx += w / 3)
+                    painter.drawLine(QPointF(bx, eaves), QPointF(bx, eaves + wallH));
+                painter.drawLine(QPointF(x, eaves + wallH * 0.5),
+                                 QPointF(x + w, eaves + wallH * 0.5));
+                painter.drawLine(QPointF(x, eaves + wallH * 0.5), QPointF(x + w / 3, eaves));
+                painter.drawLine(QPointF(x + w, eaves + wallH * 0.5),
+                                 QPointF(x + 2 * w / 3, eaves));
+                painter.setPen(Qt::NoPen);
+            }
+            const QColor shutter = shutters[Dice::Between(0, 3)];
+            const bool flowers = Dice::Chance(0.35);
+            for (double wy = eaves + 10; wy < eaves + wallH - 22; wy += 28) {
+                for (double wx = x + 12; wx < x + w - 16; wx += 24) {
+                    painter.setBrush(QColor(45, 40, 50));
+                    painter.drawRect(QRectF(wx, wy, 9, 14));
+                    painter.setBrush(QColor(200, 220, 240, 90));
+                    painter.drawRect(QRectF(wx + 1, wy + 1, 3, 6));
+                    painter.setBrush(shutter);
+                    painter.drawRect(QRectF(wx - 4, wy, 4, 14));
+                    painter.drawRect(QRectF(wx + 9, wy, 4, 14));
+                    if (flowers) {
+                        painter.setBrush(QColor(110, 70, 40));
+                        painter.drawRect(QRectF(wx - 2, wy + 14, 13, 3));
+                        for (int f = 0; f < 5; ++f) {
+                            painter.setBrush(Dice::Chance(0.5) ? QColor(230, 40, 50)
+                                                               : QColor(250, 200, 220));
+                            painter.drawEllipse(QPointF(wx - 1 + f * 2.8, wy + 13), 1.6, 1.6);
+                        }
+                    }
+                }
             }
             // The roof, tiled in rows of alternating joints.
-            const QColor roof = Dice::Vary(roofs[Dice::Between(0, 4)], 0.02, 0.12, 0.1);
+            const QColor roof = Dice::Vary(roofs[Dice::Between(0, 5)], 0.02, 0.12, 0.1);
             QPolygonF gable{QPointF(x - 6, eaves), QPointF(x + w + 6, eaves),
                             QPointF(x + w * 0.5, eaves - roofH)};
-            const bool sideways = Dice::Chance(0.5);
-            if (sideways)
+            if (Dice::Chance(0.5))
                 gable = QPolygonF{QPointF(x - 6, eaves), QPointF(x + w + 6, eaves),
                                   QPointF(x + w - 10, eaves - roofH * 0.8),
                                   QPointF(x + 10, eaves - roofH * 0.8)};
@@ -898,32 +1045,44 @@ QImage Rooftops() {
             QPainterPath clip;
             clip.addPolygon(gable);
             painter.setClipPath(clip);
-            for (double ty = eaves - roofH; ty < eaves; ty += 6) {
-                painter.setPen(QPen(Paint::Scale(roof, 0.7), 1.2));
-                painter.drawLine(QPointF(x - 10, ty), QPointF(x + w + 10, ty));
-                const double shift = (static_cast<int>((ty - eaves) / 6) % 2) * 5;
-                for (double tx = x - 10 + shift; tx < x + w + 10; tx += 10) {
-                    painter.setPen(QPen(Paint::Scale(roof, 0.8), 0.8));
-                    painter.drawLine(QPointF(tx, ty), QPointF(tx, ty + 6));
+            for (double ty = eaves - roofH; ty < eaves; ty += 5) {
+                const double shift = (static_cast<int>((eaves - ty) / 5) % 2) * 4;
+                for (double tx = x - 10 + shift; tx < x + w + 10; tx += 8) {
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(Paint::Scale(roof, Dice::Uniform(0.85, 1.2)));
+                    painter.drawRect(QRectF(tx, ty, 7.2, 4.2));
                 }
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(Paint::Alpha(Paint::Scale(roof, Dice::Uniform(0.8, 1.25)), 0.5));
-                painter.drawRect(QRectF(x + Dice::Uniform(0, w), ty, 10, 5));
             }
             // Sun on one slope, shade on the other.
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor(0, 0, 20, 60));
+            painter.setBrush(QColor(0, 0, 20, 70));
             painter.drawRect(QRectF(x + w * 0.5, eaves - roofH, w, roofH));
             painter.restore();
+            painter.setPen(QPen(Paint::Scale(roof, 0.6), 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolygon(gable);
+            painter.setPen(Qt::NoPen);
+            if (Dice::Chance(0.35)) {
+                // A dormer window.
+                const double dx = x + w * Dice::Uniform(0.25, 0.55);
+                const double dy = eaves - roofH * 0.45;
+                painter.setBrush(wall);
+                painter.drawRect(QRectF(dx, dy, 14, 12));
+                painter.setBrush(QColor(45, 40, 50));
+                painter.drawRect(QRectF(dx + 3, dy + 3, 8, 8));
+                painter.setBrush(Paint::Scale(roof, 0.8));
+                painter.drawPolygon(
+                    QPolygonF{QPointF(dx - 3, dy), QPointF(dx + 17, dy), QPointF(dx + 7, dy - 8)});
+            }
             if (Dice::Chance(0.6)) {
-                const double cx = x + Dice::Uniform(w * 0.2, w * 0.7);
-                painter.setBrush(Paint::Scale(wall, 0.8));
-                painter.drawRect(QRectF(cx, eaves - roofH * 0.7 - 14, 9, 20));
+                const double cx = x + Dice::Uniform(w * 0.55, w * 0.8);
+                painter.setBrush(Paint::Scale(wall, 0.75));
+                painter.drawRect(QRectF(cx, eaves - roofH * 0.75 - 12, 9, 22));
                 painter.setBrush(QColor(80, 60, 50));
-                painter.drawRect(QRectF(cx - 1, eaves - roofH * 0.7 - 16, 11, 3));
+                painter.drawRect(QRectF(cx - 1, eaves - roofH * 0.75 - 14, 11, 3));
             }
             x += w + Dice::Uniform(-5, 8);
         }
+        row += Dice::Uniform(40, 58);
     }
     painter.end();
     Paint::Weather(image, 232, 0.08);
