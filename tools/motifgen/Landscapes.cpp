@@ -252,6 +252,7 @@ QImage FlowerMeadow() {
 QImage AutumnForest() {
     QImage image = Paint::Blank(666, 500);
     const Noise mist(41);
+    const QColor fog(245, 200, 140);
     // Warm, misty light between the trees.
     Paint::Fill(image, [&](int x, int y) {
         const Palette air{{0.0, QColor(250, 215, 150)},
@@ -260,25 +261,67 @@ QImage AutumnForest() {
         const double t = y / 500.0 + (mist.Fractal(x / 80.0, y / 80.0, 5) - 0.5) * 0.4;
         return air.At(t);
     });
+    // The forest floor covered in leaves, with a path leading into the wood.
+    const Noise floor(42);
+    const double horizon = 320;
+    auto pathCentre = [](double near) { return 330 + std::sin(near * 3.2) * 90 * near; };
+    auto pathWidth = [](double near) { return 8 + near * 140; };
+    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        const double edge = horizon + 12 * floor.Fractal(x / 100.0, 0.5, 3);
+        if (y < edge)
+            return c;
+        const double near = (y - horizon) / (500 - horizon);
+        const double onPath = 1 - Paint::SmoothStep(pathWidth(near) * 0.6, pathWidth(near),
+                                                    std::abs(x - pathCentre(near)));
+        const double f = floor.Fractal(x / (6.0 + near * 14), y / (3.0 + near * 8), 5);
+        QColor litter = Paint::Mix(QColor(150, 60, 20), QColor(240, 160, 50), f);
+        litter = Paint::Mix(litter, QColor(110, 80, 50), 0.3 * floor.At(x / 30.0, y / 20.0));
+        const QColor path = Paint::Mix(QColor(170, 130, 90), QColor(215, 180, 130), f);
+        return Paint::Mix(Paint::Mix(litter, path, onPath), fog, 0.5 * (1 - near) * (1 - near));
+    });
     QPainter painter(&image);
     Paint::Smooth(painter);
     const QColor leaves[] = {QColor(230, 80, 30), QColor(245, 150, 30), QColor(250, 200, 50),
                              QColor(190, 40, 30), QColor(160, 100, 40), QColor(215, 120, 25),
                              QColor(140, 150, 50)};
-    // Rows of trees from the misty back to the front.
+    auto leaf = [&](QPointF at, double size, const QColor& colour) {
+        painter.save();
+        painter.translate(at);
+        painter.rotate(Dice::Uniform(0, 180));
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(0, 0), size, size * 0.55);
+        painter.restore();
+    };
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 1400; ++i) {
+        const double y = Dice::Uniform(horizon + 8, 505);
+        const double size = 1 + (y - horizon) / 180 * 6;
+        leaf(QPointF(Dice::Uniform(-10, 676), y), size,
+             Dice::Vary(leaves[Dice::Between(0, 6)], 0.02, 0.1, 0.2));
+    }
+    // Rows of trees from the misty back to the front, each standing on the floor at its depth.
     for (int row = 0; row < 4; ++row) {
         const double fade = 0.65 - row * 0.2;
         const double trunkWidth = 4 + row * 7;
+        const double base = horizon + 12 + row * row * 14;
+        const double near = (base - horizon) / (500 - horizon);
         const int trunks = 14 - row * 3;
         for (int i = 0; i < trunks; ++i) {
             const double x = Dice::Uniform(-20, 686);
+            if (std::abs(x - pathCentre(near)) < pathWidth(near) + trunkWidth)
+                continue;
             const QColor bark = Paint::Mix(QColor(70, 50, 40), QColor(230, 180, 130), fade);
             QLinearGradient shade(x - trunkWidth / 2, 0, x + trunkWidth / 2, 0);
             shade.setColorAt(0, Paint::Scale(bark, 1.3));
             shade.setColorAt(1, Paint::Scale(bark, 0.7));
             painter.setPen(Qt::NoPen);
             painter.setBrush(shade);
-            painter.drawRect(QRectF(x - trunkWidth / 2, 0, trunkWidth, 340 + row * 40));
+            painter.drawRect(QRectF(x - trunkWidth / 2, 0, trunkWidth, base));
+            // Roots flare where the trunk meets the ground.
+            painter.drawPolygon(QPolygonF{QPointF(x - trunkWidth, base + 2),
+                                          QPointF(x + trunkWidth, base + 2),
+                                          QPointF(x + trunkWidth / 2, base - trunkWidth),
+                                          QPointF(x - trunkWidth / 2, base - trunkWidth)});
             // Branches reach up into the crown.
             painter.setPen(QPen(bark, trunkWidth * 0.3, Qt::SolidLine, Qt::RoundCap));
             for (int b = 0; b < 4; ++b) {
@@ -290,52 +333,12 @@ QImage AutumnForest() {
         painter.setPen(Qt::NoPen);
         const int count = 2600 - row * 400;
         for (int i = 0; i < count; ++i) {
-            const double x = Dice::Uniform(-10, 676);
             const double y = std::pow(Dice::Uniform(0, 1), 1.6) * (260 + row * 20) - 10;
             QColor colour = Dice::Vary(leaves[Dice::Between(0, 6)], 0.02, 0.1, 0.15);
-            colour = Paint::Mix(colour, QColor(245, 200, 140), fade * 0.8);
-            painter.setBrush(Paint::Alpha(colour, 0.85));
-            const double size = (2 + row * 1.5) * Dice::Uniform(0.6, 1.4);
-            painter.save();
-            painter.translate(x, y);
-            painter.rotate(Dice::Uniform(0, 180));
-            painter.drawEllipse(QPointF(0, 0), size, size * 0.55);
-            painter.restore();
+            colour = Paint::Mix(colour, fog, fade * 0.8);
+            leaf(QPointF(Dice::Uniform(-10, 676), y), (2 + row * 1.5) * Dice::Uniform(0.6, 1.4),
+                 Paint::Alpha(colour, 0.85));
         }
-    }
-    painter.end();
-
-    // The forest floor covered in leaves, with a path leading into the wood.
-    const Noise floor(42);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
-        const double horizon = 330 + 15 * floor.Fractal(x / 100.0, 0.5, 3);
-        if (y < horizon)
-            return c;
-        const double near = (y - horizon) / (500 - horizon);
-        const double pathCentre = 330 + std::sin(near * 3.2) * 90 * near;
-        const double pathWidth = 10 + near * 140;
-        const double onPath =
-            1 - Paint::SmoothStep(pathWidth * 0.6, pathWidth, std::abs(x - pathCentre));
-        const double f = floor.Fractal(x / (6.0 + near * 14), y / (3.0 + near * 8), 5);
-        QColor litter = Paint::Mix(QColor(150, 60, 20), QColor(240, 160, 50), f);
-        litter = Paint::Mix(litter, QColor(110, 80, 50), 0.3 * floor.At(x / 30.0, y / 20.0));
-        const QColor path = Paint::Mix(QColor(170, 130, 90), QColor(215, 180, 130), f);
-        QColor colour = Paint::Mix(litter, path, onPath);
-        return Paint::Mix(colour, c, 0.35 * (1 - near));
-    });
-    painter.begin(&image);
-    Paint::Smooth(painter);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 1400; ++i) {
-        const double y = Dice::Uniform(340, 505);
-        const double x = Dice::Uniform(-10, 676);
-        const double size = 1 + (y - 330) / 170 * 6;
-        painter.setBrush(Dice::Vary(leaves[Dice::Between(0, 6)], 0.02, 0.1, 0.2));
-        painter.save();
-        painter.translate(x, y);
-        painter.rotate(Dice::Uniform(0, 180));
-        painter.drawEllipse(QPointF(0, 0), size, size * 0.5);
-        painter.restore();
     }
     // Beams of sunlight through the crowns.
     for (int i = 0; i < 5; ++i) {

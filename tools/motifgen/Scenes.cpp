@@ -23,7 +23,8 @@ namespace {
 // A building with rows of windows, some lit, and a roof of its own kind.
 void Building(QPainter& painter, const QRectF& body, const QColor& wall, double haze,
               const QColor& dusk) {
-    const QColor face = Paint::Mix(wall, dusk, haze);
+    // Walls fall into shadow at dusk; the lit windows stand out against them.
+    const QColor face = Paint::Mix(Paint::Scale(wall, 0.6), dusk, haze);
     QLinearGradient shade(body.left(), 0, body.right(), 0);
     shade.setColorAt(0, Paint::Scale(face, 1.15));
     shade.setColorAt(1, Paint::Scale(face, 0.8));
@@ -425,6 +426,12 @@ QImage FruitMarket() {
         {QColor(120, 90, 40), 11, 0.85, false},  {QColor(240, 100, 60), 14, 1.0, true}};
     const double rowTops[] = {88, 222, 356};
     const double rowHeight = 124;
+    // Every crate holds a different fruit.
+    std::vector<int> order(12);
+    for (int i = 0; i < 12; ++i)
+        order[i] = i;
+    for (int i = 11; i > 0; --i)
+        std::swap(order[i], order[Dice::Between(0, i)]);
     int crate = 0;
     for (double top : rowTops) {
         double x = -Dice::Uniform(10, 40);
@@ -436,7 +443,7 @@ QImage FruitMarket() {
             painter.setPen(Qt::NoPen);
             painter.setBrush(Paint::Scale(plank, 0.55));
             painter.drawRect(box);
-            const FruitKind& kind = kinds[(crate * 5 + Dice::Between(0, 2)) % 12];
+            const FruitKind& kind = kinds[order[crate % 12]];
             ++crate;
             painter.save();
             painter.setClipRect(box.adjusted(6, 4, -6, -26));
