@@ -271,8 +271,11 @@ void FabricPatch(QPainter& painter, const QRectF& patch) {
         QColor(200, 50, 60),   QColor(240, 180, 60), QColor(60, 120, 190), QColor(90, 160, 90),
         QColor(240, 240, 225), QColor(150, 80, 160), QColor(240, 130, 60), QColor(40, 60, 110),
         QColor(230, 150, 170), QColor(120, 190, 200)};
-    const QColor ground = Dice::Vary(cloth[Dice::Between(0, 9)], 0.02, 0.1, 0.1);
-    const QColor figure = Dice::Vary(cloth[Dice::Between(0, 9)], 0.02, 0.1, 0.1);
+    // The figure never takes the ground's own colour, or the pattern would vanish.
+    const int groundIndex = Dice::Between(0, 9);
+    const int figureIndex = (groundIndex + Dice::Between(1, 9)) % 10;
+    const QColor ground = Dice::Vary(cloth[groundIndex], 0.02, 0.1, 0.1);
+    const QColor figure = Dice::Vary(cloth[figureIndex], 0.02, 0.1, 0.1);
     painter.save();
     painter.setClipRect(patch);
     painter.fillRect(patch, ground);
@@ -363,7 +366,7 @@ QImage Patchwork() {
     QImage image = Paint::Blank(600, 500);
     QPainter painter(&image);
     Paint::Smooth(painter);
-    Split(painter, QRectF(0, 0, 600, 500), 8);
+    Split(painter, QRectF(0, 0, 600, 500), 7);
     painter.end();
     const Noise weave(121);
     // The woven threads and the quilting's soft puffs.

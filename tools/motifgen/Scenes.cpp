@@ -761,6 +761,21 @@ void Butterfly(QPainter& painter, QPointF at, double size, double angle, const Q
         painter.setBrush(g);
         painter.drawPath(fore);
         painter.drawPath(hind);
+        // Veins fan out from the body.
+        painter.save();
+        QPainterPath wings = fore.united(hind);
+        painter.setClipPath(wings);
+        painter.setPen(QPen(Paint::Alpha(QColor(30, 20, 20), 0.6), std::max(0.6, size * 0.025)));
+        for (int v = 0; v < 7; ++v) {
+            const double a = -1.3 + v * 0.42;
+            painter.drawLine(QPointF(0, 0),
+                             QPointF(std::cos(a) * size * 1.2, std::sin(a) * size * 1.2));
+        }
+        // A dark tip on the fore wing.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Paint::Scale(wing, 0.35));
+        painter.drawEllipse(QPointF(size * 0.95, -size * 0.6), size * 0.35, size * 0.3);
+        painter.restore();
         // Dark borders with white spots, and an eye on each wing.
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(QColor(30, 20, 20), size * 0.08));
@@ -826,11 +841,22 @@ QImage Butterflies() {
     const QColor wings[] = {QColor(250, 130, 20),  QColor(40, 110, 230), QColor(250, 220, 50),
                             QColor(220, 40, 60),   QColor(150, 70, 200), QColor(60, 200, 200),
                             QColor(250, 250, 240), QColor(240, 100, 170)};
-    for (int i = 0; i < 34; ++i) {
+    // Butterflies spread out over the leaves, overlapping only a little.
+    std::vector<std::pair<QPointF, double>> placed;
+    for (int attempt = 0; attempt < 4000 && placed.size() < 36; ++attempt) {
+        const QPointF at(Dice::Uniform(10, width - 10), Dice::Uniform(10, height - 10));
+        const double size = Dice::Uniform(18, 48);
+        bool free = true;
+        for (const auto& [other, otherSize] : placed)
+            if (std::hypot(at.x() - other.x(), at.y() - other.y()) < (size + otherSize) * 0.8)
+                free = false;
+        if (!free)
+            continue;
+        placed.emplace_back(at, size);
         const int a = Dice::Between(0, 7);
-        Butterfly(painter, QPointF(Dice::Uniform(10, width - 10), Dice::Uniform(10, height - 10)),
-                  Dice::Uniform(18, 48), Dice::Uniform(-40, 40), wings[a], wings[(a + 3) % 8]);
+        Butterfly(painter, at, size, Dice::Uniform(-40, 40), wings[a], wings[(a + 3) % 8]);
     }
+
     painter.end();
     Paint::Weather(image, 212, 0.07);
     return image;
