@@ -109,9 +109,9 @@ void TFormPuzzle::CreateTopBar() {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     Label3 = CreateLabel(PanelTop, QStringLiteral("Tessaly"), QRect(379, 21, 145, 31), 27, true,
-                         QColor(0xDD, 0xA7, 0x6A), left);
+                         QColor(0xDD, 0xA7, 0x6A), centred);
     Label4 = CreateLabel(PanelTop, QStringLiteral("Tessaly"), QRect(378, 20, 145, 31), 27, true,
-                         QColor(0x72, 0x48, 0x1B), left);
+                         QColor(0x72, 0x48, 0x1B), centred);
     lbTitelPlayMode =
         CreateLabel(PanelTop, QString(), QRect(552, 25, 105, 25), 21, true, LightText, centred);
     LabeModeTitle = CreateLabel(PanelTop, QStringLiteral("Teile:"), QRect(664, 30, 40, 17), 15,
@@ -332,10 +332,13 @@ bool TFormPuzzle::LoadPictureFile() {
     // The picture is decoded before anything is cleared, so a file that cannot be read
     // leaves the board as it was.
     const PictureFile::Kind kind = PictureFile::KindOf(PictureFile, lastPictureKind);
-    const QImage picture =
-        PictureFile::Load(PictureFile, kind, QSize(0, BoardGeometry::BoardHeight));
+    // Board and preview follow the file's own size; a large JPEG is decoded at a reduced
+    // scale that still covers the board.
+    const QSize size = PictureFile::ReadSize(PictureFile, kind);
+    const QSize board(BoardGeometry::BoardWidth(size), BoardGeometry::BoardHeight);
+    const QImage picture = PictureFile::Load(PictureFile, kind, board);
     lastPictureKind = kind;
-    ShowBoard(picture);
+    ShowBoard(picture, size);
     PaintBackground();
     DrawFrame(Image1, true);
     DrawFrame(Image2, false);
@@ -348,7 +351,7 @@ void TFormPuzzle::LoadMotif(int number) {
     LoadMotiv(&motif, number);
     if (motif.isNull())
         throw AppError(QStringLiteral("Das Motiv %1 ist nicht vorhanden.").arg(number));
-    ShowBoard(motif);
+    ShowBoard(motif, motif.size());
     DrawFrame(Image1, true);
     DrawFrame(Image2, false);
     PictureIsMotif = true;
@@ -356,14 +359,14 @@ void TFormPuzzle::LoadMotif(int number) {
 
 // Puts a freshly loaded picture onto the board (scaled to height 500) and the preview,
 // ending the game that was on the board.
-void TFormPuzzle::ShowBoard(const QImage& picture) {
+void TFormPuzzle::ShowBoard(const QImage& picture, QSize pictureSize) {
     Image1->hide();
     Image1->ClearPicture();
     StaticTextTime->setText(QStringLiteral("00:00:00"));
     DoneCount = 0;
     FreePieces();
 
-    const int width = BoardGeometry::BoardWidth(picture.size());
+    const int width = BoardGeometry::BoardWidth(pictureSize);
     Image1->setGeometry(BoardGeometry::BoardRect(width));
     Image1->SetPicture(picture
                            .scaled(width, BoardGeometry::BoardHeight, Qt::IgnoreAspectRatio,
@@ -371,7 +374,7 @@ void TFormPuzzle::ShowBoard(const QImage& picture) {
                            .convertToFormat(QImage::Format_RGB888));
     Image1->show();
 
-    const QSize preview = BoardGeometry::PreviewSize(picture.size());
+    const QSize preview = BoardGeometry::PreviewSize(pictureSize);
     Image2->setGeometry(QRect(QPoint(10, 10), preview));
     Image2->SetPicture(
         Image1->Picture().scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

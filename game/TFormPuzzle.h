@@ -95,7 +95,7 @@ private:
     TWDToBu* CreateToolButton(int left, const QString& glyph, const QString& hint, int hotKey,
                               void (TFormPuzzle::*handler)());
     bool CreateFolder(const QString& folder, const QString& failure);
-    void ShowBoard(const QImage& picture);
+    void ShowBoard(const QImage& picture, QSize pictureSize);
     void ShowPlayMode();
     // Shows a modal dialog with the clock standing and the music paused meanwhile.
     void RunDialog(const std::function<void()>& showDialog);

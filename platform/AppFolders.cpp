@@ -17,8 +17,18 @@ QString WithSlash(QString path) {
 
 namespace AppFolders {
 
+namespace {
+QString programDirOverride;
+}
+
 QString ProgramDir() {
+    if (!programDirOverride.isEmpty())
+        return WithSlash(programDirOverride);
     return WithSlash(QCoreApplication::applicationDirPath());
+}
+
+void OverrideProgramDir(const QString& folder) {
+    programDirOverride = folder;
 }
 
 QString SettingsDir() {

@@ -8,6 +8,10 @@ namespace AppFolders {
 // Folder of the running program file.
 QString ProgramDir();
 
+// Makes ProgramDir() answer `folder` instead (tests that need a program folder of their
+// own); an empty folder restores the real one.
+void OverrideProgramDir(const QString& folder);
+
 // $XDG_CONFIG_HOME (or ~/.config) + "/Tessaly/": the settings.
 QString SettingsDir();
 

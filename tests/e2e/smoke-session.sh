@@ -35,7 +35,12 @@ notice=$(find_window '^Information$' 20) || fail "second start showed no notice"
 xdotool windowactivate --sync "$notice" key Return
 wait $second || fail "second start ended with an error"
 kill -0 $game 2>/dev/null || fail "first copy ended when the second started"
-[ "$(xdotool search --onlyvisible --name '^Tessaly$' | wc -l)" = 1 ] || fail "more than one main window"
+sleep 0.5
+main_windows=0
+for id in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
+    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 900x700' && main_windows=$((main_windows + 1))
+done
+[ "$main_windows" = 1 ] || fail "$main_windows main windows instead of one"
 echo "second start refused"
 
 # Alt+B asks; Enter confirms.

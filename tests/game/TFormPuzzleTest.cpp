@@ -4,6 +4,7 @@
 #include "game/TImage.h"
 #include "game/TPuzzleCrap.h"
 #include "game/VarUnit.h"
+#include "platform/AppFolders.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
@@ -134,6 +135,12 @@ TEST_F(MainWindow, LoadsAPictureOntoBoardAndPreview) {
     EXPECT_GT(topLeft.red(), 200);
     EXPECT_LT(form->Image1->Picture().pixelColor(600, 400).red(), 60);
 
+    // The board follows the file's size even when the decoder scales a large JPEG down
+    // (1601 x 1201 decodes at 801 x 601, which alone would give 666).
+    PictureFile = WritePicture("odd.jpg", QSize(1601, 1201), "JPG");
+    ASSERT_TRUE(form->LoadPictureFile());
+    EXPECT_EQ(form->Image1->width(), 667);
+
     PictureFile = WritePicture("portrait.bmp", QSize(500, 1000), "BMP");
     ASSERT_TRUE(form->LoadPictureFile());
     EXPECT_EQ(form->Image1->geometry(), QRect(864 - 250 - 10, 10, 250, 500));
@@ -244,9 +251,10 @@ TEST(MainWindowStart, FolderThatCannotBeCreatedEndsTheStartBeforeAnythingIsRead)
 }
 
 TEST(MainWindowStart, MissingHelpFileIsReportedOnceAndTheStartGoesOn) {
-    const QString help = QCoreApplication::applicationDirPath() + "/tessaly.html";
-    const QString hidden = help + ".away";
-    ASSERT_TRUE(QFile::rename(help, hidden));
+    // A program folder without the help file.
+    const QString folder = TestHome::Path() + "/program-without-help/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    AppFolders::OverrideProgramDir(folder);
 
     QStringList shown;
     ModalDriver::AnswerNext([&shown](QWidget* box) {
@@ -255,12 +263,12 @@ TEST(MainWindowStart, MissingHelpFileIsReportedOnceAndTheStartGoesOn) {
     });
     TFormPuzzle form;
     const bool started = form.FormCreate();
-    QFile::rename(hidden, help);
+    AppFolders::OverrideProgramDir(QString());
 
     EXPECT_TRUE(started);
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].contains("Die Hilfedatei wurde nicht gefunden!"));
-    EXPECT_EQ(HelpFileName, help);
+    EXPECT_EQ(HelpFileName, folder + "tessaly.html");
     EXPECT_FALSE(form.Image1->isHidden());
 }
 
