@@ -41,3 +41,6 @@ inline int ClockSeconds = 0;
 
 // Set while a dialog opened from the tool bar is shown; the clock stands meanwhile.
 inline bool DialogOpen = false;
+
+// Outcome of the game start dialog: set only when the player chose a size.
+inline bool StartConfirmed = false;
