@@ -1,7 +1,9 @@
 #include "TFormPuzzle.h"
 
 #include "BoardGeometry.h"
+#include "GameClock.h"
 #include "PictureTools.h"
+#include "PiecePlacement.h"
 #include "TImage.h"
 #include "TPuzzleCrap.h"
 #include "VarUnit.h"
@@ -10,8 +12,10 @@
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
 #include "platform/HelpViewer.h"
+#include "platform/Random.h"
 #include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
+#include "sound/SoundCues.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
 #include "widgets/DialogKeys.h"
@@ -23,12 +27,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QThread>
 
 namespace {
 
@@ -81,6 +89,7 @@ TFormPuzzle::TFormPuzzle(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
 
     TimerCounter = new QTimer(this);
     TimerCounter->setInterval(1000);
+    connect(TimerCounter, &QTimer::timeout, this, &TFormPuzzle::TimerCounterTimer);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -124,14 +133,14 @@ void TFormPuzzle::CreateTopBar() {
                                  true, LightText, centred);
 
     mOpen = CreateToolButton(24, QStringLiteral("TB_OPEN"), QStringLiteral("Motiv öffnen (Alt+M)"),
-                             static_cast<int>(TBHotKey::Alt_M), nullptr);
+                             static_cast<int>(TBHotKey::Alt_M), &TFormPuzzle::mOpenClick);
     mStart =
         CreateToolButton(54, QStringLiteral("TB_START"), QStringLiteral("Spiel starten (Alt+S)"),
-                         static_cast<int>(TBHotKey::Alt_S), nullptr);
+                         static_cast<int>(TBHotKey::Alt_S), &TFormPuzzle::mStartClick);
     mTip = CreateToolButton(84, QStringLiteral("TB_TIP"), QStringLiteral("Tip (Alt+T)"),
-                            static_cast<int>(TBHotKey::Alt_T), nullptr);
+                            static_cast<int>(TBHotKey::Alt_T), &TFormPuzzle::mTipClick);
     mPause = CreateToolButton(114, QStringLiteral("TB_PAUSE"), QStringLiteral("Pause (Alt+P)"),
-                              static_cast<int>(TBHotKey::Alt_P), nullptr);
+                              static_cast<int>(TBHotKey::Alt_P), &TFormPuzzle::mPauseClick);
     mStatist = CreateToolButton(144, QStringLiteral("TB_STATIST"), QStringLiteral("Statistik (F2)"),
                                 static_cast<int>(TBHotKey::None), &TFormPuzzle::mStatistClick);
     mConfig =
@@ -237,6 +246,7 @@ bool TFormPuzzle::FormCreate() {
 
     PiecesCreated = false;
     TimerCounter->stop();
+    ResetClock();
     mTip->SetEnabled(false);
     mPause->SetEnabled(false);
     DialogOpen = false;
@@ -393,6 +403,9 @@ void TFormPuzzle::CutPieces() {
             piece->SetTag(k);
             piece->hide();
             piece->SetDraggable(true);
+            connect(piece, &TPuzzleCrap::OnMouseDown, this, &TFormPuzzle::aPuzzleMouseDown);
+            connect(piece, &TPuzzleCrap::OnMouseUp, this, &TFormPuzzle::aPuzzleMouseUp);
+            connect(piece, &TPuzzleCrap::OnMouseMove, this, &TFormPuzzle::aPuzzleMouseMove);
             Pieces[k] = piece;
             auto* slot = new QWidget(PanelBack);
             slot->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -401,8 +414,10 @@ void TFormPuzzle::CutPieces() {
             HomeSlots[k] = slot;
         }
         PiecesCreated = true;
+        ++pieceGeneration;
     }
 
+    Random::Randomize();
     const QImage& board = Image1->Picture();
     const QRect boardRect = Image1->geometry();
     const QSize pieceSize = BoardGeometry::PieceSize(board.size(), n);
@@ -414,6 +429,12 @@ void TFormPuzzle::CutPieces() {
         Pieces[k]->SetImageIdle(board.copy(QRect(origin, pieceSize)));
         HomeSlots[k]->setGeometry(home);
         HomeSlots[k]->show();
+        if (PlayMode == ModeStandard) {
+            const QPoint scattered = PiecePlacement::ScatteredPosition(pieceSize, boardRect.left());
+            Pieces[k]->move(scattered - QPoint(1, 1));
+            Pieces[k]->show();
+            Pieces[k]->raise();
+        }
     }
 
     // The board becomes a darkened copy of the table under it; placed pieces are painted
@@ -421,15 +442,22 @@ void TFormPuzzle::CutPieces() {
     QImage darkened = ImageBack->Picture().copy(boardRect).convertToFormat(QImage::Format_RGB888);
     PictureTools::AdjustBrightness(darkened, -25);
     Image1->SetPicture(darkened);
+    if (Grid)
+        DrawGrid();
 }
 
 void TFormPuzzle::FreePieces() {
     if (!PiecesCreated)
         return;
+    // The pieces may be freed from within one of their own mouse handlers (the last piece
+    // placed ends the game), so they are hidden and cut off now and deleted later.
     for (int k = 1; k <= PieceCount; ++k) {
-        delete Pieces[k];
+        for (QWidget* widget : {static_cast<QWidget*>(Pieces[k]), HomeSlots[k]}) {
+            widget->hide();
+            widget->disconnect(this);
+            widget->deleteLater();
+        }
         Pieces[k] = nullptr;
-        delete HomeSlots[k];
         HomeSlots[k] = nullptr;
     }
     PiecesCreated = false;
@@ -490,8 +518,15 @@ void TFormPuzzle::mHelpClick() {
 
 void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {
     DialogOpen = true;
+    const bool musicWasPlaying = MusicPlaying();
+    if (musicWasPlaying)
+        StopMusic();
     showDialog();
     DialogOpen = false;
+    if (musicWasPlaying) {
+        NewMusicTrack = false;
+        PlayMusic();
+    }
 }
 
 void TFormPuzzle::mStatistClick() {
@@ -505,3 +540,323 @@ void TFormPuzzle::mConfigClick() {
 void TFormPuzzle::mInfoClick() {
     RunDialog([] {});
 }
+
+// ---- A game from start to finish ----------------------------------------------------------
+
+void TFormPuzzle::mOpenClick() {
+    // Until the picture chooser exists, the button steps through the motif library.
+    DialogOpen = true;
+    const bool musicWasPlaying = MusicPlaying();
+    if (musicWasPlaying)
+        StopMusic();
+    MotifNumber = MotifNumber % tsMotiveCount() + 1;
+    DialogOpen = false;
+    OpenMotif();
+}
+
+void TFormPuzzle::OpenPictureFile(const QString& file) {
+    DialogOpen = true;
+    const auto leave = qScopeGuard([] { DialogOpen = false; });
+    if (!QFileInfo::exists(file))
+        return;
+    if (CheckMinimumSize(file) || CheckFormat(file))
+        return;
+    PictureFile = file;
+    LoadPictureFile();
+    ShowNoGame();
+    if (PlayMode == ModeMemory)
+        PlayMode = ModeStandard;
+    mStartClick();
+}
+
+void TFormPuzzle::OpenMotif() {
+    LoadMotif(MotifNumber);
+    ShowNoGame();
+    if (PlayMode == ModeMemory)
+        PlayMode = ModeStandard;
+    mStartClick();
+}
+
+// The state "no game": clock at zero and standing, no tip, no pause.
+void TFormPuzzle::ShowNoGame() {
+    StaticTextMode->setText(QStringLiteral("0"));
+    TimerCounter->stop();
+    ResetClock();
+    mTip->SetEnabled(false);
+    mPause->SetDowned(false);
+    mPause->SetEnabled(false);
+}
+
+void TFormPuzzle::mStartClick() {
+    DialogOpen = true;
+    const bool musicWasPlaying = MusicPlaying();
+    if (musicWasPlaying)
+        StopMusic();
+    RunChangeMode();
+    DialogOpen = false;
+    if (!StartConfirmed) {
+        if (musicWasPlaying) {
+            NewMusicTrack = false;
+            PlayMusic();
+        }
+        return;
+    }
+    // The lists in use so far are written before those of the chosen mode are read.
+    SaveStatistics(StatisticsFileName);
+    ShowPlayMode();
+    StatisticsFileName = StatisticsFileNameFor(DataDir, PlayMode);
+    LoadStatistics(StatisticsFileName);
+    StaticTextMode->setText(QStringLiteral("0"));
+    if (PlayMode == ModeMemory)
+        StartMemory();
+    else
+        StartPuzzle();
+}
+
+void TFormPuzzle::StartPuzzle() {
+    if (PictureIsMotif) {
+        LoadMotif(MotifNumber);
+    } else if (!LoadPictureFile()) {
+        if (WDConfirm(QStringLiteral("Information"),
+                      QStringLiteral("Es wurde noch keine Bild geöffnet.\nMöchten Sie jetzt ein "
+                                     "Motiv wählen?"),
+                      QStringLiteral("Ja"), QStringLiteral("Nein")))
+            mOpenClick();
+        return;
+    }
+    CutPieces();
+
+    Random::Randomize();
+    const QSize pieceSize = Pieces[1]->size();
+    if (PlayMode == ModeKaskade) {
+        int placed = 0;
+        for (int k : PiecePlacement::StackOrder(PieceCount)) {
+            ++placed;
+            TPuzzleCrap* piece = Pieces[k];
+            piece->move(PiecePlacement::StackPosition(placed, pieceSize.height()));
+            piece->show();
+            piece->raise();
+            piece->SetHint(QString::number(placed));
+            piece->setEnabled(placed == PieceCount);
+        }
+        ActiveStackNumber = PieceCount;
+    } else {
+        for (int i = 0; i < 100; ++i)
+            Pieces[1 + Random::Next(PieceCount)]->raise();
+    }
+    StartGameRunning();
+}
+
+void TFormPuzzle::StartMemory() {
+    // The memory game comes with its cards; until then the puzzle of the same size stands in.
+    StartPuzzle();
+}
+
+// The last step of every game start: cue, clock, tool bar, music.
+void TFormPuzzle::StartGameRunning() {
+    PlaySoundStart();
+    ResetClock();
+    TimerCounter->start();
+    mPause->SetEnabled(true);
+    mPause->SetDowned(false);
+    mTip->SetEnabled(true);
+    PlayMusic();
+}
+
+void TFormPuzzle::aPuzzleMouseDown(TPuzzleCrap* sender, Qt::MouseButton button,
+                                   Qt::KeyboardModifiers, QPoint) {
+    if (button == Qt::RightButton)
+        return;
+    if (mPause->Downed())
+        ReleasePause();
+    PlaySoundTake();
+    if (PlayMode == ModeStandard)
+        sender->raise();
+}
+
+void TFormPuzzle::aPuzzleMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                 QPoint) {
+    if (mPause->Downed() || button == Qt::RightButton)
+        return;
+    if (IsCursorOver(HomeSlots[sender->Tag()])) {
+        PiecePlaced(sender);
+        return;
+    }
+    PlaySoundDrop();
+    sender->move(PiecePlacement::PushIntoArea(sender->geometry(), PanelBack->size()));
+}
+
+void TFormPuzzle::aPuzzleMouseMove(TPuzzleCrap*, Qt::KeyboardModifiers, QPoint) {}
+
+// Whether the mouse pointer is over the control, its right and bottom edge included.
+bool TFormPuzzle::IsCursorOver(QWidget* control) const {
+    if (!control)
+        return false;
+    const QPoint pointer = control->mapFromGlobal(QCursor::pos());
+    return pointer.x() >= 0 && pointer.x() <= control->width() && pointer.y() >= 0 &&
+           pointer.y() <= control->height();
+}
+
+void TFormPuzzle::PiecePlaced(TPuzzleCrap* piece) {
+    if (PlayMode == ModeKaskade) {
+        const QString below = QString::number(piece->Hint().toInt() - 1);
+        for (int k = 1; k <= PieceCount; ++k) {
+            if (Pieces[k]->Hint() == below) {
+                Pieces[k]->setEnabled(true);
+                ActiveStackNumber = below.toInt();
+                break;
+            }
+        }
+    }
+    piece->RestorePlain();
+    // Placed pieces are painted into the board so that it fills up as the player works.
+    const QRect home = HomeSlots[piece->Tag()]->geometry();
+    QPainter painter(&Image1->Canvas());
+    painter.drawImage(home.topLeft() - Image1->pos(), piece->ImagePlain(),
+                      QRect(QPoint(0, 0), home.size()));
+    painter.end();
+    piece->hide();
+    Image1->update();
+
+    ++DoneCount;
+    if (DoneCount < PieceCount) {
+        PlaySoundFit();
+        StaticTextMode->setText(QString::number(PieceCount - DoneCount));
+        return;
+    }
+    FinishGame();
+}
+
+void TFormPuzzle::FinishGame() {
+    QApplication::restoreOverrideCursor();
+    TimerCounter->stop();
+    mTip->SetEnabled(false);
+    mPause->SetDowned(false);
+    mPause->SetEnabled(false);
+    StopAllSounds();
+    PlaySoundSolved();
+    CountSolvedGame(GameSize);
+    const int pieces = PieceCount;
+    FreePieces();
+    StaticTextMode->setText(QStringLiteral("0"));
+
+    const QString time = StaticTextTime->text();
+    RunGreat(PlayMode == ModeMemory
+                 ? QStringLiteral("Sie haben das Memory mit %1 Paare gelöst.").arg(pieces / 2)
+                 : QStringLiteral("Sie haben das Puzzle mit %1 Teile gelöst.").arg(pieces),
+             time);
+    if (!PlayerName.isEmpty()) {
+        LastResultTime = time;
+        AddResult(GameSize, PlayerName, time);
+        ResultJustAdded = true;
+        if (Statist)
+            ShowStatistWindow();
+        ResultJustAdded = false;
+    }
+}
+
+// The statistics window joins the program later; its place after a solved game is here.
+void TFormPuzzle::ShowStatistWindow() {}
+
+// ---- Clock, pause and tip -----------------------------------------------------------------
+
+void TFormPuzzle::ResetClock() {
+    GameClock::Reset();
+    StaticTextTime->setText(GameClock::Text());
+}
+
+void TFormPuzzle::TickClock() {
+    GameClock::Tick();
+    StaticTextTime->setText(GameClock::Text());
+}
+
+void TFormPuzzle::TimerCounterTimer() {
+    const bool musicPlaying = MusicPlaying();
+    if (mPause->Downed() || DialogOpen) {
+        if (musicPlaying)
+            StopMusic();
+        return;
+    }
+    if (!musicPlaying) {
+        NewMusicTrack = false;
+        PlayMusic();
+    }
+    TickClock();
+}
+
+void TFormPuzzle::mPauseClick() {
+    mPause->SetDowned(!mPause->Downed());
+}
+
+void TFormPuzzle::ReleasePause() {
+    mPause->SetDowned(false);
+}
+
+void TFormPuzzle::mTipClick() {
+    if (!PiecesCreated)
+        return;
+    mTip->SetEnabled(false);
+    TPuzzleCrap* piece = nullptr;
+    if (PlayMode == ModeKaskade) {
+        const QString active = QString::number(ActiveStackNumber);
+        for (int k = 1; k <= PieceCount && !piece; ++k)
+            if (Pieces[k]->Hint() == active)
+                piece = Pieces[k];
+    } else {
+        Random::Randomize();
+        while (!piece) {
+            TPuzzleCrap* drawn = Pieces[1 + Random::Next(PieceCount)];
+            if (drawn->isVisible())
+                piece = drawn;
+        }
+    }
+    if (!piece)
+        return;
+    if (mPause->Downed()) {
+        TimerCounter->start();
+        ReleasePause();
+    }
+    const int generation = pieceGeneration;
+    QPointer<TPuzzleCrap> moving(piece);
+    MovePieceHome(piece);
+    // The animation let the player go on; if the game ended meanwhile, nothing is left to do.
+    if (!moving || !PiecesCreated || generation != pieceGeneration || moving->isHidden())
+        return;
+    mTip->SetEnabled(true);
+    TimerCounter->stop();
+    for (int i = 0; i < 5; ++i)
+        TickClock();
+    TimerCounter->start();
+    PiecePlaced(moving);
+}
+
+// Moves the piece to its home slot in 2-pixel steps, first across, then down, letting the
+// window repaint and react between the steps.
+void TFormPuzzle::MovePieceHome(TPuzzleCrap* piece) {
+    QPointer<TPuzzleCrap> moving(piece);
+    const int generation = pieceGeneration;
+    const QPoint home = HomeSlots[piece->Tag()]->pos();
+    piece->raise();
+    auto step = [&](int dx, int dy) {
+        moving->move(moving->pos() + QPoint(dx, dy));
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::usleep(700);
+        return moving && PiecesCreated && generation == pieceGeneration;
+    };
+    while (moving->x() < home.x())
+        if (!step(2, 0))
+            return;
+    while (moving->x() > home.x())
+        if (!step(-2, 0))
+            return;
+    while (moving->y() < home.y())
+        if (!step(0, 2))
+            return;
+    while (moving->y() > home.y())
+        if (!step(0, -2))
+            return;
+}
+
+void TFormPuzzle::RunChangeMode() {}
+
+void TFormPuzzle::RunGreat(const QString&, const QString&) {}

@@ -42,6 +42,29 @@ public:
     void CutPieces();
     void FreePieces();
 
+    // A game from start to finish.
+    void mOpenClick();
+    void OpenPictureFile(const QString& file);
+    void OpenMotif();
+    void mStartClick();
+    void StartPuzzle();
+    void StartMemory();
+    void aPuzzleMouseDown(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                          QPoint position);
+    void aPuzzleMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                        QPoint position);
+    void aPuzzleMouseMove(TPuzzleCrap* sender, Qt::KeyboardModifiers shift, QPoint position);
+    bool IsCursorOver(QWidget* control) const;
+    void PiecePlaced(TPuzzleCrap* piece);
+    void FinishGame();
+
+    // Clock, pause and tip.
+    void ResetClock();
+    void TickClock();
+    void TimerCounterTimer();
+    void mPauseClick();
+    void mTipClick();
+
     // Tool bar and caption bar.
     void mCloseClick();
     void mHelpClick();
@@ -97,8 +120,18 @@ private:
     bool CreateFolder(const QString& folder, const QString& failure);
     void ShowBoard(const QImage& picture, QSize pictureSize);
     void ShowPlayMode();
+    void ShowNoGame();
+    void StartGameRunning();
+    void ReleasePause();
+    void MovePieceHome(TPuzzleCrap* piece);
+    void ShowStatistWindow();
+    void RunChangeMode();
+    void RunGreat(const QString& text, const QString& time);
     // Shows a modal dialog with the clock standing and the music paused meanwhile.
     void RunDialog(const std::function<void()>& showDialog);
 
     PictureFile::Kind lastPictureKind = PictureFile::Kind::Bitmap;
+    // Counts the sets of pieces created, so that a running tip notices when its piece
+    // belongs to a game that has ended meanwhile.
+    int pieceGeneration = 0;
 };

@@ -28,6 +28,11 @@ public:
     int Tag() const { return tag; }
     void SetTag(int value) { tag = value; }
 
+    // A number the game keeps with the piece (its stack number in a cascade, its pair
+    // number as a card); never shown.
+    const QString& Hint() const { return hint; }
+    void SetHint(const QString& value) { hint = value; }
+
 signals:
     void OnMouseDown(TPuzzleCrap* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                      QPoint position);
@@ -53,6 +58,7 @@ private:
     bool firstPaint = true;
     bool dragging = false;
     int tag = 0;
+    QString hint;
     QImage imageIdle;
     QImage imageResting;
     QImage imageRaised;

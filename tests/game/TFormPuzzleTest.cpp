@@ -194,6 +194,7 @@ TEST_F(MainWindow, CuttingGivesPiecesOnTheirHomesAndADarkBoard) {
     ASSERT_TRUE(form->LoadPictureFile());
     const QImage picture = form->Image1->Picture();
     GameSize = 1;
+    PlayMode = ModeKaskade; // cascade pieces wait on their homes until the stack is built
     form->CutPieces();
 
     EXPECT_EQ(PieceCount, 9);

@@ -1,0 +1,301 @@
+#include "TestHome.h"
+#include "game/GameClock.h"
+#include "game/TFormPuzzle.h"
+#include "game/TImage.h"
+#include "game/TPuzzleCrap.h"
+#include "game/VarUnit.h"
+#include "platform/Random.h"
+#include "sound/SoundCues.h"
+#include "storage/Settings.h"
+#include "storage/Statistics.h"
+#include "widgets/WDTOBU.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A puzzle game on motif 1, started the way the game start dialog starts it.
+class PuzzlePlay : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSettings();
+        ResetStatistics();
+        Random::FixSeed(4711);
+        form = std::make_unique<TFormPuzzle>();
+        ASSERT_TRUE(form->FormCreate());
+        form->show();
+        CueHistory.clear();
+    }
+
+    void Start(std::uint8_t mode, int size) {
+        PlayMode = mode;
+        GameSize = size;
+        form->StartPuzzle();
+        QCoreApplication::processEvents();
+    }
+
+    // Takes the piece, moves the pointer to `target` (play-area coordinates) and lets go.
+    void DragTo(TPuzzleCrap* piece, QPoint target) {
+        QTest::mousePress(piece, Qt::LeftButton, {}, QPoint(5, 5));
+        const QPoint global = form->PanelBack->mapToGlobal(target);
+        QCursor::setPos(global);
+        QMouseEvent move(QEvent::MouseMove, piece->mapFromGlobal(QPointF(global)), QPointF(global),
+                         Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(piece, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, piece->mapFromGlobal(QPointF(global)),
+                            QPointF(global), Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(piece, &release);
+    }
+
+    QRect Home(int k) const { return HomeSlots[k]->geometry(); }
+
+    std::unique_ptr<TFormPuzzle> form;
+};
+
+} // namespace
+
+TEST(GameClock, CountsSecondsMinutesAndHoursAndStopsAtItsLimit) {
+    GameClock::Reset();
+    EXPECT_EQ(GameClock::Text(), "00:00:00");
+    ClockMinutes = 59;
+    ClockSeconds = 59;
+    GameClock::Tick();
+    EXPECT_EQ(GameClock::Text(), "01:00:00");
+    ClockHours = 23;
+    ClockMinutes = 59;
+    ClockSeconds = 59;
+    GameClock::Tick();
+    EXPECT_EQ(GameClock::Text(), "24:00:00");
+    ClockHours = 99;
+    ClockMinutes = 59;
+    ClockSeconds = 58;
+    GameClock::Tick();
+    GameClock::Tick();
+    EXPECT_EQ(GameClock::Text(), "99:59:59");
+}
+
+TEST_F(PuzzlePlay, StandardScattersEveryPieceInTheStripLeftOfTheBoard) {
+    Start(ModeStandard, 1);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(form->StaticTextMode->text(), "9");
+    const int boardLeft = form->Image1->x();
+    for (int k = 1; k <= 9; ++k) {
+        const QRect piece = Pieces[k]->geometry();
+        EXPECT_TRUE(Pieces[k]->isVisible());
+        EXPECT_TRUE(Pieces[k]->isEnabled());
+        // 130 + random(...), nudged 1 up-left, then 2 right and down by the first paint.
+        // Where the strip is narrower than a piece, the range is one piece width.
+        const int range = std::max(boardLeft - Home(k).width(), Home(k).width());
+        EXPECT_GE(piece.top(), 131);
+        EXPECT_LE(piece.bottom(), 620);
+        EXPECT_GE(piece.left(), 5);
+        EXPECT_LE(piece.left(), 4 + range - 1 + 1);
+    }
+    EXPECT_TRUE(form->TimerCounter->isActive());
+    EXPECT_TRUE(form->mTip->Enabled());
+    EXPECT_TRUE(form->mPause->Enabled());
+    EXPECT_FALSE(form->mPause->Downed());
+    EXPECT_TRUE(CueHistory.contains("Start"));
+}
+
+TEST_F(PuzzlePlay, DropCountsByThePointerEdgesIncluded) {
+    Start(ModeStandard, 1);
+    // Exactly on the right and bottom edge of the home rectangle: placed.
+    DragTo(Pieces[1], Home(1).topLeft() + QPoint(Home(1).width(), Home(1).height()));
+    EXPECT_TRUE(Pieces[1]->isHidden());
+    EXPECT_EQ(DoneCount, 1);
+    EXPECT_EQ(form->StaticTextMode->text(), "8");
+    EXPECT_EQ(CueHistory.last(), "Fit");
+    // The board now shows the piece's pixels at its home.
+    EXPECT_EQ(form->Image1->Picture().copy(
+                  QRect(Home(1).topLeft() - form->Image1->pos(), Home(1).size())),
+              Pieces[1]->ImagePlain());
+
+    // One pixel further out: not placed, the piece stays where it was dropped.
+    const QPoint outside = Home(2).topLeft() + QPoint(Home(2).width() + 1, 3);
+    DragTo(Pieces[2], outside);
+    EXPECT_TRUE(Pieces[2]->isVisible());
+    EXPECT_EQ(DoneCount, 1);
+    EXPECT_EQ(CueHistory.last(), "Drop");
+}
+
+TEST_F(PuzzlePlay, PieceCoveringItsHomeButReleasedWithThePointerOutsideStays) {
+    Start(ModeStandard, 1);
+    // Grab the piece near its right edge, so that its picture covers the home rectangle
+    // while the pointer lies beyond it.
+    TPuzzleCrap* piece = Pieces[3];
+    const QPoint grab(piece->width() - 2, 10);
+    QTest::mousePress(piece, Qt::LeftButton, {}, grab);
+    const QPoint global = form->PanelBack->mapToGlobal(Home(3).topLeft() + grab + QPoint(4, 2));
+    QCursor::setPos(global);
+    QMouseEvent move(QEvent::MouseMove, piece->mapFromGlobal(QPointF(global)), QPointF(global),
+                     Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(piece, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, piece->mapFromGlobal(QPointF(global)),
+                        QPointF(global), Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(piece, &release);
+    EXPECT_TRUE(piece->isVisible());
+    EXPECT_TRUE(piece->geometry().intersects(Home(3)));
+    EXPECT_EQ(DoneCount, 0);
+    EXPECT_EQ(CueHistory.last(), "Drop");
+}
+
+TEST_F(PuzzlePlay, PieceDroppedPartlyOutsideIsPushedBackIntoThePlayArea) {
+    Start(ModeStandard, 1);
+    TPuzzleCrap* piece = Pieces[4];
+    DragTo(piece, QPoint(2, 615));
+    EXPECT_GE(piece->x(), 0);
+    EXPECT_LE(piece->geometry().bottom(), 619);
+    EXPECT_EQ(piece->y() + piece->height(), 620);
+    DragTo(piece, QPoint(862, 1));
+    EXPECT_EQ(piece->x() + piece->width(), 864);
+    EXPECT_GE(piece->y(), 0);
+}
+
+TEST_F(PuzzlePlay, KaskadeStackRisesTwoPixelsPerPieceAndOnlyTheTopPieceReacts) {
+    Start(ModeKaskade, 6);
+    ASSERT_EQ(PieceCount, 64);
+    const int ph = 500 / 8;
+    std::vector<TPuzzleCrap*> byStack(65, nullptr);
+    int enabled = 0;
+    for (int k = 1; k <= 64; ++k) {
+        byStack[static_cast<std::size_t>(Pieces[k]->Hint().toInt())] = Pieces[k];
+        enabled += Pieces[k]->isEnabled() ? 1 : 0;
+    }
+    EXPECT_EQ(enabled, 1);
+    EXPECT_EQ(ActiveStackNumber, 64);
+    // Before the first paint the stack ran from (4, 554) to (130, 428).
+    EXPECT_EQ(byStack[1]->pos(), QPoint(4, 620 - ph - 4) + QPoint(2, 2));
+    EXPECT_EQ(byStack[1]->pos(), QPoint(6, 556));
+    EXPECT_EQ(byStack[64]->pos(), QPoint(132, 430));
+    EXPECT_TRUE(byStack[64]->isEnabled());
+
+    // A wrong drop keeps the top piece the only one that reacts.
+    DragTo(byStack[64], QPoint(300, 600));
+    EXPECT_TRUE(byStack[64]->isEnabled());
+    EXPECT_FALSE(byStack[63]->isEnabled());
+    // Placing it hands over to the next lower stack number.
+    DragTo(byStack[64], Home(byStack[64]->Tag()).center());
+    EXPECT_TRUE(byStack[64]->isHidden());
+    EXPECT_TRUE(byStack[63]->isEnabled());
+    EXPECT_EQ(ActiveStackNumber, 63);
+}
+
+TEST_F(PuzzlePlay, PressOnAPieceEndsThePause) {
+    Start(ModeStandard, 1);
+    form->mPauseClick();
+    EXPECT_TRUE(form->mPause->Downed());
+    // While paused the clock stands.
+    form->TimerCounterTimer();
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:00");
+    QTest::mousePress(Pieces[1], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(form->mPause->Downed());
+    EXPECT_TRUE(Pieces[1]->Pressed());
+    QTest::mouseRelease(Pieces[1], Qt::LeftButton, {}, QPoint(5, 5));
+    form->TimerCounterTimer();
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:01");
+}
+
+TEST_F(PuzzlePlay, ClockStandsWhileADialogIsOpen) {
+    Start(ModeStandard, 1);
+    form->TimerCounterTimer();
+    DialogOpen = true;
+    form->TimerCounterTimer();
+    form->TimerCounterTimer();
+    DialogOpen = false;
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:01");
+}
+
+TEST_F(PuzzlePlay, EachTipPlacesOnePieceAndCostsFiveSeconds) {
+    Start(ModeStandard, 1);
+    form->TimerCounterTimer();
+    form->mTipClick();
+    EXPECT_EQ(DoneCount, 1);
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:06");
+    EXPECT_TRUE(form->mTip->Enabled());
+    form->mPauseClick();
+    form->mTipClick();
+    EXPECT_EQ(DoneCount, 2);
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:11");
+    EXPECT_FALSE(form->mPause->Downed());
+}
+
+TEST_F(PuzzlePlay, KaskadeTipTakesTheTopPiece) {
+    Start(ModeKaskade, 1);
+    TPuzzleCrap* top = nullptr;
+    for (int k = 1; k <= 9; ++k)
+        if (Pieces[k]->Hint() == "9")
+            top = Pieces[k];
+    ASSERT_NE(top, nullptr);
+    form->mTipClick();
+    EXPECT_TRUE(top->isHidden());
+    EXPECT_EQ(ActiveStackNumber, 8);
+}
+
+TEST_F(PuzzlePlay, NewGameDuringATipStopsTheTipSafely) {
+    Start(ModeStandard, 3);
+    // A new game is started from inside the tip's animation (as a fast player could).
+    bool restarted = false;
+    QTimer::singleShot(0, [&] {
+        restarted = true;
+        GameSize = 1;
+        form->StartPuzzle();
+    });
+    form->mTipClick();
+    EXPECT_TRUE(restarted);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(DoneCount, 0);
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:00");
+}
+
+TEST_F(PuzzlePlay, WholeStandardGameIsCountedAndRecorded) {
+    PlayerName = "Ada";
+    Start(ModeStandard, 1);
+    form->TimerCounterTimer();
+    form->TimerCounterTimer();
+    for (int k = 1; k <= 9; ++k)
+        DragTo(Pieces[k], Home(k).center());
+    EXPECT_FALSE(PiecesCreated);
+    EXPECT_EQ(form->StaticTextMode->text(), "0");
+    EXPECT_FALSE(form->TimerCounter->isActive());
+    EXPECT_FALSE(form->mTip->Enabled());
+    EXPECT_FALSE(form->mPause->Enabled());
+    EXPECT_EQ(PuzzleSolved[1], 1);
+    EXPECT_EQ(PuzzleSolvedTotal, 1);
+    EXPECT_EQ(Result(1, 1).Name(), "Ada");
+    EXPECT_EQ(Result(1, 1).Time(), "00:00:02");
+    EXPECT_EQ(LastResultTime, "00:00:02");
+    EXPECT_FALSE(ResultJustAdded);
+    // The last piece plays no fit cue: the sounds stop and the solved cue plays.
+    EXPECT_EQ(CueHistory.mid(CueHistory.size() - 2), QStringList({"StopAll", "Solved"}));
+}
+
+TEST_F(PuzzlePlay, WholeKaskadeGameFromTheTopOfTheStackDown) {
+    PlayerName = "Bea";
+    Start(ModeKaskade, 2);
+    for (int s = 16; s >= 1; --s) {
+        TPuzzleCrap* top = nullptr;
+        for (int k = 1; k <= 16; ++k)
+            if (Pieces[k]->Hint() == QString::number(s))
+                top = Pieces[k];
+        ASSERT_TRUE(top && top->isEnabled());
+        DragTo(top, Home(top->Tag()).center());
+    }
+    EXPECT_FALSE(PiecesCreated);
+    EXPECT_EQ(PuzzleSolved[2], 1);
+    EXPECT_EQ(Result(2, 1).Name(), "Bea");
+}
+
+TEST_F(PuzzlePlay, EmptyNameCountsTheGameButRecordsNothing) {
+    PlayerName = "";
+    Start(ModeStandard, 1);
+    for (int k = 1; k <= 9; ++k)
+        form->mTipClick();
+    EXPECT_EQ(PuzzleSolved[1], 1);
+    EXPECT_FALSE(Result(1, 1).IsUsed());
+}
