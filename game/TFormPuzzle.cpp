@@ -2,6 +2,7 @@
 
 #include "BoardGeometry.h"
 #include "GameClock.h"
+#include "MemoryLayout.h"
 #include "PictureTools.h"
 #include "PiecePlacement.h"
 #include "TImage.h"
@@ -37,6 +38,8 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -304,7 +307,9 @@ void TFormPuzzle::DrawFrame(TImage* image, bool repaint) {
 void TFormPuzzle::DrawGrid() {
     QImage& board = Image1->Canvas();
     const int n = GameSize + 2;
-    const QSize cell = QSize(board.width() / n, board.height() / n);
+    const QSize cell = PlayMode == ModeMemory
+                           ? QSize(MemoryLayout::CellSize, MemoryLayout::CellSize)
+                           : QSize(board.width() / n, board.height() / n);
     const QImage vertical = ArtResources::LoadJpg(310);
     const QImage horizontal = ArtResources::LoadJpg(309);
     QPainter painter(&board);
@@ -399,19 +404,8 @@ void TFormPuzzle::CutPieces() {
 
     if (!PiecesCreated) {
         for (int k = 1; k <= PieceCount; ++k) {
-            auto* piece = new TPuzzleCrap(PanelBack);
-            piece->SetTag(k);
-            piece->hide();
-            piece->SetDraggable(true);
-            connect(piece, &TPuzzleCrap::OnMouseDown, this, &TFormPuzzle::aPuzzleMouseDown);
-            connect(piece, &TPuzzleCrap::OnMouseUp, this, &TFormPuzzle::aPuzzleMouseUp);
-            connect(piece, &TPuzzleCrap::OnMouseMove, this, &TFormPuzzle::aPuzzleMouseMove);
-            Pieces[k] = piece;
-            auto* slot = new QWidget(PanelBack);
-            slot->setAttribute(Qt::WA_TransparentForMouseEvents);
-            slot->setProperty("Tag", k);
-            slot->hide();
-            HomeSlots[k] = slot;
+            Pieces[k] = CreatePiece(k);
+            CreateHomeSlot(k, k);
         }
         PiecesCreated = true;
         ++pieceGeneration;
@@ -444,6 +438,26 @@ void TFormPuzzle::CutPieces() {
     Image1->SetPicture(darkened);
     if (Grid)
         DrawGrid();
+}
+
+TPuzzleCrap* TFormPuzzle::CreatePiece(int tag) {
+    auto* piece = new TPuzzleCrap(PanelBack);
+    piece->SetTag(tag);
+    piece->hide();
+    piece->SetDraggable(true);
+    connect(piece, &TPuzzleCrap::OnMouseDown, this, &TFormPuzzle::aPuzzleMouseDown);
+    connect(piece, &TPuzzleCrap::OnMouseUp, this, &TFormPuzzle::aPuzzleMouseUp);
+    connect(piece, &TPuzzleCrap::OnMouseMove, this, &TFormPuzzle::aPuzzleMouseMove);
+    return piece;
+}
+
+// The invisible rectangle of a piece's home: it only serves to test drops against.
+void TFormPuzzle::CreateHomeSlot(int k, int tag) {
+    auto* slot = new QWidget(PanelBack);
+    slot->setAttribute(Qt::WA_TransparentForMouseEvents);
+    slot->setProperty("Tag", tag);
+    slot->hide();
+    HomeSlots[k] = slot;
 }
 
 void TFormPuzzle::FreePieces() {
@@ -648,13 +662,94 @@ void TFormPuzzle::StartPuzzle() {
 }
 
 void TFormPuzzle::StartMemory() {
-    // The memory game comes with its cards; until then the puzzle of the same size stands in.
-    StartPuzzle();
+    Image2->hide();
+    Image1->hide();
+    Image1->ClearPicture();
+    StaticTextTime->setText(QStringLiteral("00:00:00"));
+    DoneCount = 0;
+    TurnedCount = 0;
+    FreePieces();
+
+    const int pairs = MemoryLayout::PairsFor(GameSize);
+    PieceCount = 2 * pairs;
+    LabeModeTitle->setText(QStringLiteral("Paare:"));
+    StaticTextMode->setText(QString::number(pairs));
+
+    for (int k = 1; k <= PieceCount; ++k) {
+        TPuzzleCrap* card = CreatePiece(0);
+        card->SetDraggable(false);
+        card->resize(MemoryLayout::CellSize, MemoryLayout::CellSize);
+        Pieces[k] = card;
+        ShowCardBack(k);
+        CreateHomeSlot(k, 0);
+    }
+    PiecesCreated = true;
+    ++pieceGeneration;
+
+    const QSize boardSize = MemoryLayout::BoardFor(GameSize);
+    const QRect boardRect(BoardGeometry::PlayAreaWidth - boardSize.width() -
+                              BoardGeometry::BoardMargin,
+                          BoardGeometry::BoardMargin, boardSize.width(), boardSize.height());
+    Image1->setGeometry(boardRect);
+    QImage board(boardSize, QImage::Format_RGB888);
+    board.fill(Qt::black);
+
+    Random::Randomize();
+    const std::vector<int> motifs = MemoryLayout::DrawMotifs(pairs);
+    for (int p = 1; p <= pairs; ++p)
+        PairMotifs[static_cast<std::size_t>(p)] = motifs[static_cast<std::size_t>(p - 1)];
+
+    // The first cells hold one card of every pair, the remaining cells their partners.
+    QPainter painter(&board);
+    QPoint cell(0, 0);
+    for (int half = 0; half < 2; ++half) {
+        Random::Randomize();
+        for (int pair : MemoryLayout::DealOrder(pairs)) {
+            const int k = half * pairs + pair;
+            Pieces[k]->SetTag(k);
+            Pieces[k]->SetHint(QString::number(pair));
+            HomeSlots[k]->setProperty("Tag", k);
+            painter.drawImage(
+                cell, ArtResources::LoadJpg(100 + PairMotifs[static_cast<std::size_t>(pair)]));
+            HomeSlots[k]->setGeometry(QRect(boardRect.topLeft() + cell,
+                                            QSize(MemoryLayout::CellSize, MemoryLayout::CellSize)));
+            HomeSlots[k]->show();
+            cell.rx() += MemoryLayout::CellSize;
+            if (cell.x() == boardSize.width())
+                cell = QPoint(0, cell.y() + MemoryLayout::CellSize);
+        }
+    }
+    painter.end();
+    Image1->SetPicture(board);
+
+    DrawFrame(Image1, true);
+    if (Grid)
+        DrawGrid();
+    Image1->show();
+
+    // Each card's first paint moves it 2 pixels right and down, exactly onto its cell.
+    for (int k = 1; k <= PieceCount; ++k) {
+        Pieces[k]->move(HomeSlots[k]->pos() - QPoint(2, 2));
+        Pieces[k]->show();
+        Pieces[k]->raise();
+    }
+    StartGameRunning();
+}
+
+void TFormPuzzle::ShowCardBack(int k) {
+    Pieces[k]->SetImageIdle(ArtResources::LoadJpg(200));
+}
+
+void TFormPuzzle::BrightenCard(int k, int amount) {
+    QImage picture = Pieces[k]->ImageIdle().convertToFormat(QImage::Format_RGB888);
+    PictureTools::AdjustBrightness(picture, amount);
+    Pieces[k]->SetImageIdle(picture);
 }
 
 // The last step of every game start: cue, clock, tool bar, music.
 void TFormPuzzle::StartGameRunning() {
     PlaySoundStart();
+    TipBlinking = false;
     ResetClock();
     TimerCounter->start();
     mPause->SetEnabled(true);
@@ -669,6 +764,10 @@ void TFormPuzzle::aPuzzleMouseDown(TPuzzleCrap* sender, Qt::MouseButton button,
         return;
     if (mPause->Downed())
         ReleasePause();
+    if (PlayMode == ModeMemory) {
+        MemoryMouseDown(sender);
+        return;
+    }
     PlaySoundTake();
     if (PlayMode == ModeStandard)
         sender->raise();
@@ -678,12 +777,85 @@ void TFormPuzzle::aPuzzleMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt
                                  QPoint) {
     if (mPause->Downed() || button == Qt::RightButton)
         return;
+    if (PlayMode == ModeMemory) {
+        MemoryMouseUp(sender);
+        return;
+    }
     if (IsCursorOver(HomeSlots[sender->Tag()])) {
         PiecePlaced(sender);
         return;
     }
     PlaySoundDrop();
     sender->move(PiecePlacement::PushIntoArea(sender->geometry(), PanelBack->size()));
+}
+
+// A card is turned up by hiding it: the motif painted into the board below shows.
+void TFormPuzzle::MemoryMouseDown(TPuzzleCrap* card) {
+    ++TurnedCount;
+    PlaySoundTurn();
+    if (TurnedCount == 1)
+        FirstCard = card->Tag();
+    else if (TurnedCount == 2)
+        SecondCard = card->Tag();
+    card->hide();
+}
+
+void TFormPuzzle::MemoryMouseUp(TPuzzleCrap* card) {
+    if (TurnedCount != 2)
+        return;
+    TurnedCount = 0;
+    if (Pieces[FirstCard]->Hint() != Pieces[SecondCard]->Hint()) {
+        PlaySoundNoPair();
+        Pieces[FirstCard]->show();
+        Pieces[SecondCard]->show();
+        return;
+    }
+    PairFound(card);
+}
+
+void TFormPuzzle::PairFound(TPuzzleCrap* card) {
+    DoneCount += 2;
+    PlaySoundFit();
+    BurstCard(card);
+    if (!PiecesCreated)
+        return; // the game ended while the burst played
+    if (DoneCount == PieceCount) {
+        FinishGame();
+        return;
+    }
+    StaticTextMode->setText(QString::number((PieceCount - DoneCount) / 2));
+}
+
+// The card's back bursts into four quarters that fly apart diagonally and vanish.
+void TFormPuzzle::BurstCard(TPuzzleCrap* card) {
+    const QRect home = HomeSlots[card->Tag()]->geometry();
+    const QImage back =
+        ArtResources::LoadJpg(200).scaled(home.size()).convertToFormat(QImage::Format_RGB888);
+    const QSize quarter(home.width() / 2, home.height() / 2);
+    std::array<QPointer<TImage>, 4> quarters;
+    const std::array<QPoint, 4> directions{QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1),
+                                           QPoint(1, 1)};
+    card->hide();
+    for (std::size_t q = 0; q < 4; ++q) {
+        const QPoint offset((q % 2) * quarter.width(), (q / 2) * quarter.height());
+        auto* image = new TImage(PanelBack);
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        image->SetPicture(back.copy(QRect(offset, quarter)));
+        image->setGeometry(QRect(home.topLeft() + offset, quarter));
+        image->show();
+        image->raise();
+        quarters[q] = image;
+    }
+    const int step = home.width() / quarter.width();
+    for (int round = 0; round <= 25 / step; ++round) {
+        for (std::size_t q = 0; q < 4; ++q)
+            if (quarters[q])
+                quarters[q]->move(quarters[q]->pos() + directions[q] * step);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(8);
+    }
+    for (const QPointer<TImage>& image : quarters)
+        delete image.data();
 }
 
 void TFormPuzzle::aPuzzleMouseMove(TPuzzleCrap*, Qt::KeyboardModifiers, QPoint) {}
@@ -782,6 +954,17 @@ void TFormPuzzle::TimerCounterTimer() {
         PlayMusic();
     }
     TickClock();
+    if (TipBlinking && PiecesCreated) {
+        for (int k : {TipCardA, TipCardB}) {
+            if (k < 1 || k > PieceCount)
+                continue;
+            if (TipLit)
+                ShowCardBack(k);
+            else
+                BrightenCard(k, 50);
+        }
+        TipLit = !TipLit;
+    }
 }
 
 void TFormPuzzle::mPauseClick() {
@@ -796,6 +979,15 @@ void TFormPuzzle::mTipClick() {
     if (!PiecesCreated)
         return;
     mTip->SetEnabled(false);
+    if (PlayMode == ModeMemory)
+        MemoryTip();
+    else
+        PuzzleTip();
+}
+
+// Moves a piece home by itself and places it, at a cost of five seconds. False when the
+// game ended while the piece was on its way.
+bool TFormPuzzle::PuzzleTip() {
     TPuzzleCrap* piece = nullptr;
     if (PlayMode == ModeKaskade) {
         const QString active = QString::number(ActiveStackNumber);
@@ -806,12 +998,12 @@ void TFormPuzzle::mTipClick() {
         Random::Randomize();
         while (!piece) {
             TPuzzleCrap* drawn = Pieces[1 + Random::Next(PieceCount)];
-            if (drawn->isVisible())
+            if (!drawn->isHidden())
                 piece = drawn;
         }
     }
     if (!piece)
-        return;
+        return false;
     if (mPause->Downed()) {
         TimerCounter->start();
         ReleasePause();
@@ -821,13 +1013,66 @@ void TFormPuzzle::mTipClick() {
     MovePieceHome(piece);
     // The animation let the player go on; if the game ended meanwhile, nothing is left to do.
     if (!moving || !PiecesCreated || generation != pieceGeneration || moving->isHidden())
+        return false;
+    ChargeTip();
+    PiecePlaced(moving);
+    return true;
+}
+
+// A face-down pair lights up and blinks until the game ends or another tip is taken.
+void TFormPuzzle::MemoryTip() {
+    if (TipBlinking && TipLit) {
+        for (int k : {TipCardA, TipCardB})
+            if (k >= 1 && k <= PieceCount && !Pieces[k]->isHidden())
+                ShowCardBack(k);
+    }
+    // Only pairs whose two cards are both face down can be shown; the card turned up in
+    // the current try has its partner still face down, but that is no pair to point at.
+    std::vector<int> candidates;
+    for (int k = 1; k <= PieceCount; ++k) {
+        if (Pieces[k]->isHidden())
+            continue;
+        for (int other = 1; other <= PieceCount; ++other)
+            if (other != k && !Pieces[other]->isHidden() &&
+                Pieces[other]->Hint() == Pieces[k]->Hint()) {
+                candidates.push_back(k);
+                break;
+            }
+    }
+    if (candidates.empty())
         return;
+    Random::Randomize();
+    int k = 0;
+    while (k == 0) {
+        const int drawn = 1 + Random::Next(PieceCount);
+        if (std::find(candidates.begin(), candidates.end(), drawn) != candidates.end())
+            k = drawn;
+    }
+    TipCardA = k;
+    for (int other = 1; other <= PieceCount; ++other)
+        if (other != k && !Pieces[other]->isHidden() &&
+            Pieces[other]->Hint() == Pieces[k]->Hint()) {
+            TipCardB = other;
+            break;
+        }
+    if (mPause->Downed()) {
+        TimerCounter->start();
+        ReleasePause();
+    }
+    ChargeTip();
+    BrightenCard(TipCardA, 60);
+    BrightenCard(TipCardB, 60);
+    TipLit = true;
+    TipBlinking = true;
+}
+
+// A tip costs five seconds on the clock.
+void TFormPuzzle::ChargeTip() {
     mTip->SetEnabled(true);
     TimerCounter->stop();
     for (int i = 0; i < 5; ++i)
         TickClock();
     TimerCounter->start();
-    PiecePlaced(moving);
 }
 
 // Moves the piece to its home slot in 2-pixel steps, first across, then down, letting the

@@ -56,6 +56,10 @@ public:
     void aPuzzleMouseMove(TPuzzleCrap* sender, Qt::KeyboardModifiers shift, QPoint position);
     bool IsCursorOver(QWidget* control) const;
     void PiecePlaced(TPuzzleCrap* piece);
+    void PairFound(TPuzzleCrap* card);
+    void BurstCard(TPuzzleCrap* card);
+    void ShowCardBack(int k);
+    void BrightenCard(int k, int amount);
     void FinishGame();
 
     // Clock, pause and tip.
@@ -124,6 +128,13 @@ private:
     void StartGameRunning();
     void ReleasePause();
     void MovePieceHome(TPuzzleCrap* piece);
+    TPuzzleCrap* CreatePiece(int tag);
+    void CreateHomeSlot(int k, int tag);
+    void MemoryMouseDown(TPuzzleCrap* card);
+    void MemoryMouseUp(TPuzzleCrap* card);
+    void MemoryTip();
+    bool PuzzleTip();
+    void ChargeTip();
     void ShowStatistWindow();
     void RunChangeMode();
     void RunGreat(const QString& text, const QString& time);

@@ -3,6 +3,7 @@
 #include "PictureTools.h"
 #include "platform/ArtResources.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -102,6 +103,12 @@ void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     Lift();
     emit OnMouseDown(this, event->button(), event->modifiers(), position);
+    if (isHidden() && !awaitingRelease) {
+        awaitingRelease = true;
+        pressPosition = position;
+        qApp->installEventFilter(this);
+        return;
+    }
     if (draggable && pressed) {
         // The piece follows the pointer, keeping the point where it was taken under the
         // pointer; the position is taken after lifting so that a press and release without
@@ -136,6 +143,19 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
     if (draggable && event->button() != Qt::LeftButton)
         return;
     MouseUp(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+bool TPuzzleCrap::eventFilter(QObject* watched, QEvent* event) {
+    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+        awaitingRelease = false;
+        qApp->removeEventFilter(this);
+        // A release sent to the card itself takes the ordinary way.
+        if (watched != this) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            MouseUp(mouse->button(), mouse->modifiers(), pressPosition);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TPuzzleCrap::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position) {

@@ -46,6 +46,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildShadows();
@@ -57,6 +58,9 @@ private:
     bool draggable = true;
     bool firstPaint = true;
     bool dragging = false;
+    // A card hides itself when it is turned up on the press; its release then goes to
+    // whatever lies below, so the card watches for it.
+    bool awaitingRelease = false;
     int tag = 0;
     QString hint;
     QImage imageIdle;

@@ -34,6 +34,17 @@ inline QString PictureFile;
 inline bool PictureIsMotif = true;
 inline int MotifNumber = 1;
 
+// The memory game: motif number (1..30) of each pair 1..24, the cards turned in the
+// current try, and the two cards of the tip that blink.
+inline std::array<int, 25> PairMotifs{};
+inline int TurnedCount = 0;
+inline int FirstCard = 0;
+inline int SecondCard = 0;
+inline int TipCardA = 0;
+inline int TipCardB = 0;
+inline bool TipBlinking = false;
+inline bool TipLit = false;
+
 // The game clock.
 inline int ClockHours = 0;
 inline int ClockMinutes = 0;
