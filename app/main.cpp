@@ -1,5 +1,8 @@
 // Start-up: one copy per user, then the main window and the event loop.
 
+#include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormGreat.h"
+#include "dialogs/TInfoForm.h"
 #include "game/TFormPuzzle.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
@@ -18,9 +21,17 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The windows are created once and live until the end, in this order.
     TFormPuzzle formPuzzle;
     if (!formPuzzle.FormCreate())
         return 1;
+    TFormGreat formGreat;
+    FormGreat = &formGreat;
+    TInfoForm infoForm;
+    InfoForm = &infoForm;
+    TFormChangeMode formChangeMode;
+    FormChangeMode = &formChangeMode;
+
     formPuzzle.show();
     return app.exec();
 }

@@ -8,6 +8,9 @@
 #include "TImage.h"
 #include "TPuzzleCrap.h"
 #include "VarUnit.h"
+#include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormGreat.h"
+#include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
 #include "platform/AppError.h"
 #include "platform/AppFolders.h"
@@ -552,7 +555,10 @@ void TFormPuzzle::mConfigClick() {
 }
 
 void TFormPuzzle::mInfoClick() {
-    RunDialog([] {});
+    RunDialog([] {
+        if (InfoForm)
+            InfoForm->exec();
+    });
 }
 
 // ---- A game from start to finish ----------------------------------------------------------
@@ -913,9 +919,8 @@ void TFormPuzzle::FinishGame() {
     StaticTextMode->setText(QStringLiteral("0"));
 
     const QString time = StaticTextTime->text();
-    RunGreat(PlayMode == ModeMemory
-                 ? QStringLiteral("Sie haben das Memory mit %1 Paare gelöst.").arg(pieces / 2)
-                 : QStringLiteral("Sie haben das Puzzle mit %1 Teile gelöst.").arg(pieces),
+    RunGreat(PlayMode == ModeMemory ? TFormGreat::MemoryText(pieces / 2)
+                                    : TFormGreat::PuzzleText(pieces),
              time);
     if (!PlayerName.isEmpty()) {
         LastResultTime = time;
@@ -1102,6 +1107,16 @@ void TFormPuzzle::MovePieceHome(TPuzzleCrap* piece) {
             return;
 }
 
-void TFormPuzzle::RunChangeMode() {}
+void TFormPuzzle::RunChangeMode() {
+    if (FormChangeMode)
+        FormChangeMode->exec();
+}
 
-void TFormPuzzle::RunGreat(const QString&, const QString&) {}
+// The congratulation, where the player confirms the name the result is recorded under.
+void TFormPuzzle::RunGreat(const QString& text, const QString& time) {
+    if (!FormGreat)
+        return;
+    FormGreat->LabelText->setText(text);
+    FormGreat->LabelTime->setText(time);
+    FormGreat->exec();
+}

@@ -1,4 +1,8 @@
+#include "ModalDriver.h"
 #include "TestHome.h"
+#include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormGreat.h"
+#include "widgets/WDButton.h"
 #include "game/GameClock.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
@@ -12,6 +16,7 @@
 
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -298,4 +303,87 @@ TEST_F(PuzzlePlay, EmptyNameCountsTheGameButRecordsNothing) {
         form->mTipClick();
     EXPECT_EQ(PuzzleSolved[1], 1);
     EXPECT_FALSE(Result(1, 1).IsUsed());
+}
+
+namespace {
+
+// The whole way through the windows: Alt+S, a size button, play, the congratulation.
+class GameThroughDialogs : public PuzzlePlay {
+protected:
+    void SetUp() override {
+        PuzzlePlay::SetUp();
+        changeMode = std::make_unique<TFormChangeMode>();
+        great = std::make_unique<TFormGreat>();
+        FormChangeMode = changeMode.get();
+        FormGreat = great.get();
+    }
+    void TearDown() override {
+        FormChangeMode = nullptr;
+        FormGreat = nullptr;
+    }
+    std::unique_ptr<TFormChangeMode> changeMode;
+    std::unique_ptr<TFormGreat> great;
+};
+
+} // namespace
+
+TEST_F(GameThroughDialogs, SixteenPieceKaskadeFromAltSToTheBestTimeList) {
+    PlayerName = "Dora";
+    ModalDriver::AnswerNext([](QWidget* dialog) {
+        auto* mode = static_cast<TFormChangeMode*>(dialog);
+        QTest::mouseClick(mode->btnKaskade, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(mode->btnPuzzle[1], Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(PiecesCreated);
+    EXPECT_EQ(PlayMode, ModeKaskade);
+    EXPECT_EQ(form->lbTitelPlayMode->text(), "Kaskade");
+    EXPECT_EQ(PieceCount, 16);
+    EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.dat");
+
+    QStringList shown;
+    ModalDriver::AnswerNext([&shown](QWidget* dialog) {
+        auto* window = static_cast<TFormGreat*>(dialog);
+        shown << window->LabelText->text() << window->LabelTime->text();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    for (int s = 16; s >= 1; --s)
+        for (int k = 1; k <= 16; ++k)
+            if (PiecesCreated && Pieces[k]->Hint() == QString::number(s))
+                form->mTipClick();
+    EXPECT_EQ(shown, QStringList({"Sie haben das Puzzle mit 16 Teile gelöst.", "00:01:20"}));
+    EXPECT_EQ(Result(2, 1).Name(), "Dora");
+    EXPECT_EQ(Result(2, 1).Time(), "00:01:20");
+}
+
+TEST_F(GameThroughDialogs, LeavingTheStartDialogKeepsTheRunningGame) {
+    Start(ModeStandard, 1);
+    form->TimerCounterTimer();
+    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    form->mStartClick();
+    EXPECT_TRUE(PiecesCreated);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:01");
+}
+
+TEST_F(GameThroughDialogs, MemoryAfterAPuzzleSwitchesTheBestTimeFile) {
+    PlayerName = "Eva";
+    AddResult(1, "Puzzler", "00:00:09");
+    ModalDriver::AnswerNext([](QWidget* dialog) {
+        auto* mode = static_cast<TFormChangeMode*>(dialog);
+        QTest::mouseClick(mode->btnMemory, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(mode->btnMemo[0], Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    form->mStartClick();
+    EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.mem");
+    EXPECT_EQ(form->lbTitelPlayMode->text(), "Memory");
+    EXPECT_EQ(form->LabeModeTitle->text(), "Paare:");
+    EXPECT_EQ(PieceCount, 6);
+    EXPECT_EQ(QFileInfo(DataDir + "tessaly.dat").size(), 1500);
+    EXPECT_FALSE(Result(1, 1).IsUsed()); // the memory lists are empty
+
+    // Opening a picture during Memory offers the puzzle modes again.
+    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    form->mOpenClick();
+    EXPECT_EQ(changeMode->SelectedMode(), ModeStandard);
 }
