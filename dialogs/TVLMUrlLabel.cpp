@@ -67,6 +67,16 @@ void TVLMUrlLabel::leaveEvent(QEvent* event) {
     }
 }
 
+void TVLMUrlLabel::hideEvent(QHideEvent* event) {
+    QLabel::hideEvent(event);
+    // A window closed with the mouse on the link sends no leave; without this the link
+    // would still be underlined when the window is shown again.
+    if (hovered) {
+        SetUnderlined(false);
+        hovered = false;
+    }
+}
+
 void TVLMUrlLabel::SetUnderlined(bool underlined) {
     // The style is either underline alone or plain, whatever the form gave the label.
     QFont style = font();

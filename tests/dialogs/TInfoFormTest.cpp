@@ -102,6 +102,14 @@ TEST_F(InfoFormTest, HoveringUnderlinesAndLeavingRestoresPlain) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(web, &leave);
     EXPECT_FALSE(web->font().underline());
+
+    // Closing the window with the mouse still on a link leaves no underline behind.
+    QTest::mouseMove(form->VLMMailLabel1, QPoint(5, 5));
+    EXPECT_TRUE(form->VLMMailLabel1->font().underline());
+    form->hide();
+    form->show();
+    EXPECT_FALSE(form->VLMMailLabel1->font().underline());
+    EXPECT_FALSE(form->VLMMailLabel1->Hovered());
 }
 
 TEST_F(InfoFormTest, ClickOpensTheAddressAfterTheLabelsOwnClick) {
