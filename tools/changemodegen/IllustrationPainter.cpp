@@ -132,7 +132,7 @@ void IllustrationPainter::DrawBoard(QPainter& painter, const QRect& area, int ce
             if (!placed.contains(QPoint(column, row)))
                 painter.fillRect(
                     QRectF(area.left() + column * side, area.top() + row * side, side, side),
-                    QColor(25, 14, 6, 165));
+                    QColor(25, 14, 6, 195));
     QColor grid = Wood::TextLight;
     grid.setAlpha(70);
     painter.setPen(grid);
