@@ -27,8 +27,9 @@ void Rule(QImage& canvas, double left, double right, double y);
 // The outline of a jigsaw piece with knobs on the right and at the bottom, filling `rect`.
 QPainterPath PuzzlePiece(const QRectF& rect);
 
-// A brass emblem of a puzzle piece, sunk into the wood like an inlay.
-void PieceEmblem(QImage& canvas, const QRectF& rect);
+// A brass emblem of a puzzle piece, sunk into the wood like an inlay; `mirrored` turns its
+// knob to the left.
+void PieceEmblem(QImage& canvas, const QRectF& rect, bool mirrored = false);
 
 // The fonts of the lettering, by pixel size.
 QFont Times(int pixels, bool bold, bool italic = false);

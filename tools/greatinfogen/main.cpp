@@ -53,6 +53,9 @@ bool GreatBack() {
     InkRightAt(canvas, QStringLiteral("Name:"), caption, 123, BaselineCentred(caption, 141),
                TextDark);
     Rule(canvas, 30, 290, 160);
+    // Two small pieces frame the result like a pair that has just been fitted.
+    PieceEmblem(canvas, QRectF(24, 106, 34, 34));
+    PieceEmblem(canvas, QRectF(262, 106, 34, 34), true);
     return Save("GREAT_BACK", canvas);
 }
 
