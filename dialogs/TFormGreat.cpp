@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 namespace {
 
@@ -95,12 +96,25 @@ void TFormGreat::FormShow() {
     // Centred on the desktop each time, wherever the player dragged it last time.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+    FitResultText();
     LabelTime->adjustSize();
     LabelText->raise();
     EditName->setFocus();
     // Preselected, so typing replaces the last player's name and Enter keeps it.
     EditName->SetText(PlayerName);
     EditName->SetSelected(true);
+}
+
+void TFormGreat::FitResultText() {
+    // The longest sentences ("... Memory mit 24 Paare gelöst.") are wider than the place
+    // the label has above the fields; rather than cut the sentence at both ends, the label
+    // grows evenly to both sides, at most to the edges of the parchment.
+    constexpr int left = 24;
+    constexpr int width = 273;
+    constexpr int widest = 296;
+    const int needed = LabelText->fontMetrics().horizontalAdvance(LabelText->text()) + 2;
+    const int fitted = std::clamp(needed, width, widest);
+    LabelText->setGeometry(left - (fitted - width) / 2, 74, fitted, 18);
 }
 
 void TFormGreat::btnOKClick() {

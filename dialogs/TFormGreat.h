@@ -36,6 +36,7 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    void FitResultText();
     void btnOKClick();
 };
 

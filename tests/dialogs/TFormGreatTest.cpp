@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -84,6 +85,24 @@ TEST_F(FormGreatTest, ResultSentencesOfBothKinds) {
               QStringLiteral("Sie haben das Memory mit 24 Paare gelöst."));
 }
 
+TEST_F(FormGreatTest, LongestSentenceIsShownWholeAndCentred) {
+    form->LabelText->setText(TFormGreat::MemoryText(24));
+    Run([](TFormGreat* shown) {
+        const QRect place = shown->LabelText->geometry();
+        EXPECT_GE(place.width(),
+                  shown->LabelText->fontMetrics().horizontalAdvance(TFormGreat::MemoryText(24)));
+        EXPECT_TRUE(shown->rect().contains(place));
+        EXPECT_LE(std::abs((place.left() + place.right()) - (24 + 296)), 1) << "stays centred";
+        QTest::keyClick(shown->EditName, Qt::Key_Return);
+    });
+    // A sentence that fits keeps the label's own place.
+    form->LabelText->setText(TFormGreat::PuzzleText(9));
+    Run([](TFormGreat* shown) {
+        EXPECT_EQ(shown->LabelText->geometry(), QRect(24, 74, 273, 18));
+        QTest::keyClick(shown->EditName, Qt::Key_Return);
+    });
+}
+
 TEST_F(FormGreatTest, ClearedNameConfirmedWithOkLeavesTheNameEmpty) {
     Run([](TFormGreat* shown) {
         // Backspace on the preselected name removes all of it.
@@ -138,6 +157,7 @@ TEST_F(FormGreatTest, EveryShowStartsFromTheCurrentName) {
 }
 
 TEST_F(FormGreatTest, BorderlessFixedWindowCentredWithItsLayout) {
+    form->LabelText->setText(TFormGreat::PuzzleText(16));
     Run([](TFormGreat* shown) {
         EXPECT_EQ(shown->size(), QSize(320, 220));
         EXPECT_EQ(shown->minimumSize(), shown->maximumSize());
