@@ -43,9 +43,33 @@ done
 [ "$main_windows" = 1 ] || fail "$main_windows main windows instead of one"
 echo "second start refused"
 
+# A 9-piece game: Alt+S, the size button "9", nine tips, the name confirmed.
+# Keys go through the X server as a real keyboard's do (synthetic events sent straight to a
+# window confuse the window manager's idea of the modifiers).
+xdotool windowactivate --sync "$window" key alt+s
+dialog=$(find_window '^Spiel starten$' 20) || fail "no game start dialog on Alt+S"
+sleep 0.5
+xdotool mousemove --window "$dialog" 70 199 click 1
+sleep 1
+xdotool search --onlyvisible --name '^Spiel starten' >/dev/null 2>&1 && fail "size button did not start a game"
+# A tip is ignored while the previous one still moves its piece, so keep asking until the
+# congratulation shows.
+great=""
+for _ in $(seq 1 60); do
+    xdotool windowactivate --sync "$window" key alt+t
+    sleep 0.7
+    for id in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 320x220' && great=$id
+    done
+    [ -n "$great" ] && break
+done
+[ -n "$great" ] || { import -window root /tmp/e2e-fail.png 2>/dev/null; xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null; fail "no congratulation after nine tips"; }
+xdotool windowactivate --sync "$great" key Return
+sleep 0.5
+echo "9-piece game solved with tips"
+
 # Alt+B asks; Enter confirms.
-xdotool windowactivate --sync "$window"
-xdotool key --window "$window" alt+b
+xdotool windowactivate --sync "$window" key alt+b
 question=$(find_window '^Beenden$' 20) || fail "no question on Alt+B"
 xdotool windowactivate --sync "$question" key Return
 for _ in $(seq 1 50); do
@@ -56,4 +80,15 @@ kill -0 $game 2>/dev/null && fail "program still runs after confirming"
 wait $game
 code=$?
 [ $code -eq 0 ] || fail "exit code $code"
+
+# The confirmed close wrote the settings and the best times.
+documents=$(HOME="$HOME" xdg-user-dir DOCUMENTS 2>/dev/null || echo "$HOME/Documents")
+[ -d "$documents/Tessaly" ] || documents="$HOME/Documents"
+statistics="$documents/Tessaly/tessaly.dat"
+settings="$XDG_CONFIG_HOME/Tessaly/tessaly.ini"
+[ "$(stat -c %s "$statistics" 2>/dev/null)" = 1500 ] || fail "no 1500-byte $statistics"
+head -c 25 "$statistics" | grep -q "Spieler" || fail "first result is not the player's"
+grep -q '^Name=Spieler' "$settings" || fail "settings without the player's name"
+grep -q '^Mode=Standard' "$settings" || fail "settings without the mode"
+echo "settings and best times written"
 echo "1 passed, 0 failed"
