@@ -1,4 +1,6 @@
 // The dialogs library's anchor; each window lives in its own unit.
 namespace TessalyDialogs {
-int Anchor() { return 0; }
+int Anchor() {
+    return 0;
+}
 } // namespace TessalyDialogs

@@ -2,7 +2,6 @@
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
 #include "dialogs/TFormGreat.h"
-#include "widgets/WDButton.h"
 #include "game/GameClock.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
@@ -12,6 +11,7 @@
 #include "sound/SoundCues.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
+#include "widgets/WDButton.h"
 #include "widgets/WDTOBU.h"
 
 #include <QCursor>

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-TEST(Startup, WindowFontsResolveToMetricCompatibleFamilies)
-{
+TEST(Startup, WindowFontsResolveToMetricCompatibleFamilies) {
     QFont serif("Times New Roman");
     serif.setPixelSize(15);
     EXPECT_EQ(QFontInfo(serif).family(), "Liberation Serif");
@@ -21,8 +20,7 @@ TEST(Startup, WindowFontsResolveToMetricCompatibleFamilies)
     EXPECT_EQ(QFontInfo(points).pixelSize(), 13);
 }
 
-TEST(Startup, QtsOwnTextsAreGerman)
-{
+TEST(Startup, QtsOwnTextsAreGerman) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     QLineEdit edit;
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
