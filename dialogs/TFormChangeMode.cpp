@@ -4,6 +4,7 @@
 #include "platform/ArtResources.h"
 #include "storage/Settings.h"
 #include "widgets/FormLabels.h"
+#include "widgets/FormStyle.h"
 #include "widgets/WDButton.h"
 #include "widgets/WDPanel.h"
 #include "widgets/WDSkin.h"
@@ -16,19 +17,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont TimesPixels(int pixels, bool bold) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 bool IsPuzzleMode(std::uint8_t mode) {
     return mode != ModeMemory;
@@ -205,8 +193,7 @@ void TFormChangeMode::FormShow() {
     SelectMode(PlayMode);
     StartConfirmed = false;
     // Always opens in the middle of the desktop, wherever it was dragged last time.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnDesktop(this);
 }
 
 void TFormChangeMode::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include "storage/Settings.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormLabels.h"
+#include "widgets/FormStyle.h"
 #include "widgets/WDButton.h"
 #include "widgets/WDEdit.h"
 #include "widgets/WindowDrag.h"
@@ -19,12 +20,8 @@ namespace {
 QLabel* BlackTimesLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    label->setFont(font);
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
+    label->setFont(TimesPixels(16));
+    SetTextColour(label, Qt::black);
     return label;
 }
 
@@ -94,8 +91,7 @@ void TFormGreat::showEvent(QShowEvent* event) {
 
 void TFormGreat::FormShow() {
     // Centred on the desktop each time, wherever the player dragged it last time.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnDesktop(this);
     FitResultText();
     LabelTime->adjustSize();
     LabelText->raise();

@@ -5,6 +5,7 @@
 #include "platform/ArtResources.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormLabels.h"
+#include "widgets/FormStyle.h"
 #include "widgets/WDButton.h"
 #include "widgets/WindowDrag.h"
 
@@ -18,9 +19,7 @@ namespace {
 // The links are sized to their addresses, which the build may change, starting at the
 // places the background's captions leave for them.
 void PlaceLink(QLabel* link, int x, int y) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(15);
-    link->setFont(font);
+    link->setFont(TimesPixels(15));
     link->move(x, y);
     link->adjustSize();
 }
@@ -68,10 +67,8 @@ void TInfoForm::FormCreate() {
 void TInfoForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the screen each time, wherever the player dragged it last time.
-    if (!event->spontaneous()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->geometry().center() - rect().center());
-    }
+    if (!event->spontaneous())
+        CentreOnDesktop(this);
 }
 
 void TInfoForm::btnOKClick() {

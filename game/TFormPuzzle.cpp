@@ -24,6 +24,7 @@
 #include "storage/Statistics.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormLabels.h"
+#include "widgets/FormStyle.h"
 #include "widgets/WDConfirmDialog.h"
 #include "widgets/WDMessageDialog.h"
 #include "widgets/WDTOBU.h"
@@ -51,13 +52,8 @@ const QColor LightText(0xF0, 0xE1, 0xB3);
 QLabel* CreateLabel(QWidget* parent, const QString& text, QRect geometry, int pixelSize, bool bold,
                     QColor colour, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    label->setFont(TimesPixels(pixelSize, bold));
+    SetTextColour(label, colour);
     label->setAlignment(alignment);
     label->setGeometry(geometry);
     label->setProperty("Tag", 0);

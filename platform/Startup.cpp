@@ -27,6 +27,8 @@ void PrepareApplication(QApplication& app) {
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     QApplication::setFont(font);

@@ -2,6 +2,7 @@
 
 #include "DialogKeys.h"
 #include "FormLabels.h"
+#include "FormStyle.h"
 #include "WDSkin.h"
 #include "WindowDrag.h"
 
@@ -9,16 +10,7 @@
 #include <QLabel>
 #include <QScreen>
 
-namespace {
-
-QFont TimesPixels(int pixels, bool bold) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
+namespace {} // namespace
 
 TWDBoxForm::TWDBoxForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setFixedSize(280, 140);
@@ -57,8 +49,7 @@ TWDBoxForm::TWDBoxForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     WindowDrag::Install(CapLabel);
 
     // Centred on the desktop, not on the calling window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnDesktop(this);
 }
 
 void TWDBoxForm::FormCreate() {

@@ -1,5 +1,6 @@
 #include "WDButton.h"
 
+#include "FormStyle.h"
 #include "WDSkin.h"
 
 #include <QPainter>
@@ -77,9 +78,7 @@ void TWDButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QRect(QPoint(0, 0), ForcedSize()), bitmap);
 
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(textSize);
-    font.setBold(textBold);
+    const QFont font = TimesPoints(textSize, textBold);
     painter.setFont(font);
     painter.setPen(TextColour());
     const QFontMetrics metrics(font);

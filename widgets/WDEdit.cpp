@@ -1,5 +1,6 @@
 #include "WDEdit.h"
 
+#include "FormStyle.h"
 #include "WDSkin.h"
 
 #include <QClipboard>
@@ -59,10 +60,7 @@ QString TWDEdit::FitText(QString text, const QFontMetrics& metrics, int limit) {
 }
 
 QFont TWDEdit::TextFont() const {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(fontSize);
-    font.setBold(bold);
-    return font;
+    return TimesPoints(fontSize, bold);
 }
 
 // The text is cut to the field as soon as it changes, so that even an edit that is not

@@ -1,5 +1,6 @@
 #include "WDPanel.h"
 
+#include "FormStyle.h"
 #include "WDSkin.h"
 #include "platform/AppError.h"
 #include "platform/Arithmetic.h"
@@ -127,9 +128,7 @@ void TWDPanel::paintEvent(QPaintEvent*) {
     if (!titleShow)
         return;
     WDSkin::DrawOpaque(painter, TitleRect(), QStringLiteral("WOP_TIT"));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(11);
-    font.setBold(titleBold);
+    const QFont font = TimesPoints(11, titleBold);
     painter.setFont(font);
     painter.setPen(WDSkin::TextLight);
     const QFontMetrics metrics(font);
