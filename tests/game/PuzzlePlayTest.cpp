@@ -45,8 +45,8 @@ protected:
     }
 
     // Takes the piece, moves the pointer to `target` (play-area coordinates) and lets go.
-    void DragTo(TPuzzleCrap* piece, QPoint target) {
-        QTest::mousePress(piece, Qt::LeftButton, {}, QPoint(5, 5));
+    void DragTo(TPuzzleCrap* piece, QPoint target, QPoint grab = QPoint(5, 5)) {
+        QTest::mousePress(piece, Qt::LeftButton, {}, grab);
         const QPoint global = form->PanelBack->mapToGlobal(target);
         QCursor::setPos(global);
         QMouseEvent move(QEvent::MouseMove, piece->mapFromGlobal(QPointF(global)), QPointF(global),
@@ -135,15 +135,7 @@ TEST_F(PuzzlePlay, PieceCoveringItsHomeButReleasedWithThePointerOutsideStays) {
     // while the pointer lies beyond it.
     TPuzzleCrap* piece = Pieces[3];
     const QPoint grab(piece->width() - 2, 10);
-    QTest::mousePress(piece, Qt::LeftButton, {}, grab);
-    const QPoint global = form->PanelBack->mapToGlobal(Home(3).topLeft() + grab + QPoint(4, 2));
-    QCursor::setPos(global);
-    QMouseEvent move(QEvent::MouseMove, piece->mapFromGlobal(QPointF(global)), QPointF(global),
-                     Qt::LeftButton, Qt::LeftButton, {});
-    QApplication::sendEvent(piece, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, piece->mapFromGlobal(QPointF(global)),
-                        QPointF(global), Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(piece, &release);
+    DragTo(piece, Home(3).topLeft() + grab + QPoint(4, 2), grab);
     EXPECT_TRUE(piece->isVisible());
     EXPECT_TRUE(piece->geometry().intersects(Home(3)));
     EXPECT_EQ(DoneCount, 0);
