@@ -146,7 +146,9 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool TPuzzleCrap::eventFilter(QObject* watched, QEvent* event) {
-    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+    // The window system delivers that release to the top-level window, which finds no
+    // widget to pass it on to, so it is taken wherever it shows up first.
+    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease) {
         awaitingRelease = false;
         qApp->removeEventFilter(this);
         // A release sent to the card itself takes the ordinary way.

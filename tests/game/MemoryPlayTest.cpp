@@ -36,10 +36,14 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // A real click as the player makes it: the press on the card turns it up (hiding it),
-    // so the release lands on the board below.
+    // A real click as the player makes it: the press on the card turns it up (hiding it).
     void Press(int k) { QTest::mousePress(Pieces[k], Qt::LeftButton, {}, QPoint(50, 50)); }
-    void Release() { QTest::mouseRelease(form->Image1, Qt::LeftButton, {}, QPoint(5, 5)); }
+    // The release comes from the window system to the window, as it does on a real screen:
+    // no widget holds the mouse any more once the card has hidden itself.
+    void Release() {
+        QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {},
+                            form->Image1->mapTo(form.get(), QPoint(5, 5)));
+    }
     void Click(int k) {
         Press(k);
         Release();
