@@ -1,3 +1,5 @@
+#include "ModalDriver.h"
+#include "dialogs/TFormGreat.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
 #include "game/TPuzzleCrap.h"
@@ -173,6 +175,13 @@ TEST_F(MemoryPlay, TipNeverPointsAtTheCardTurnedUp) {
 
 TEST_F(MemoryPlay, WholeGameRecordsInTheMemoryListOnly) {
     PlayerName = "Cleo";
+    TFormGreat great;
+    FormGreat = &great;
+    QString congratulation;
+    ModalDriver::AnswerNext([&congratulation](QWidget* dialog) {
+        congratulation = static_cast<TFormGreat*>(dialog)->LabelText->text();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
     Start(2);
     form->TimerCounterTimer();
     std::set<int> done;
@@ -191,4 +200,6 @@ TEST_F(MemoryPlay, WholeGameRecordsInTheMemoryListOnly) {
     EXPECT_EQ(Result(2, 1).Name(), "Cleo");
     EXPECT_EQ(Result(2, 1).Time(), "00:00:01");
     EXPECT_EQ(CueHistory.mid(CueHistory.size() - 3), QStringList({"Fit", "StopAll", "Solved"}));
+    EXPECT_EQ(congratulation, "Sie haben das Memory mit 6 Paare gelöst.");
+    FormGreat = nullptr;
 }
