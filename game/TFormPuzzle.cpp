@@ -353,7 +353,6 @@ bool TFormPuzzle::LoadPictureFile() {
     const QImage picture = PictureFile::Load(PictureFile, kind, board);
     lastPictureKind = kind;
     ShowBoard(picture, size);
-    PaintBackground();
     DrawFrame(Image1, true);
     DrawFrame(Image2, false);
     PictureIsMotif = false;

@@ -33,11 +33,17 @@ QImage LoadCachedImage(const QString& path) {
 namespace ArtResources {
 
 QImage LoadJpg(int number) {
+    // Decoded once; the pictures are shared copy-on-write, so callers may draw on theirs.
+    static QHash<int, QImage> cache;
+    if (auto found = cache.constFind(number); found != cache.constEnd())
+        return *found;
     const QString path = QStringLiteral(":/jpg/%1.jpg").arg(number);
     const QByteArray bytes = ReadResource(path);
     if (bytes.isEmpty())
         throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
-    return JpegCodec::Decode(bytes);
+    const QImage picture = JpegCodec::Decode(bytes);
+    cache.insert(number, picture);
+    return picture;
 }
 
 QImage LoadSkin(const QString& name) {

@@ -5,6 +5,8 @@
 #include "game/TPuzzleCrap.h"
 #include "game/VarUnit.h"
 #include "platform/AppFolders.h"
+#include "platform/ArtResources.h"
+#include "platform/JpegCodec.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
@@ -76,6 +78,15 @@ TEST_F(MainWindow, StartsWithFoldersTopBarAndMotifOne) {
     EXPECT_EQ(form->Image1->geometry().right(), 864 - 10 - 1);
     EXPECT_EQ(form->Image2->pos(), QPoint(10, 10));
     EXPECT_TRUE(form->Image2->isVisible());
+
+    // The frames are drawn into the window's copy of the table, never into the artwork
+    // itself: the next background is clean again.
+    const QPoint corner = form->Image1->geometry().topLeft() - QPoint(5, 5);
+    EXPECT_NE(form->ImageBack->Picture().pixelColor(corner),
+              ArtResources::LoadJpg(100).pixelColor(corner));
+    QFile stored(":/jpg/100.jpg");
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ArtResources::LoadJpg(100), JpegCodec::Decode(stored.readAll()));
 }
 
 TEST_F(MainWindow, MemoryModeFromTheSettingsShowsPairsAndItsOwnFile) {
