@@ -16,6 +16,7 @@
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
 #include "platform/HelpViewer.h"
+#include "platform/ProgramFiles.h"
 #include "platform/Random.h"
 #include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
@@ -206,7 +207,7 @@ bool TFormPuzzle::FormCreate() {
     MakeLabelsTransparent(this);
 
     ProgramDir = AppFolders::ProgramDir();
-    HelpFileName = ProgramDir + QStringLiteral("tessaly.html");
+    HelpFileName = ProgramFiles::HelpFile();
     if (!QFileInfo::exists(HelpFileName))
         QMessageBox::critical(nullptr, QStringLiteral("Tessaly"),
                               QStringLiteral("Die Hilfedatei wurde nicht gefunden!"));
