@@ -3,6 +3,7 @@
 #include "dialogs/TFormChangeMode.h"
 #include "dialogs/TFormGreat.h"
 #include "dialogs/TInfoForm.h"
+#include "game/OpenWith.h"
 #include "game/TFormPuzzle.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
@@ -33,5 +34,6 @@ int main(int argc, char** argv) {
     FormChangeMode = &formChangeMode;
 
     formPuzzle.show();
+    OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());
     return app.exec();
 }

@@ -1,0 +1,147 @@
+#include "game/OpenWith.h"
+#include "ModalDriver.h"
+#include "TestHome.h"
+#include "dialogs/TFormChangeMode.h"
+#include "game/TFormPuzzle.h"
+#include "game/TImage.h"
+#include "game/VarUnit.h"
+#include "platform/TessalyApplication.h"
+#include "storage/Settings.h"
+#include "storage/Statistics.h"
+#include "widgets/FormStyle.h"
+#include "widgets/WDButton.h"
+#include "widgets/WDMessageDialog.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The main window as the program starts it, with the game start dialog, and pictures in a
+// folder of their own.
+class OpenWithStart : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSettings();
+        ResetStatistics();
+        QDir(TestHome::Path() + "/.config").removeRecursively();
+        QDir(TestHome::Path() + "/Documents").removeRecursively();
+        folder = TestHome::Path() + "/Bilder/";
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        form = std::make_unique<TFormPuzzle>();
+        ASSERT_TRUE(form->FormCreate());
+        form->show();
+        changeMode = std::make_unique<TFormChangeMode>();
+        FormChangeMode = changeMode.get();
+        TessalyApplication::SetErrorSink([this](const QString& message) { errors << message; });
+    }
+    void TearDown() override {
+        TessalyApplication::SetErrorSink(nullptr);
+        FormChangeMode = nullptr;
+        changeMode.reset();
+        form.reset();
+    }
+
+    QString WriteJpeg(const QString& name, QSize size) {
+        QImage picture(size, QImage::Format_RGB888);
+        picture.fill(QColor(40, 120, 60));
+        const QString path = folder + name;
+        EXPECT_TRUE(picture.save(path, "JPG"));
+        return path;
+    }
+
+    // Opens the file as a start with it would and returns the texts of the notice shown
+    // meanwhile (answered with Enter); the game start dialog is counted, not answered.
+    QString NoticeOnOpening(const QString& file) {
+        QString notice;
+        ModalDriver::AnswerNext([&notice](QWidget* modal) {
+            if (auto* box = qobject_cast<TWDMessageForm*>(modal))
+                notice = box->TextLabel->text();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        OpenWith::Open(*form, file);
+        return notice;
+    }
+
+    QString folder;
+    std::unique_ptr<TFormPuzzle> form;
+    std::unique_ptr<TFormChangeMode> changeMode;
+    QStringList errors;
+};
+
+} // namespace
+
+TEST(OpenWithArguments, TheFirstArgumentIsThePictureAsAnAbsolutePath) {
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly"}), QString());
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly", ""}), QString());
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly", "/a/b.jpg", "/c/d.jpg"}), "/a/b.jpg");
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly", "file:///a/b%20c.jpg"}), "/a/b c.jpg");
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly", "/a/100%25 #1.jpg"}), "/a/100%25 #1.jpg");
+    EXPECT_EQ(OpenWith::PictureArgument({"tessaly", "bild.jpg"}),
+              QDir::current().absoluteFilePath("bild.jpg"));
+}
+
+TEST_F(OpenWithStart, APictureOpensOnTheBoardAndTheGameStartDialogFollows) {
+    const QString file = WriteJpeg("Urlaub.jpg", QSize(800, 600));
+    bool dialogShown = false;
+    ModalDriver::AnswerNext([this, &dialogShown](QWidget* modal) {
+        dialogShown = modal == changeMode.get();
+        QTest::mouseClick(changeMode->btnPuzzle[0], Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    OpenWith::OpenWhenRunning(*form, {"tessaly", file});
+    EXPECT_FALSE(dialogShown); // only once the event loop runs
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PiecesCreated; }, 5000));
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(PictureFile, file);
+    EXPECT_FALSE(PictureIsMotif);
+    EXPECT_EQ(form->Image1->width(), 667); // 800 x 500 / 600
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(OpenWithStart, AFileThatCannotBeOpenedIsNamedAndTheStartGoesOnAsUsual) {
+    QDir().mkpath(folder + "Ordner.jpg");
+    QFile broken(folder + "Kaputt.jpg");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("kein Bild");
+    broken.close();
+    QSignalSpy startDialog(changeMode.get(), &QDialog::finished);
+
+    EXPECT_EQ(NoticeOnOpening(folder + "Fehlt.jpg"), "Die Datei „Fehlt.jpg“ wurde nicht gefunden.");
+    EXPECT_EQ(NoticeOnOpening(folder + "Ordner.jpg"),
+              "Die Datei „Ordner.jpg“ kann nicht gelesen werden.");
+    EXPECT_EQ(NoticeOnOpening(folder + "Kaputt.jpg"),
+              "Die Datei „Kaputt.jpg“ kann nicht als Bild gelesen werden.");
+
+    EXPECT_EQ(startDialog.count(), 0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(PictureIsMotif);
+    EXPECT_TRUE(form->Image1->isVisible());
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(OpenWithStart, ALongNameIsShortenedSoTheNoticeKeepsItsTwoLines) {
+    const QString name = "Ein sehr langer Dateiname vom Sommerurlaub am Meer im Jahr 2024 "
+                         "mit der ganzen Familie und dem Hund.jpg";
+    const QString notice = NoticeOnOpening(folder + name);
+    EXPECT_TRUE(notice.startsWith("Die Datei „Ein"));
+    EXPECT_TRUE(notice.contains(QChar(0x2026)));
+    EXPECT_TRUE(notice.endsWith("Hund.jpg“ wurde nicht gefunden."));
+    const QFontMetrics metrics(TimesPixels(15));
+    EXPECT_LE(metrics.boundingRect(QRect(0, 0, 241, 1000), Qt::TextWordWrap, notice).height(), 41);
+}
+
+TEST_F(OpenWithStart, APictureTooSmallGetsTheSizeNoticeAndNoGameStartDialog) {
+    const QString file = WriteJpeg("Klein.jpg", QSize(399, 600));
+    QSignalSpy startDialog(changeMode.get(), &QDialog::finished);
+    EXPECT_EQ(NoticeOnOpening(file), "Die Bildgröße sollte mindestens 400 x 500 Pixel betragen.");
+    EXPECT_EQ(startDialog.count(), 0);
+    EXPECT_TRUE(PictureIsMotif);
+}
