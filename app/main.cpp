@@ -9,11 +9,13 @@
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
 #include "widgets/WDMessageDialog.h"
+#include "widgets/WDStyle.h"
 
 int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);
+    TWDStyle::Install();
 
     InstanceLock instanceLock;
     if (!instanceLock.Acquired()) {
