@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The part of the package test that runs inside the X server (see package.sh): the unpacked
+# program starts to its window with the motif board, refuses a second copy, and opens a
+# picture named on its command line.
+set -uo pipefail
+root=$1
+probe=$2
+picture=$3
+work=$4
+program="$root/usr/bin/tessaly"
+fail() { echo "FAIL: $*"; kill "${game:-}" 2>/dev/null; exit 1; }
+
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null' EXIT
+sleep 1
+
+# Visible windows of that name and size.
+windows() { # name, size
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2\$" && echo "$id"
+    done
+}
+wait_window() { # name, size, seconds
+    local deadline=$((SECONDS + $3)) id
+    while [ $SECONDS -lt $deadline ]; do
+        id=$(windows "$1" "$2" | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.02
+    done
+    return 1
+}
+wait_any() { # name, seconds
+    local deadline=$((SECONDS + $2)) id
+    while [ $SECONDS -lt $deadline ]; do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+wait_exit() { # pid, seconds
+    local deadline=$((SECONDS + $2))
+    while kill -0 "$1" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+    wait "$1"
+}
+quit() { # window
+    xdotool windowactivate --sync "$1" key alt+b
+    local question
+    question=$(wait_any '^Beenden$' 20) || fail "no question on Alt+B"
+    xdotool windowactivate --sync "$question" key Return
+    wait_exit $game 20 || fail "program ended with an error or not at all"
+}
+
+# A plain start: the window with its motif board, from the unpacked tree alone.
+start_ns=$(date +%s%N)
+"$program" &
+game=$!
+window=$(wait_window '^Tessaly$' 900x700 30) || fail "main window did not appear"
+end_ns=$(date +%s%N)
+echo "unpacked program mapped its 900x700 window after $(((end_ns - start_ns) / 1000000)) ms"
+grep -q " $root/usr/lib/tessaly/libtsmotive.so\$" /proc/$game/maps ||
+    fail "the motif library was not loaded from the unpacked tree"
+sleep 1
+[ "$(windows '^Tessaly$' '[0-9]*x[0-9]*' | wc -l)" = 1 ] ||
+    fail "more than the main window shows (help file not found?)"
+read -r width height bluish < <("$probe" shot "$window" "$work/start.png")
+[ "$width $height" = "900 700" ] || fail "window grabbed as $width x $height"
+awk -v b="$bluish" 'BEGIN { exit !(b > 5) }' || fail "no motif on the board ($bluish % bluish)"
+[ -n "${TESSALY_PACKAGE_SHOTS:-}" ] && cp "$work/start.png" "$TESSALY_PACKAGE_SHOTS/"
+echo "motif board shown ($bluish % of the play area is sky)"
+
+# A second copy, even with a picture, only says that the program runs.
+"$program" "$picture" &
+second=$!
+notice=$(wait_any '^Information$' 20) || fail "second start showed no notice"
+xdotool windowactivate --sync "$notice" key Return
+wait_exit $second 20 || fail "second start ended with an error"
+kill -0 $game 2>/dev/null || fail "first copy ended when the second started"
+sleep 0.5
+mains=$(windows "^Tessaly$" 900x700 | wc -l)
+[ "$mains" = 1 ] || fail "$mains main windows instead of one"
+xdotool search --onlyvisible --name '^Spiel starten$' >/dev/null 2>&1 &&
+    fail "the second copy's picture reached the first"
+echo "second start refused"
+quit "$window"
+
+# A missing picture: the notice, then the main window as after a plain start.
+"$program" "$work/Fehlt.jpg" &
+game=$!
+window=$(wait_window '^Tessaly$' 900x700 30) || fail "main window did not appear"
+notice=$(wait_any '^Information$' 20) || fail "no notice for the missing picture"
+xdotool windowactivate --sync "$notice" key Return
+sleep 1
+xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 && fail "notice stayed"
+xdotool search --onlyvisible --name '^Spiel starten$' >/dev/null 2>&1 &&
+    fail "game start dialog after a missing picture"
+kill -0 $game 2>/dev/null || fail "program ended after the notice"
+echo "missing picture named, main window goes on"
+quit "$window"
+
+# An 800 x 600 JPEG: the game start dialog opens over the main window.
+"$program" "$picture" &
+game=$!
+window=$(wait_window '^Tessaly$' 900x700 30) || fail "main window did not appear"
+dialog=$(wait_any '^Spiel starten$' 20) || fail "no game start dialog for the picture"
+xdotool windowactivate --sync "$dialog" key Escape
+sleep 0.5
+"$probe" shot "$window" "$work/picture.png" >/dev/null
+[ -n "${TESSALY_PACKAGE_SHOTS:-}" ] && cp "$work/picture.png" "$TESSALY_PACKAGE_SHOTS/"
+echo "picture opened into the game start dialog"
+quit "$window"
+echo "1 passed, 0 failed"
