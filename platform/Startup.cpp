@@ -1,7 +1,10 @@
 #include "Startup.h"
 
+#include "ArtResources.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +22,16 @@ void PrepareEnvironment() {
 void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+    // The desktop entry's name, so the desktop matches the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessaly"));
+    // The wooden puzzle piece of the menu, drawn for each size.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage picture = ArtResources::LoadArt(QStringLiteral("ICON_%1").arg(size));
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    QApplication::setWindowIcon(icon);
 
     // The windows ask for these families by name; map them onto metric-compatible fonts
     // so that text never falls back to whatever the font system picks first.

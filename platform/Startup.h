@@ -9,7 +9,7 @@ namespace Startup {
 // Before the QApplication exists: fixes dpi and scaling through the environment.
 void PrepareEnvironment();
 
-// After the QApplication exists: title, font substitutes, Qt's German texts.
+// After the QApplication exists: title, icon, font substitutes, Qt's German texts.
 void PrepareApplication(QApplication& app);
 
 } // namespace Startup

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFontInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -28,4 +29,13 @@ TEST(Startup, QtsOwnTextsAreGerman) {
     for (QAction* action : menu->actions())
         texts << action->text();
     EXPECT_TRUE(texts.join('|').contains("Einf&ügen")) << texts.join('|').toStdString();
+}
+
+TEST(Startup, WindowsCarryTheIconAtEveryMenuSize) {
+    const QIcon icon = QApplication::windowIcon();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_EQ(icon.actualSize(QSize(size, size)), QSize(size, size)) << size;
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    }
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "tessaly");
 }
