@@ -54,6 +54,13 @@ QImage LoadArt(const QString& name) {
     return LoadCachedImage(QStringLiteral(":/art/%1.png").arg(name));
 }
 
+QImage LoadIcon(int size) {
+    QImage icon(QStringLiteral(":/art/ICON_%1.png").arg(size));
+    if (icon.isNull())
+        return icon;
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
+
 QCursor LoadCursor(const QString& name) {
     const QPixmap pixmap(QStringLiteral(":/cursor/%1.png").arg(name));
     if (pixmap.isNull())

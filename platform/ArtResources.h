@@ -20,6 +20,10 @@ QImage LoadSkin(const QString& name);
 // A piece of the window artwork ("TOP", "LEFT", "RIGHT", "BOTTOM", ...); null if missing.
 QImage LoadArt(const QString& name);
 
+// The program's icon at size x size pixels ("ICON_16" ... "ICON_256"), with its
+// transparency; null if the program carries no icon of that size.
+QImage LoadIcon(int size);
+
 // Cursor "CUR_101" or "CUR_102" with its hot spot at the top-left corner.
 QCursor LoadCursor(const QString& name);
 

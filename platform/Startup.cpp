@@ -27,7 +27,7 @@ void PrepareApplication(QApplication& app) {
     // The wooden puzzle piece of the menu, drawn for each size.
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage picture = ArtResources::LoadArt(QStringLiteral("ICON_%1").arg(size));
+        const QImage picture = ArtResources::LoadIcon(size);
         if (!picture.isNull())
             icon.addPixmap(QPixmap::fromImage(picture));
     }

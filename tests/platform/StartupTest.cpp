@@ -36,6 +36,11 @@ TEST(Startup, WindowsCarryTheIconAtEveryMenuSize) {
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         EXPECT_EQ(icon.actualSize(QSize(size, size)), QSize(size, size)) << size;
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        // The piece stands on a transparent ground: corners clear, the middle opaque.
+        const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(picture.pixel(size - 1, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(picture.pixel(size * 4 / 10, size * 6 / 10)), 255) << size;
     }
     EXPECT_EQ(QGuiApplication::desktopFileName(), "tessaly");
 }

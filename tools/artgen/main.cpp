@@ -2,6 +2,7 @@
 //   artgen <resources folder> [--preview <folder>]
 // With --preview it also writes a contact sheet and two window mock-ups for inspection.
 
+#include "tools/artgen/AppIcon.h"
 #include "tools/artgen/BoardArt.h"
 #include "tools/artgen/HandCursors.h"
 #include "tools/artgen/JpegWriter.h"
@@ -50,6 +51,11 @@ void WriteAll(const QDir& resources) {
     for (const QString& name : ToolGlyphs::Names())
         Save(ToolGlyphs::Glyph(name), resources.filePath(QStringLiteral("skin/%1.bmp").arg(name)),
              "BMP");
+
+    // The icon of the window and of the desktop's menu (installed from here, too).
+    for (int size : AppIcon::Sizes())
+        Save(AppIcon::Render(size), resources.filePath(QStringLiteral("art/ICON_%1.png").arg(size)),
+             "PNG");
 
     Save(HandCursors::OpenHand().convertToFormat(QImage::Format_ARGB32),
          resources.filePath(QStringLiteral("cursor/CUR_101.png")), "PNG");

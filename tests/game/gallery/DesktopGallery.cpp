@@ -76,7 +76,7 @@ void Icons() {
     const int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
     int width = 0;
     for (int size : sizes)
-        width += size * 2 + 10;
+        width += size <= 64 ? size * 5 + 15 : size + 10;
     // Each size as it is, and magnified four times (up to 64), on light and dark ground.
     QImage sheet(width + 10, 2 * (256 + 20), QImage::Format_RGB32);
     sheet.fill(QColor(236, 236, 236));
@@ -84,7 +84,7 @@ void Icons() {
     painter.fillRect(0, 276, sheet.width(), 276, QColor(40, 40, 48));
     int x = 10;
     for (int size : sizes) {
-        const QImage icon = ArtResources::LoadArt(QStringLiteral("ICON_%1").arg(size));
+        const QImage icon = ArtResources::LoadIcon(size);
         for (int row : {0, 276}) {
             painter.drawImage(x, row + 10, icon);
             if (size <= 64)
