@@ -1,5 +1,6 @@
 #include "tools/artgen/WindowChrome.h"
 
+#include "tools/artgen/BrassPlate.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/WoodTexture.h"
 
@@ -81,26 +82,8 @@ QImage WindowChrome::Render() {
         }
     }
 
-    // Title plaque: lighter wood set into the bar, so the engraved dark title reads on it.
-    const WoodTexture plaque(35, QColor(160, 110, 58), QColor(196, 146, 86), 14.0);
-    for (int y = TitlePlaque.top(); y <= TitlePlaque.bottom(); ++y)
-        for (int x = TitlePlaque.left(); x <= TitlePlaque.right(); ++x)
-            image.setPixel(x, y, plaque.At(x * 0.6, y).rgb());
-    Sink(image, TitlePlaque, 1.0);
-    // A brass rim around the plaque.
-    const QRect rim = TitlePlaque.adjusted(-2, -2, 2, 2);
-    for (int x = rim.left(); x <= rim.right(); ++x) {
-        image.setPixel(x, rim.top(), Palette::Shade(Palette::Brass, 1.15).rgb());
-        image.setPixel(x, rim.top() + 1, Palette::Brass.rgb());
-        image.setPixel(x, rim.bottom() - 1, Palette::Shade(Palette::Brass, 0.8).rgb());
-        image.setPixel(x, rim.bottom(), Palette::Shade(Palette::Brass, 0.6).rgb());
-    }
-    for (int y = rim.top(); y <= rim.bottom(); ++y) {
-        image.setPixel(rim.left(), y, Palette::Shade(Palette::Brass, 1.15).rgb());
-        image.setPixel(rim.left() + 1, y, Palette::Brass.rgb());
-        image.setPixel(rim.right() - 1, y, Palette::Shade(Palette::Brass, 0.8).rgb());
-        image.setPixel(rim.right(), y, Palette::Shade(Palette::Brass, 0.6).rgb());
-    }
+    // Title plaque: brushed brass, so that the dark embossed title reads on it.
+    BrassPlate::Paint(image, TitlePlaque);
 
     Sink(image, ToolTray, 0.62);
     Sink(image, StatusPanel, 0.55);
