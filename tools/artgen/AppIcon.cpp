@@ -1,7 +1,7 @@
 #include "tools/artgen/AppIcon.h"
 
-#include "tools/artgen/Palette.h"
-#include "tools/artgen/WoodTexture.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/WoodTexture.h"
 
 #include <QPainter>
 
@@ -14,7 +14,7 @@ namespace {
 // dark panels of a desktop as well as on light ones.
 const QColor IconDark(146, 94, 45);
 const QColor IconLight(232, 180, 112);
-const QColor OutlineColour = Palette::DeepShadow;
+const QColor OutlineColour = Paint::DeepShadow;
 
 // A knob reaches 0.30 of the body's side beyond it.
 constexpr double KnobReach = 0.30;
@@ -59,7 +59,7 @@ std::vector<double> Blur(const std::vector<double>& values, int size, int radius
 
 // The grain as it looks on the 256-pixel icon, averaged over each pixel of a smaller one so
 // that it shrinks to streaks instead of turning into noise. The grain runs slightly slanted.
-QColor Grain(const WoodTexture& wood, int x, int y, int size) {
+QColor Grain(const Paint::WoodTexture& wood, int x, int y, int size) {
     const int samples = std::clamp(256 / size, 1, 6);
     double red = 0, green = 0, blue = 0;
     for (int j = 0; j < samples; ++j)
@@ -135,7 +135,7 @@ QImage AppIcon::Render(int size) {
     // The rounded edge: the blurred coverage is a height, its slope faces the light or not.
     const int radius = std::max(1, size / 22);
     const std::vector<double> height = Blur(alpha, size, radius);
-    const WoodTexture wood(41, IconDark, IconLight, 30.0);
+    const Paint::WoodTexture wood(41, IconDark, IconLight, 30.0);
 
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -155,9 +155,9 @@ QImage AppIcon::Render(int size) {
             // The slope of the blurred edge shrinks with its width; scale it back.
             const double light = 1.0 + std::clamp(slope * radius * (small ? 0.9 : 1.2), -0.3, 0.45);
             // Small sizes take the wood's middle tone, a grain only from 32 up.
-            QColor colour = small ? Palette::Mix(IconDark, IconLight, 0.62 - 0.25 * y / size)
+            QColor colour = small ? Paint::Mix(IconDark, IconLight, 0.62 - 0.25 * y / size)
                                   : Grain(wood, x, y, size);
-            colour = Palette::Shade(colour, light);
+            colour = Paint::Shade(colour, light);
             image.setPixel(x, y,
                            qRgba(colour.red(), colour.green(), colour.blue(),
                                  static_cast<int>(std::lround(a * 255))));

@@ -15,7 +15,4 @@ public:
     static const QColor Top;
     static const QColor Middle;
     static const QColor Bottom;
-
-private:
-    static void Screw(QImage& image, QPointF centre, double angle);
 };

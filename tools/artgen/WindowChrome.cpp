@@ -1,8 +1,8 @@
 #include "tools/artgen/WindowChrome.h"
 
 #include "tools/artgen/BrassPlate.h"
-#include "tools/artgen/Palette.h"
-#include "tools/artgen/WoodTexture.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/WoodTexture.h"
 
 #include <QString>
 
@@ -19,7 +19,7 @@ const QColor FrameLight(106, 68, 34);
 void WindowChrome::Scale(QImage& image, int x, int y, double factor) {
     if (!image.rect().contains(x, y))
         return;
-    image.setPixel(x, y, Palette::Shade(QColor(image.pixel(x, y)), factor).rgb());
+    image.setPixel(x, y, Paint::Shade(QColor(image.pixel(x, y)), factor).rgb());
 }
 
 void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
@@ -50,10 +50,10 @@ void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
 QImage WindowChrome::Render() {
     QImage image(900, 700, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const WoodTexture top(31, FrameDark, FrameLight, 9.0);
-    const WoodTexture bottom(32, FrameDark, FrameLight, 8.0);
-    const WoodTexture left(33, FrameDark, FrameLight, 5.0);
-    const WoodTexture right(34, FrameDark, FrameLight, 5.5);
+    const Paint::WoodTexture top(31, FrameDark, FrameLight, 9.0);
+    const Paint::WoodTexture bottom(32, FrameDark, FrameLight, 8.0);
+    const Paint::WoodTexture left(33, FrameDark, FrameLight, 5.0);
+    const Paint::WoodTexture right(34, FrameDark, FrameLight, 5.5);
     for (int y = 0; y < 700; ++y) {
         for (int x = 0; x < 900; ++x) {
             QColor color;
@@ -122,7 +122,7 @@ QImage WindowChrome::Render() {
             if (nearest > 3)
                 continue;
             if (nearest == 0) {
-                image.setPixel(x, y, Palette::DeepShadow.darker(140).rgb());
+                image.setPixel(x, y, Paint::DeepShadow.darker(140).rgb());
                 continue;
             }
             const bool lit = nearest == dTop || nearest == dLeft;
