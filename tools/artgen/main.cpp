@@ -10,6 +10,7 @@
 #include "tools/artgen/ToolGlyphs.h"
 #include "tools/artgen/WindowChrome.h"
 #include "tools/paint/ImageFiles.h"
+#include "tools/paint/WoodGrain.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -53,6 +54,11 @@ void WriteAll(const QDir& resources) {
     for (int size : AppIcon::Sizes())
         Save(AppIcon::Render(size), resources.filePath(QStringLiteral("art/ICON_%1.png").arg(size)),
              "PNG");
+
+    // Dark wood that tiles without a seam: the ground of tooltips and of the framework's
+    // message boxes.
+    Save(Paint::WoodGrain(QColor(44, 27, 13), QColor(100, 64, 32), 51).Tile(QSize(256, 128)),
+         resources.filePath(QStringLiteral("art/WOOD_DARK.png")), "PNG");
 
     Save(HandCursors::OpenHand().convertToFormat(QImage::Format_ARGB32),
          resources.filePath(QStringLiteral("cursor/CUR_101.png")), "PNG");
