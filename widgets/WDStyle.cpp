@@ -20,6 +20,11 @@ namespace {
 // Both the tooltips and the boxes keep the skinned controls' text size.
 constexpr int TextPixels = 15;
 
+// The boxes' buttons letter like the skinned buttons: bold, 10 points.
+QFont BoxButtonFont() {
+    return TimesPixels(13, true);
+}
+
 QPalette WoodPalette(const QBrush& wood) {
     QPalette palette = QApplication::palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -63,6 +68,9 @@ void TWDStyle::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
     if (auto* box = qobject_cast<QMessageBox*>(widget))
         PolishMessageBox(box);
+    // A button added to a box after the box itself was polished.
+    else if (qobject_cast<QPushButton*>(widget) && InMessageBox(widget))
+        widget->setFont(BoxButtonFont());
 }
 
 void TWDStyle::PolishMessageBox(QMessageBox* box) {
@@ -70,7 +78,7 @@ void TWDStyle::PolishMessageBox(QMessageBox* box) {
     box->setAutoFillBackground(true);
     box->setFont(TimesPixels(TextPixels));
     for (QPushButton* button : box->findChildren<QPushButton*>())
-        button->setFont(TimesPixels(13, true));
+        button->setFont(BoxButtonFont());
 }
 
 void TWDStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -124,6 +124,13 @@ TEST_F(WoodenLook, TheFrameworkErrorBoxIsWoodenWithTheProgramsFontsAndGermanButt
     QAbstractButton* ok = box.button(QMessageBox::Ok);
     ASSERT_EQ(ok->size(), QSize(84, 26));
     EXPECT_EQ(WidgetProbe::DrawnState(ok, "WOB_", "", QPoint(6, 13)), "NORM");
+    EXPECT_EQ(ok->font().family(), "Times New Roman");
+
+    // A button added while the box shows letters the same.
+    QPushButton* retry = box.addButton(QStringLiteral("Wiederholen"), QMessageBox::AcceptRole);
+    QTest::qWait(20);
+    EXPECT_EQ(retry->font().family(), "Times New Roman");
+    EXPECT_TRUE(retry->font().bold());
 }
 
 // What the program's central error report shows is that box, and Enter closes it.
