@@ -234,8 +234,8 @@ TEST(Mp3Input, BadBytesGiveNoStream) {
 // The exported functions on the process-wide engine, as the game calls them.
 TEST(TsAudioApi, CallsAsTheGameMakesThem) {
     EXPECT_EQ(BASS_GetVersion(), 0x00010002u);
-    EXPECT_EQ(BASS_Init(2, 44100, 0, 0, nullptr), 0);  // no such device
-    EXPECT_EQ(BASS_Init(1, 48000, 0, 0, nullptr), 0);  // the mix runs at 44.1 kHz only
+    EXPECT_EQ(BASS_Init(2, 44100, 0, 0, nullptr), 0); // no such device
+    EXPECT_EQ(BASS_Init(1, 48000, 0, 0, nullptr), 0); // the mix runs at 44.1 kHz only
     ASSERT_TRUE(TsAudio::Engine().Init(std::make_unique<ManualOutput>()));
     EXPECT_EQ(BASS_Init(1, 44100, 0, 0, nullptr), 0); // already open
 

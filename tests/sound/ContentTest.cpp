@@ -49,7 +49,8 @@ Decoded Decode(int number) {
         return decoded;
     std::vector<float> block(8192);
     while (std::size_t got = stream->Read(block.data(), 4096))
-        decoded.samples.insert(decoded.samples.end(), block.begin(), block.begin() + std::ptrdiff_t(2 * got));
+        decoded.samples.insert(decoded.samples.end(), block.begin(),
+                               block.begin() + std::ptrdiff_t(2 * got));
     return decoded;
 }
 
@@ -97,7 +98,8 @@ TEST(Content, EachTrackJoinsItsEndToItsStartWithoutAJump) {
             std::vector<float> steps;
             for (std::size_t k = 1; k < frames; ++k)
                 steps.push_back(std::fabs(s[2 * k + channel] - s[2 * (k - 1) + channel]));
-            std::nth_element(steps.begin(), steps.begin() + std::ptrdiff_t(steps.size() * 99 / 100), steps.end());
+            std::nth_element(steps.begin(), steps.begin() + std::ptrdiff_t(steps.size() * 99 / 100),
+                             steps.end());
             const float usual = steps[steps.size() * 99 / 100];
             const float seam = std::fabs(s[channel] - s[2 * (frames - 1) + channel]);
             EXPECT_LE(seam, usual) << "MP3_" << number << " channel " << channel;
