@@ -8,10 +8,16 @@
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
+#include "sound/Bass_Dynamic.h"
 #include "widgets/WDMessageDialog.h"
 #include "widgets/WDStyle.h"
 
+#include <QScopeGuard>
+
 int main(int argc, char** argv) {
+    // The audio engine is bound before anything else and unbound after every window.
+    BindBass();
+    const auto unbind = qScopeGuard(UnbindBass);
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);

@@ -99,7 +99,12 @@ TFormPuzzle::TFormPuzzle(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
 }
 
 TFormPuzzle::~TFormPuzzle() {
+    FormDestroy();
     FreePieces();
+}
+
+void TFormPuzzle::FormDestroy() {
+    ReleaseAudioOutput();
 }
 
 void TFormPuzzle::CreatePlayArea() {
@@ -257,6 +262,9 @@ bool TFormPuzzle::FormCreate() {
     PictureIsMotif = true;
     ShowPlayMode();
     StaticTextMode->setText(QStringLiteral("0"));
+    if (!StartAudioOutput(static_cast<std::uintptr_t>(winId())))
+        return false;
+    TipBlinking = false;
 
     LoadMotif(MotifNumber);
     return true;
@@ -547,7 +555,7 @@ void TFormPuzzle::mStatistClick() {
 }
 
 void TFormPuzzle::mConfigClick() {
-    RunDialog([] {});
+    RunDialog([] { ApplyVolumeSetting(); });
 }
 
 void TFormPuzzle::mInfoClick() {

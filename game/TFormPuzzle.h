@@ -23,6 +23,8 @@ public:
     // Start-up of the window: folders, stored data, background, game state. False when
     // the program has to end (a folder could not be created; the reason was shown).
     bool FormCreate();
+    // End of the window: the audio output is released.
+    void FormDestroy();
 
     // The play area and its pictures.
     void PaintBackground();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QPixmap>
+#include <QResource>
 
 namespace {
 
@@ -69,7 +70,19 @@ QCursor LoadCursor(const QString& name) {
 }
 
 QByteArray LoadMp3(const QString& name) {
-    return ReadResource(QStringLiteral(":/mp3/%1.mp3").arg(name));
+    // A sound stream reads its bytes in place while it plays, so they must stay where they
+    // are: the embedded bytes themselves, or one unpacked copy kept for good.
+    static QHash<QString, QByteArray> unpacked;
+    const QResource resource(QStringLiteral(":/mp3/%1.mp3").arg(name));
+    if (!resource.isValid() || resource.size() == 0)
+        return {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                       static_cast<qsizetype>(resource.size()));
+    auto found = unpacked.constFind(name);
+    if (found == unpacked.constEnd())
+        found = unpacked.insert(name, resource.uncompressedData());
+    return *found;
 }
 
 } // namespace ArtResources

@@ -27,7 +27,8 @@ QImage LoadIcon(int size);
 // Cursor "CUR_101" or "CUR_102" with its hot spot at the top-left corner.
 QCursor LoadCursor(const QString& name);
 
-// The bytes of a sound ("MP3_101" ... "MP3_110"); empty if missing.
+// The bytes of a sound ("MP3_101" ... "MP3_110"); empty if missing. They stay valid and
+// in the same place for the life of the process.
 QByteArray LoadMp3(const QString& name);
 
 } // namespace ArtResources

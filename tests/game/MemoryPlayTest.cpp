@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "TestAudio.h"
 #include "dialogs/TFormGreat.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
@@ -25,10 +26,15 @@ protected:
         ResetSettings();
         ResetStatistics();
         Random::FixSeed(99);
+        TestAudio::Open();
         form = std::make_unique<TFormPuzzle>();
         ASSERT_TRUE(form->FormCreate());
         form->show();
-        CueHistory.clear();
+    }
+
+    void TearDown() override {
+        form.reset();
+        TestAudio::Close();
     }
 
     void Start(int size) {
@@ -119,7 +125,7 @@ TEST_F(MemoryPlay, TwoDifferentCardsShowWhileHeldAndTurnBackOnRelease) {
     Release();
     EXPECT_FALSE(Pieces[first]->isHidden());
     EXPECT_FALSE(Pieces[second]->isHidden());
-    EXPECT_EQ(CueHistory.last(), "NoPair");
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 7); // no pair
     EXPECT_EQ(TurnedCount, 0);
     EXPECT_EQ(form->StaticTextMode->text(), "6");
 }
@@ -134,7 +140,7 @@ TEST_F(MemoryPlay, APairBurstsOpenAndStaysOpen) {
     EXPECT_TRUE(Pieces[second]->isHidden());
     EXPECT_EQ(DoneCount, 2);
     EXPECT_EQ(form->StaticTextMode->text(), "5");
-    EXPECT_EQ(CueHistory.last(), "Fit");
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 4); // fit
     // The burst's quarters are gone again: only the table, board and preview remain.
     EXPECT_EQ(form->PanelBack->findChildren<TImage*>(Qt::FindDirectChildrenOnly).size(), 3);
 
@@ -199,7 +205,10 @@ TEST_F(MemoryPlay, WholeGameRecordsInTheMemoryListOnly) {
     EXPECT_EQ(PuzzleSolved[2], 0);
     EXPECT_EQ(Result(2, 1).Name(), "Cleo");
     EXPECT_EQ(Result(2, 1).Time(), "00:00:01");
-    EXPECT_EQ(CueHistory.mid(CueHistory.size() - 3), QStringList({"Fit", "StopAll", "Solved"}));
+    // The last pair's fit cue came first; then every sound stopped and the solved cue plays.
+    EXPECT_NE(SoundChannels[4], 0u);
+    EXPECT_LT(SoundChannels[4], SoundChannels[5]);
+    EXPECT_EQ(TestAudio::PlayingSlots(), std::vector<int>({5}));
     EXPECT_EQ(congratulation, "Sie haben das Memory mit 6 Paare gelöst.");
     FormGreat = nullptr;
 }

@@ -1,4 +1,5 @@
 #include "ModalDriver.h"
+#include "TestAudio.h"
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
 #include "dialogs/TFormGreat.h"
@@ -31,10 +32,15 @@ protected:
         ResetSettings();
         ResetStatistics();
         Random::FixSeed(4711);
+        TestAudio::Open();
         form = std::make_unique<TFormPuzzle>();
         ASSERT_TRUE(form->FormCreate());
         form->show();
-        CueHistory.clear();
+    }
+
+    void TearDown() override {
+        form.reset();
+        TestAudio::Close();
     }
 
     void Start(std::uint8_t mode, int size) {
@@ -105,7 +111,7 @@ TEST_F(PuzzlePlay, StandardScattersEveryPieceInTheStripLeftOfTheBoard) {
     EXPECT_TRUE(form->mTip->Enabled());
     EXPECT_TRUE(form->mPause->Enabled());
     EXPECT_FALSE(form->mPause->Downed());
-    EXPECT_TRUE(CueHistory.contains("Start"));
+    EXPECT_EQ(TestAudio::PlayingSlots(), std::vector<int>({1, 8})); // start cue and music
 }
 
 TEST_F(PuzzlePlay, DropCountsByThePointerEdgesIncluded) {
@@ -115,7 +121,7 @@ TEST_F(PuzzlePlay, DropCountsByThePointerEdgesIncluded) {
     EXPECT_TRUE(Pieces[1]->isHidden());
     EXPECT_EQ(DoneCount, 1);
     EXPECT_EQ(form->StaticTextMode->text(), "8");
-    EXPECT_EQ(CueHistory.last(), "Fit");
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 4); // fit
     // The board now shows the piece's pixels at its home.
     EXPECT_EQ(form->Image1->Picture().copy(
                   QRect(Home(1).topLeft() - form->Image1->pos(), Home(1).size())),
@@ -126,7 +132,7 @@ TEST_F(PuzzlePlay, DropCountsByThePointerEdgesIncluded) {
     DragTo(Pieces[2], outside);
     EXPECT_TRUE(Pieces[2]->isVisible());
     EXPECT_EQ(DoneCount, 1);
-    EXPECT_EQ(CueHistory.last(), "Drop");
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 2); // drop
 }
 
 TEST_F(PuzzlePlay, PieceCoveringItsHomeButReleasedWithThePointerOutsideStays) {
@@ -139,7 +145,7 @@ TEST_F(PuzzlePlay, PieceCoveringItsHomeButReleasedWithThePointerOutsideStays) {
     EXPECT_TRUE(piece->isVisible());
     EXPECT_TRUE(piece->geometry().intersects(Home(3)));
     EXPECT_EQ(DoneCount, 0);
-    EXPECT_EQ(CueHistory.last(), "Drop");
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 2); // drop
 }
 
 TEST_F(PuzzlePlay, PieceDroppedPartlyOutsideIsPushedBackIntoThePlayArea) {
@@ -269,7 +275,7 @@ TEST_F(PuzzlePlay, WholeStandardGameIsCountedAndRecorded) {
     EXPECT_EQ(LastResultTime, "00:00:02");
     EXPECT_FALSE(ResultJustAdded);
     // The last piece plays no fit cue: the sounds stop and the solved cue plays.
-    EXPECT_EQ(CueHistory.mid(CueHistory.size() - 2), QStringList({"StopAll", "Solved"}));
+    EXPECT_EQ(TestAudio::PlayingSlots(), std::vector<int>({5}));
 }
 
 TEST_F(PuzzlePlay, WholeKaskadeGameFromTheTopOfTheStackDown) {
@@ -312,6 +318,7 @@ protected:
     void TearDown() override {
         FormChangeMode = nullptr;
         FormGreat = nullptr;
+        PuzzlePlay::TearDown();
     }
     std::unique_ptr<TFormChangeMode> changeMode;
     std::unique_ptr<TFormGreat> great;

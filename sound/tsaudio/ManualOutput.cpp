@@ -1,0 +1,23 @@
+#include "ManualOutput.h"
+
+#include "AudioEngine.h"
+
+void ManualOutput::Start(AudioEngine& owner) {
+    engine = &owner;
+}
+
+void ManualOutput::Stop() {
+    engine = nullptr;
+}
+
+std::vector<float> ManualOutput::Pull(std::size_t frames) {
+    std::vector<float> samples(frames * AudioEngine::Channels, 0.0f);
+    if (engine)
+        engine->Render(samples.data(), frames);
+    return samples;
+}
+
+void ManualOutput::LoseDevice() {
+    if (engine)
+        engine->OutputFailed();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// An output without a device whose owner asks for the samples: tests and measurements
+// pull the mix block by block and look at what came out.
+
+#include "AudioOutput.h"
+
+#include <cstddef>
+#include <vector>
+
+class ManualOutput : public AudioOutput {
+public:
+    void Start(AudioEngine& engine) override;
+    void Stop() override;
+
+    // Mixes the next `frames` stereo frames and returns them (interleaved left, right);
+    // all zeros when the output is not started.
+    std::vector<float> Pull(std::size_t frames);
+
+    // Tells the engine that the device is gone, as a real output does when it loses it.
+    void LoseDevice();
+
+private:
+    AudioEngine* engine = nullptr;
+};
