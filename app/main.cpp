@@ -1,7 +1,11 @@
 // Start-up: one copy per user, then the main window and the event loop.
 
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormConfig.h"
 #include "dialogs/TFormGreat.h"
+#include "dialogs/TFormStatist.h"
+#include "dialogs/TFormStatistDelete.h"
+#include "dialogs/TFormStatistPrintView.h"
 #include "dialogs/TInfoForm.h"
 #include "game/TFormPuzzle.h"
 #include "platform/InstanceLock.h"
@@ -29,8 +33,16 @@ int main(int argc, char** argv) {
     FormGreat = &formGreat;
     TInfoForm infoForm;
     InfoForm = &infoForm;
+    TFormConfig formConfig;
+    FormConfig = &formConfig;
+    TFormStatist formStatist;
+    FormStatist = &formStatist;
     TFormChangeMode formChangeMode;
     FormChangeMode = &formChangeMode;
+    TFormStatistDelete formStatistDelete;
+    FormStatistDelete = &formStatistDelete;
+    TFormStatistPrintView formStatistPrintView;
+    FormStatistPrintView = &formStatistPrintView;
 
     formPuzzle.show();
     return app.exec();

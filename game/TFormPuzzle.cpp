@@ -9,7 +9,9 @@
 #include "TPuzzleCrap.h"
 #include "VarUnit.h"
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormConfig.h"
 #include "dialogs/TFormGreat.h"
+#include "dialogs/TFormStatist.h"
 #include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
 #include "platform/AppError.h"
@@ -19,6 +21,7 @@
 #include "platform/Random.h"
 #include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
+#include "sound/OutputVolume.h"
 #include "sound/SoundCues.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
@@ -542,11 +545,21 @@ void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {
 }
 
 void TFormPuzzle::mStatistClick() {
-    RunDialog([] {});
+    RunDialog([] {
+        if (FormStatist)
+            FormStatist->exec();
+    });
 }
 
 void TFormPuzzle::mConfigClick() {
-    RunDialog([] {});
+    RunDialog([] {
+        if (!FormConfig)
+            return;
+        FormConfig->exec();
+        // Before the music resumes, so that it starts at the new volume.
+        if (ConfigConfirmed)
+            ApplyVolumeSetting(Volume);
+    });
 }
 
 void TFormPuzzle::mInfoClick() {
@@ -927,8 +940,10 @@ void TFormPuzzle::FinishGame() {
     }
 }
 
-// The statistics window joins the program later; its place after a solved game is here.
-void TFormPuzzle::ShowStatistWindow() {}
+void TFormPuzzle::ShowStatistWindow() {
+    if (FormStatist)
+        FormStatist->exec();
+}
 
 // ---- Clock, pause and tip -----------------------------------------------------------------
 
