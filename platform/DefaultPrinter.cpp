@@ -18,20 +18,29 @@ QString CupsReason() {
 
 // The print system's own word on whether the printer takes jobs; empty when it does.
 QString RefusalOf(const QString& printer) {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
-    if (dest == nullptr)
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", printer.toUtf8().constData());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char* const wanted[] = {"printer-is-accepting-jobs", "printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr,
+                  wanted);
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    if (response == nullptr)
         return CupsReason();
     QString refusal;
-    const char* accepting =
-        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    if (accepting != nullptr && QByteArray(accepting) == "false") {
-        const char* message =
-            cupsGetOption("printer-state-message", dest->num_options, dest->options);
-        refusal = message != nullptr && *message != '\0'
-                      ? QString::fromUtf8(message)
+    ipp_attribute_t* accepting =
+        ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    if (accepting != nullptr && !ippGetBoolean(accepting, 0)) {
+        ipp_attribute_t* message =
+            ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+        const char* text = message != nullptr ? ippGetString(message, 0, nullptr) : nullptr;
+        refusal = text != nullptr && *text != '\0'
+                      ? QString::fromUtf8(text)
                       : QStringLiteral("Der Drucker nimmt keine Aufträge an.");
     }
-    cupsFreeDests(1, dest);
+    ippDelete(response);
     return refusal;
 }
 
