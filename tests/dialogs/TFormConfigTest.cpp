@@ -1,6 +1,6 @@
+#include "dialogs/TFormConfig.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
-#include "dialogs/TFormConfig.h"
 #include "game/TFormPuzzle.h"
 #include "game/VarUnit.h"
 #include "sound/OutputVolume.h"

@@ -1,6 +1,6 @@
+#include "dialogs/TFormStatist.h"
 #include "ModalDriver.h"
 #include "dialogs/StatisticsRules.h"
-#include "dialogs/TFormStatist.h"
 #include "dialogs/TFormStatistDelete.h"
 #include "dialogs/TFormStatistPrintView.h"
 #include "game/VarUnit.h"
@@ -87,7 +87,8 @@ TEST_F(StatisticsWindow, NoResultsShowEmptyListsWithRanksAndNoBars) {
             for (QLabel* label : window.ListLabels)
                 EXPECT_TRUE(label->text().isEmpty());
             const bool memory = mode == ModeMemory;
-            EXPECT_EQ(window.lbWinTitle->text(), memory ? "Statistik - Memory" : "Statistik - Puzzle");
+            EXPECT_EQ(window.lbWinTitle->text(),
+                      memory ? "Statistik - Memory" : "Statistik - Puzzle");
             EXPECT_EQ(window.lbTitelMode[5]->text(),
                       memory ? "Memory mit 24 Paare" : "Puzzle mit 64 Teile");
             EXPECT_EQ(window.lbScale[0]->text(), memory ? "3 Paare:" : "9 Teile:");
@@ -122,7 +123,8 @@ TEST_F(StatisticsWindow, BarsAreScaledToTheLargestCounterWithTheirCountsAsHints)
 
 TEST_F(StatisticsWindow, ChartTextsAndATotalWithoutUsableCounters) {
     using StatisticsRules::ChartOf;
-    EXPECT_EQ(ChartOf({0, 1, 0, 0, 0, 0, 0}, 1, true, 132).title, QStringLiteral("1 Memory gelöst"));
+    EXPECT_EQ(ChartOf({0, 1, 0, 0, 0, 0, 0}, 1, true, 132).title,
+              QStringLiteral("1 Memory gelöst"));
     EXPECT_EQ(ChartOf({0, 1, 0, 0, 0, 0, 0}, -2, false, 132).title,
               QStringLiteral("-2 Puzzles gelöst"));
     // A hand-edited file: a total, but no counter above 0 to divide by.
