@@ -1,6 +1,7 @@
 // Printing the statistics through the whole program onto a real print server of the
 // test's own: F2, "Drucken", "Drucken" in the preview, and the PDF that comes out.
 
+#include "FreshMainWindow.h"
 #include "ModalDriver.h"
 #include "PrivatePrinter.h"
 #include "TestHome.h"
@@ -35,13 +36,8 @@ QString Output(const QString& program, const QStringList& arguments) {
 class Printing : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSettings();
-        ResetStatistics();
-        QDir(TestHome::Path() + "/.config").removeRecursively();
-        QDir(TestHome::Path() + "/Documents").removeRecursively();
-        form = std::make_unique<TFormPuzzle>();
-        ASSERT_TRUE(form->FormCreate());
-        form->show();
+        form = FreshMainWindow();
+        ASSERT_TRUE(form);
         FormStatist = &statist;
         FormStatistDelete = &erase;
         FormStatistPrintView = &preview;

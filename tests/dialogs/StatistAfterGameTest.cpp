@@ -1,5 +1,6 @@
 // The statistics window at the end of a game, opened by the main window.
 
+#include "FreshMainWindow.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "dialogs/TFormGreat.h"
@@ -23,13 +24,9 @@ namespace {
 class StatistAfterGame : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSettings();
-        ResetStatistics();
         Random::FixSeed(4711);
-        QDir(TestHome::Path() + "/Documents").removeRecursively();
-        form = std::make_unique<TFormPuzzle>();
-        ASSERT_TRUE(form->FormCreate());
-        form->show();
+        form = FreshMainWindow();
+        ASSERT_TRUE(form);
         FormGreat = &great;
         FormStatist = &statist;
     }

@@ -1,4 +1,5 @@
 #include "dialogs/TFormConfig.h"
+#include "FreshMainWindow.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "game/TFormPuzzle.h"
@@ -122,13 +123,8 @@ namespace {
 class SettingsFromTheMainWindow : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSettings();
-        ResetStatistics();
-        QDir(TestHome::Path() + "/.config").removeRecursively();
-        QDir(TestHome::Path() + "/Documents").removeRecursively();
-        main = std::make_unique<TFormPuzzle>();
-        ASSERT_TRUE(main->FormCreate());
-        main->show();
+        main = FreshMainWindow();
+        ASSERT_TRUE(main);
         FormConfig = &config;
         SetOutputVolume(Volume);
         calls = OutputVolumeCalls;
