@@ -216,12 +216,7 @@ void Bar() {
     painter.drawLine(QPointF(0, 1.5), QPointF(129, 1.5));
     painter.end();
     // On the groove's dark floor.
-    QImage opaque(132, 8, QImage::Format_RGB32);
-    opaque.fill(QColor(40, 24, 11));
-    QPainter over(&opaque);
-    over.drawImage(0, 0, canvas);
-    over.end();
-    SaveOpaque("STATIST_BAR", opaque);
+    SaveOpaque("STATIST_BAR", Over(canvas, QColor(40, 24, 11)));
 }
 
 } // namespace
