@@ -6,8 +6,10 @@
 #include "dialogs/TFormStatistDelete.h"
 #include "dialogs/TFormStatistPrintView.h"
 #include "game/VarUnit.h"
+#include "platform/AppError.h"
 #include "platform/ArtResources.h"
 #include "platform/DefaultPrinter.h"
+#include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
 #include "widgets/DialogKeys.h"
@@ -276,10 +278,15 @@ void TFormStatist::btnPrintClick() {
     ShowPrintPreview();
     if (!PrintConfirmed)
         return;
-    // A missing printer or a refused job raises its message into the error box; the
-    // window stays open.
-    DefaultPrinter::PrintPage(QStringLiteral("Tessaly - Statistik"),
-                              [this](QPainter& painter) { DrawStatistics(painter, 1); });
+    // A missing printer or a refused job goes to the error box and the window stays open.
+    // The box is shown here: an exception would have to cross the toolkit's mouse
+    // handling, which does not clean up behind it.
+    try {
+        DefaultPrinter::PrintPage(QStringLiteral("Tessaly - Statistik"),
+                                  [this](QPainter& painter) { DrawStatistics(painter, 1); });
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+    }
 }
 
 void TFormStatist::ShowPrintPreview() {
