@@ -1,7 +1,11 @@
 // Start-up: one copy per user, then the main window and the event loop.
 
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormConfig.h"
 #include "dialogs/TFormGreat.h"
+#include "dialogs/TFormStatist.h"
+#include "dialogs/TFormStatistDelete.h"
+#include "dialogs/TFormStatistPrintView.h"
 #include "dialogs/TInfoForm.h"
 #include "game/OpenWith.h"
 #include "game/TFormPuzzle.h"
@@ -38,8 +42,16 @@ int main(int argc, char** argv) {
     FormGreat = &formGreat;
     TInfoForm infoForm;
     InfoForm = &infoForm;
+    TFormConfig formConfig;
+    FormConfig = &formConfig;
+    TFormStatist formStatist;
+    FormStatist = &formStatist;
     TFormChangeMode formChangeMode;
     FormChangeMode = &formChangeMode;
+    TFormStatistDelete formStatistDelete;
+    FormStatistDelete = &formStatistDelete;
+    TFormStatistPrintView formStatistPrintView;
+    FormStatistPrintView = &formStatistPrintView;
 
     formPuzzle.show();
     OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());

@@ -9,7 +9,9 @@
 #include "TPuzzleCrap.h"
 #include "VarUnit.h"
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TFormConfig.h"
 #include "dialogs/TFormGreat.h"
+#include "dialogs/TFormStatist.h"
 #include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
 #include "platform/AppError.h"
@@ -551,11 +553,21 @@ void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {
 }
 
 void TFormPuzzle::mStatistClick() {
-    RunDialog([] {});
+    RunDialog([] {
+        if (FormStatist)
+            FormStatist->exec();
+    });
 }
 
 void TFormPuzzle::mConfigClick() {
-    RunDialog([] { ApplyVolumeSetting(); });
+    RunDialog([] {
+        if (!FormConfig)
+            return;
+        FormConfig->exec();
+        // Before the music resumes, so that it starts at the new volume.
+        if (ConfigConfirmed)
+            ApplyVolumeSetting();
+    });
 }
 
 void TFormPuzzle::mInfoClick() {
@@ -936,8 +948,10 @@ void TFormPuzzle::FinishGame() {
     }
 }
 
-// The statistics window joins the program later; its place after a solved game is here.
-void TFormPuzzle::ShowStatistWindow() {}
+void TFormPuzzle::ShowStatistWindow() {
+    if (FormStatist)
+        FormStatist->exec();
+}
 
 // ---- Clock, pause and tip -----------------------------------------------------------------
 

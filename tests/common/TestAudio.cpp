@@ -10,11 +10,22 @@
 
 namespace TestAudio {
 
+namespace {
+
+int volumeCalls = 0;
+
+std::int32_t CountedSetVolume(std::uint32_t volume) {
+    ++volumeCalls;
+    return ::BASS_SetVolume(volume);
+}
+
+} // namespace
+
 ManualOutput& Open() {
     Bass.BASS_GetVersion = &::BASS_GetVersion;
     Bass.BASS_Init = &::BASS_Init;
     Bass.BASS_GetVolume = &::BASS_GetVolume;
-    Bass.BASS_SetVolume = &::BASS_SetVolume;
+    Bass.BASS_SetVolume = &CountedSetVolume;
     Bass.BASS_StreamCreateFile = &::BASS_StreamCreateFile;
     Bass.BASS_ChannelPlay = &::BASS_ChannelPlay;
     Bass.BASS_ChannelIsActive = &::BASS_ChannelIsActive;
@@ -27,7 +38,12 @@ ManualOutput& Open() {
     ManualOutput& kept = *output;
     TsAudio::Engine().Init(std::move(output));
     SoundChannels = {};
+    volumeCalls = 0;
     return kept;
+}
+
+int VolumeCalls() {
+    return volumeCalls;
 }
 
 void Close() {

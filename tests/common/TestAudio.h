@@ -14,6 +14,9 @@ namespace TestAudio {
 // finds it open and keeps it. Returns that output.
 ManualOutput& Open();
 
+// How often the game has set the output volume since Open().
+int VolumeCalls();
+
 // Releases the engine and clears the table.
 void Close();
 

@@ -65,8 +65,14 @@ for _ in $(seq 1 60); do
 done
 [ -n "$great" ] || { import -window root /tmp/e2e-fail.png 2>/dev/null; xdotool search --onlyvisible --name "." getwindowname %@ 2>/dev/null; fail "no congratulation after nine tips"; }
 xdotool windowactivate --sync "$great" key Return
-sleep 0.5
 echo "9-piece game solved with tips"
+
+# The statistics window follows with the new result; Enter closes it.
+statistics_window=$(find_window '^Statistik$' 20) || fail "no statistics window after the game"
+xdotool windowactivate --sync "$statistics_window" key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Statistik$' >/dev/null 2>&1 && fail "statistics window stayed open"
+echo "statistics window shown and closed"
 
 # Alt+B asks; Enter confirms.
 xdotool windowactivate --sync "$window" key alt+b

@@ -175,10 +175,10 @@ TEST_F(SoundRules, SettingsChangeTheLevelOnlyWhenItDiffers) {
     };
     EXPECT_EQ(TsAudio::Engine().Volume(), 50); // the setting, applied at start-up
     setCalls = 0;
-    form->mConfigClick();
+    ApplyVolumeSetting();
     EXPECT_EQ(setCalls, 0);
     Volume = 80;
-    form->mConfigClick();
+    ApplyVolumeSetting();
     EXPECT_EQ(setCalls, 1);
     EXPECT_EQ(TsAudio::Engine().Volume(), 80);
 }
