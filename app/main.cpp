@@ -4,6 +4,7 @@
 #include "dialogs/TFormGreat.h"
 #include "dialogs/TInfoForm.h"
 #include "game/TFormPuzzle.h"
+#include "picturedialog/TOpenDialogForm.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     InfoForm = &infoForm;
     TFormChangeMode formChangeMode;
     FormChangeMode = &formChangeMode;
+    TOpenDialogForm openDialogForm;
+    OpenDialogForm = &openDialogForm;
 
     formPuzzle.show();
     return app.exec();
