@@ -17,7 +17,7 @@ void AnswerNext(std::function<void(QWidget*)> answer) {
             *poll = nullptr; // break the cycle
             return;
         }
-        if (++*attempts < 500)
+        if (++*attempts < 3000)
             QTimer::singleShot(10, *poll);
         else
             *poll = nullptr;

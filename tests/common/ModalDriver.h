@@ -10,7 +10,8 @@ class QWidget;
 namespace ModalDriver {
 
 // Waits (in the event loop) for the next modal window and hands it to `answer`, which must
-// close it, e.g. with a key press. Gives up silently after a few seconds.
+// close it, e.g. with a key press. Gives up silently after half a minute, long enough for
+// a whole game played through tips on a busy machine.
 void AnswerNext(std::function<void(QWidget*)> answer);
 
 // Presses a key on the next modal window.

@@ -1,9 +1,9 @@
 #include "tools/artgen/BoardArt.h"
 
-#include "tools/artgen/GradientNoise.h"
 #include "tools/artgen/MotifPainter.h"
-#include "tools/artgen/Palette.h"
-#include "tools/artgen/WoodTexture.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/GradientNoise.h"
+#include "tools/paint/WoodTexture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -82,22 +82,22 @@ QColor Average(const std::array<double, 3>& sum, int count) {
 // line; returns the rectangle left inside.
 QRect DrawCardBorder(QPainter& painter, const QColor& band) {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::DeepShadow);
+    painter.setBrush(Paint::DeepShadow);
     painter.drawRect(0, 0, 100, 100);
     for (int i = 1; i <= 3; ++i) {
         const QRect ring(i, i, 100 - 2 * i, 100 - 2 * i);
         const double lift = 1.25 - 0.12 * i;
-        painter.setBrush(Palette::Shade(band, lift));
+        painter.setBrush(Paint::Shade(band, lift));
         painter.drawRect(ring);
         // The bottom and right of each ring face away from the light.
         QPolygon shadow(
             {QPoint(ring.right() + 1, ring.top()), QPoint(ring.right() + 1, ring.bottom() + 1),
              QPoint(ring.left(), ring.bottom() + 1), QPoint(ring.left() + 1, ring.bottom()),
              QPoint(ring.right(), ring.bottom()), QPoint(ring.right(), ring.top() + 1)});
-        painter.setBrush(Palette::Shade(band, 0.62 + 0.05 * i));
+        painter.setBrush(Paint::Shade(band, 0.62 + 0.05 * i));
         painter.drawPolygon(shadow);
     }
-    painter.setBrush(Palette::Shade(band, 0.5));
+    painter.setBrush(Paint::Shade(band, 0.5));
     painter.drawRect(4, 4, 92, 92);
     return QRect(5, 5, 90, 90);
 }
@@ -111,28 +111,28 @@ QImage BoardArt::Background() {
     const QColor light(116, 75, 39);
     // One wide table top: no board seams, which on the darkened board would look like
     // grid lines. The grain is broad and low in contrast so that pieces stand out.
-    const WoodTexture wood(1000, dark, light, 16.0);
-    const GradientNoise shade(1001);
+    const Paint::WoodTexture wood(1000, dark, light, 16.0);
+    const Paint::GradientNoise shade(1001);
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             const double tone = wood.Tone(x * 0.8, y + 0.12 * x);
             // Soften the grain's contrast towards the middle tone.
-            QColor color = Palette::Mix(dark, light, 0.5 + (tone - 0.5) * 0.75);
+            QColor color = Paint::Mix(dark, light, 0.5 + (tone - 0.5) * 0.75);
             // Large, slow changes of colour, as in a real table top.
-            color = Palette::Shade(color, 1 + 0.07 * shade.Fractal(x * 0.004, y * 0.004, 2));
+            color = Paint::Shade(color, 1 + 0.07 * shade.Fractal(x * 0.004, y * 0.004, 2));
             // A soft pool of light in the middle of the table, darker towards the frame.
             const double dx = (x - size.width() * 0.5) / (size.width() * 0.6);
             const double dy = (y - size.height() * 0.42) / (size.height() * 0.7);
             const double falloff = std::clamp(1.1 - 0.45 * (dx * dx + dy * dy), 0.5, 1.12);
-            line[x] = Palette::Shade(color, falloff).rgb();
+            line[x] = Paint::Shade(color, falloff).rgb();
         }
     }
     return image;
 }
 
 QColor BoardArt::FrameColor(double along, double depth, int outX, int outY) {
-    static const WoodTexture wood(77, QColor(96, 58, 27), QColor(178, 124, 66), 2.6);
+    static const Paint::WoodTexture wood(77, QColor(96, 58, 27), QColor(178, 124, 66), 2.6);
     const double step = 0.05;
     const double slope =
         (FrameHeight(std::min(depth + step, 10.0)) - FrameHeight(std::max(depth - step, 0.0))) /
@@ -142,13 +142,13 @@ QColor BoardArt::FrameColor(double along, double depth, int outX, int outY) {
     // Each side of the frame is a different stick of wood.
     const double stick = outX * 3 + outY * 7;
     if (IsBrass(depth)) {
-        const QColor brass = Palette::Shade(Palette::Brass, 0.92 * lit);
-        return Palette::Mix(brass, QColor(255, 240, 200), specular * 0.7);
+        const QColor brass = Paint::Shade(Paint::Brass, 0.92 * lit);
+        return Paint::Mix(brass, QColor(255, 240, 200), specular * 0.7);
     }
     QColor color = wood.At(along * 0.5 + stick * 200, depth * 1.3 + stick * 31);
     if (depth >= 8.5)
-        color = Palette::Shade(color, 0.55);
-    return Palette::Mix(Palette::Shade(color, lit), QColor(255, 230, 190), specular * 0.12);
+        color = Paint::Shade(color, 0.55);
+    return Paint::Mix(Paint::Shade(color, lit), QColor(255, 230, 190), specular * 0.12);
 }
 
 QImage BoardArt::FramePiece(int number) {
@@ -208,13 +208,13 @@ QImage BoardArt::GridLine(bool horizontal) {
     // right) wall catching the light, and a bright lip.
     const std::array<QColor, 5> profile{QColor(58, 36, 18), QColor(34, 20, 9), QColor(92, 60, 31),
                                         QColor(186, 137, 80), QColor(132, 92, 50)};
-    const GradientNoise noise(309);
+    const Paint::GradientNoise noise(309);
     const int length = 600;
     QImage image(horizontal ? QSize(length, 5) : QSize(5, length), QImage::Format_RGB32);
     for (int along = 0; along < length; ++along) {
         const double variation = 1 + 0.08 * noise.Fractal(along * 0.03, 0.5, 3);
         for (int across = 0; across < 5; ++across) {
-            const QRgb color = Palette::Shade(profile[across], variation).rgb();
+            const QRgb color = Paint::Shade(profile[across], variation).rgb();
             if (horizontal)
                 image.setPixel(along, across, color);
             else
@@ -261,9 +261,9 @@ QImage BoardArt::CardBack() {
     QImage image(100, 100, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect inside = DrawCardBorder(painter, Palette::Brass);
+    const QRect inside = DrawCardBorder(painter, Paint::Brass);
 
-    const WoodTexture mahogany(200, QColor(62, 24, 14), QColor(128, 56, 30), 4.0);
+    const Paint::WoodTexture mahogany(200, QColor(62, 24, 14), QColor(128, 56, 30), 4.0);
     const QImage veneer = mahogany.Render(inside.size(), true);
     painter.drawImage(inside.topLeft(), veneer);
 
@@ -281,9 +281,9 @@ QImage BoardArt::CardBack() {
     // light on the side that faces the light.
     const QPointF centre(50, 50);
     QRadialGradient ring(centre, 27);
-    ring.setColorAt(0.80, Palette::Shade(Palette::Brass, 1.2));
-    ring.setColorAt(1.0, Palette::Shade(Palette::Brass, 0.6));
-    painter.setPen(QPen(Palette::DeepShadow, 1.2));
+    ring.setColorAt(0.80, Paint::Shade(Paint::Brass, 1.2));
+    ring.setColorAt(1.0, Paint::Shade(Paint::Brass, 0.6));
+    painter.setPen(QPen(Paint::DeepShadow, 1.2));
     painter.setBrush(ring);
     painter.drawEllipse(centre, 26, 26);
     painter.setBrush(QColor(52, 22, 12));
@@ -300,14 +300,14 @@ QImage BoardArt::CardBack() {
             // Each ray is a ridge: the half whose slope faces the top-left is lit.
             const double normal = angle + (half == 0 ? -Pi / 2 : Pi / 2);
             const double facing = std::cos(normal + 3 * Pi / 4);
-            const QColor base = point % 2 == 0 ? QColor(238, 214, 160) : Palette::Brass;
+            const QColor base = point % 2 == 0 ? QColor(238, 214, 160) : Paint::Brass;
             painter.setPen(Qt::NoPen);
-            painter.setBrush(Palette::Shade(base, 0.8 + 0.25 * facing));
+            painter.setBrush(Paint::Shade(base, 0.8 + 0.25 * facing));
             painter.drawPolygon(QPolygonF({centre, side, tip}));
         }
     }
-    painter.setBrush(Palette::Brass);
-    painter.setPen(QPen(Palette::DeepShadow, 1));
+    painter.setBrush(Paint::Brass);
+    painter.setPen(QPen(Paint::DeepShadow, 1));
     painter.drawEllipse(centre, 3, 3);
 
     // Small brass studs in the corners of the field.
@@ -315,9 +315,9 @@ QImage BoardArt::CardBack() {
          {QPointF(14, 14), QPointF(86, 14), QPointF(14, 86), QPointF(86, 86)}) {
         QRadialGradient shine(stud - QPointF(1, 1), 4);
         shine.setColorAt(0, QColor(255, 236, 180));
-        shine.setColorAt(1, Palette::Shade(Palette::Brass, 0.7));
+        shine.setColorAt(1, Paint::Shade(Paint::Brass, 0.7));
         painter.setBrush(shine);
-        painter.setPen(QPen(Palette::DeepShadow, 0.8));
+        painter.setPen(QPen(Paint::DeepShadow, 0.8));
         painter.drawEllipse(stud, 3.5, 3.5);
     }
     return image;

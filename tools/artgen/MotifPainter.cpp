@@ -1,6 +1,6 @@
 #include "tools/artgen/MotifPainter.h"
 
-#include "tools/artgen/Palette.h"
+#include "tools/paint/Colours.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -92,12 +92,12 @@ QPainterPath MotifPainter::Stroke(const QPainterPath& centre, double width) {
 void MotifPainter::Shape(QPainter& painter, const QPainterPath& path, const QColor& color) {
     const QRectF bounds = path.boundingRect();
     QLinearGradient gradient(bounds.topLeft(), bounds.bottomRight());
-    gradient.setColorAt(0, Palette::Mix(color, Qt::white, 0.35));
+    gradient.setColorAt(0, Paint::Mix(color, Qt::white, 0.35));
     gradient.setColorAt(0.45, color);
-    gradient.setColorAt(1, Palette::Shade(color, 0.78));
+    gradient.setColorAt(1, Paint::Shade(color, 0.78));
     painter.setBrush(gradient);
     painter.setPen(
-        QPen(Palette::Shade(color, 0.42), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPen(Paint::Shade(color, 0.42), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
 }
 
@@ -159,17 +159,17 @@ void MotifPainter::Paint(QPainter& p, int number) {
         fish.cubicTo(28, 24, 60, 24, 72, 50);
         fish.cubicTo(60, 76, 28, 76, 14, 50);
         fish = fish.united(Polygon({{66, 50}, {88, 30}, {84, 50}, {88, 70}})).simplified();
-        Shape(p, Polygon({{38, 33}, {50, 20}, {58, 36}}), Palette::Shade(Teal, 0.8));
+        Shape(p, Polygon({{38, 33}, {50, 20}, {58, 36}}), Paint::Shade(Teal, 0.8));
         Shape(p, fish, Teal);
         Flat(p, Circle(28, 46, 5), White);
         Flat(p, Circle(29, 46, 2.6), Dark);
-        p.setPen(QPen(Palette::Shade(Teal, 0.5), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Paint::Shade(Teal, 0.5), 2, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(30, 36, 18, 28), -60 * 16, 120 * 16);
         break;
     }
     case 7: { // house
-        Shape(p, Rect(64, 22, 9, 20), Palette::Shade(Brown, 0.8));
+        Shape(p, Rect(64, 22, 9, 20), Paint::Shade(Brown, 0.8));
         Shape(p, Rect(24, 46, 52, 38), Brown);
         Shape(p, Polygon({{14, 50}, {50, 16}, {86, 50}}), Red);
         Shape(p, Rect(44, 60, 14, 24, 2), QColor(90, 50, 24));
@@ -194,7 +194,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
         bell.lineTo(80, 76);
         bell.lineTo(20, 76);
         bell.closeSubpath();
-        Shape(p, Circle(50, 81, 7), Palette::Shade(Gold, 0.85));
+        Shape(p, Circle(50, 81, 7), Paint::Shade(Gold, 0.85));
         Shape(p, Circle(50, 18, 5), Gold);
         Shape(p, bell, Gold);
         Flat(p, Ellipse(40, 44, 4, 12, 10), QColor(255, 255, 255, 110));
@@ -264,7 +264,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
             vein.moveTo(at);
             vein.lineTo(at + QPointF(-4, -14 + 6 * t));
         }
-        p.setPen(QPen(Palette::Shade(Lime, 0.5), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Paint::Shade(Lime, 0.5), 2, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(vein);
         break;
@@ -306,8 +306,8 @@ void MotifPainter::Paint(QPainter& p, int number) {
     case 17: { // butterfly
         Shape(p, Ellipse(32, 36, 20, 15, -35), Violet);
         Shape(p, Ellipse(68, 36, 20, 15, 35), Violet);
-        Shape(p, Ellipse(36, 64, 14, 11, 35), Palette::Shade(Violet, 0.9));
-        Shape(p, Ellipse(64, 64, 14, 11, -35), Palette::Shade(Violet, 0.9));
+        Shape(p, Ellipse(36, 64, 14, 11, 35), Paint::Shade(Violet, 0.9));
+        Shape(p, Ellipse(64, 64, 14, 11, -35), Paint::Shade(Violet, 0.9));
         for (const auto& dot : {QPointF(30, 34), QPointF(70, 34)})
             Flat(p, Circle(dot.x(), dot.y(), 6), QColor(255, 210, 80));
         Shape(p, Ellipse(50, 52, 5, 26), Dark);
@@ -334,7 +334,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
         Shape(p, Polygon({{74, 38}, {92, 42}, {74, 48}}), Orange);
         Shape(p, duck, Yellow);
         Flat(p, Circle(66, 34, 3), Dark);
-        p.setPen(QPen(Palette::Shade(Yellow, 0.55), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Paint::Shade(Yellow, 0.55), 2, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         QPainterPath wing;
         wing.moveTo(34, 64);
@@ -368,7 +368,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
     }
     case 21: { // gem
         Shape(p, Polygon({{30, 24}, {70, 24}, {88, 42}, {50, 86}, {12, 42}}), Magenta);
-        p.setPen(QPen(Palette::Mix(Magenta, Qt::white, 0.55), 1.6));
+        p.setPen(QPen(Paint::Mix(Magenta, Qt::white, 0.55), 1.6));
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(QPolygonF({QPointF(14, 42), QPointF(86, 42)}));
         p.drawPolyline(QPolygonF({QPointF(30, 25), QPointF(38, 42), QPointF(50, 84)}));
@@ -398,7 +398,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
                           26 + 12 * std::sin(a * std::numbers::pi / 180), 12, 4.5, a),
                   Green);
         Shape(p, carrot, Orange);
-        p.setPen(QPen(Palette::Shade(Orange, 0.55), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Paint::Shade(Orange, 0.55), 1.8, Qt::SolidLine, Qt::RoundCap));
         for (double t : {0.25, 0.45, 0.65})
             p.drawLine(QPointF(60 - 34 * t, 32 + 40 * t), QPointF(66 - 34 * t, 38 + 40 * t));
         break;
@@ -406,7 +406,7 @@ void MotifPainter::Paint(QPainter& p, int number) {
     case 24: { // sailboat
         Shape(p, Rect(48, 14, 4, 56), Brown);
         Shape(p, Polygon({{54, 16}, {54, 62}, {84, 62}}), Blue);
-        Shape(p, Polygon({{46, 24}, {46, 62}, {20, 62}}), Palette::Mix(Blue, Qt::white, 0.35));
+        Shape(p, Polygon({{46, 24}, {46, 62}, {20, 62}}), Paint::Mix(Blue, Qt::white, 0.35));
         Shape(p, Polygon({{12, 68}, {88, 68}, {76, 84}, {24, 84}}), Brown);
         break;
     }
@@ -449,11 +449,11 @@ void MotifPainter::Paint(QPainter& p, int number) {
         break;
     }
     case 28: { // bird
-        Shape(p, Polygon({{30, 58}, {10, 44}, {14, 70}}), Palette::Shade(Sky, 0.85));
+        Shape(p, Polygon({{30, 58}, {10, 44}, {14, 70}}), Paint::Shade(Sky, 0.85));
         Shape(p, Polygon({{72, 40}, {92, 46}, {72, 52}}), Orange);
         QPainterPath bird = Ellipse(46, 60, 26, 18).united(Circle(66, 42, 13)).simplified();
         Shape(p, bird, Red);
-        Shape(p, Ellipse(42, 56, 14, 8, -20), Palette::Shade(Red, 0.8));
+        Shape(p, Ellipse(42, 56, 14, 8, -20), Paint::Shade(Red, 0.8));
         Flat(p, Circle(69, 39, 3), Dark);
         QPainterPath legs;
         legs.moveTo(44, 78);

@@ -1,7 +1,7 @@
 #include "tools/artgen/PreviewSheet.h"
 
-#include "tools/artgen/GradientNoise.h"
 #include "tools/artgen/ToolGlyphs.h"
+#include "tools/paint/GradientNoise.h"
 
 #include <QFont>
 #include <QPainter>
@@ -62,7 +62,7 @@ QImage PreviewSheet::Glyph(const QString& name) const {
 QImage PreviewSheet::SamplePicture(QSize size) {
     // A bright landscape, only so the mock-up shows pieces the way a photo would look.
     QImage image(size, QImage::Format_RGB32);
-    const GradientNoise noise(5);
+    const Paint::GradientNoise noise(5);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
             const double fx = x / double(size.width());

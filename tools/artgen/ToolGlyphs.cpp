@@ -1,6 +1,6 @@
 #include "tools/artgen/ToolGlyphs.h"
 
-#include "tools/artgen/Palette.h"
+#include "tools/paint/Colours.h"
 
 #include <QFont>
 #include <QPainter>
@@ -130,16 +130,16 @@ QImage ToolGlyphs::Draw(const QString& name) {
     }
 
     // The outline first, as a wide dark stroke, then the light body over it.
-    p.setPen(QPen(Palette::DeepShadow, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Palette::DeepShadow);
+    p.setPen(QPen(Paint::DeepShadow, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Paint::DeepShadow);
     p.drawPath(shape);
     QLinearGradient body(0, 2, 0, 22);
     body.setColorAt(0, QColor(252, 244, 214));
-    body.setColorAt(1, Palette::Shade(Palette::TextLight, 0.88));
+    body.setColorAt(1, Paint::Shade(Paint::TextLight, 0.88));
     p.setPen(Qt::NoPen);
     p.setBrush(body);
     p.drawPath(shape);
-    p.setBrush(Palette::Shade(Palette::DeepShadow, 1.3));
+    p.setBrush(Paint::Shade(Paint::DeepShadow, 1.3));
     p.drawPath(details);
     return image;
 }
@@ -154,11 +154,10 @@ QImage ToolGlyphs::Glyph(const QString& name) {
         for (int x = 0; x < 24; ++x) {
             const QColor pixel = QColor::fromRgba(qUnpremultiply(drawn.pixel(x, y)));
             if (pixel.alpha() < 100 || (x == 0 && y == 0)) {
-                glyph.setPixelColor(x, y, Palette::ColorKey);
+                glyph.setPixelColor(x, y, Paint::Key);
                 continue;
             }
-            glyph.setPixelColor(x, y,
-                                Palette::Mix(Palette::DarkWood, pixel, pixel.alpha() / 255.0));
+            glyph.setPixelColor(x, y, Paint::Mix(Paint::DarkWood, pixel, pixel.alpha() / 255.0));
         }
     }
     return glyph;

@@ -1,7 +1,7 @@
 #include "tools/artgen/WindowChrome.h"
 
-#include "tools/artgen/Palette.h"
-#include "tools/artgen/WoodTexture.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/WoodTexture.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ const QColor FrameLight(106, 68, 34);
 void WindowChrome::Scale(QImage& image, int x, int y, double factor) {
     if (!image.rect().contains(x, y))
         return;
-    image.setPixel(x, y, Palette::Shade(QColor(image.pixel(x, y)), factor).rgb());
+    image.setPixel(x, y, Paint::Shade(QColor(image.pixel(x, y)), factor).rgb());
 }
 
 void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
@@ -49,10 +49,10 @@ void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
 QImage WindowChrome::Render() {
     QImage image(900, 700, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const WoodTexture top(31, FrameDark, FrameLight, 9.0);
-    const WoodTexture bottom(32, FrameDark, FrameLight, 8.0);
-    const WoodTexture left(33, FrameDark, FrameLight, 5.0);
-    const WoodTexture right(34, FrameDark, FrameLight, 5.5);
+    const Paint::WoodTexture top(31, FrameDark, FrameLight, 9.0);
+    const Paint::WoodTexture bottom(32, FrameDark, FrameLight, 8.0);
+    const Paint::WoodTexture left(33, FrameDark, FrameLight, 5.0);
+    const Paint::WoodTexture right(34, FrameDark, FrameLight, 5.5);
     for (int y = 0; y < 700; ++y) {
         for (int x = 0; x < 900; ++x) {
             QColor color;
@@ -82,7 +82,7 @@ QImage WindowChrome::Render() {
     }
 
     // Title plaque: lighter wood set into the bar, so the engraved dark title reads on it.
-    const WoodTexture plaque(35, QColor(160, 110, 58), QColor(196, 146, 86), 14.0);
+    const Paint::WoodTexture plaque(35, QColor(160, 110, 58), QColor(196, 146, 86), 14.0);
     for (int y = TitlePlaque.top(); y <= TitlePlaque.bottom(); ++y)
         for (int x = TitlePlaque.left(); x <= TitlePlaque.right(); ++x)
             image.setPixel(x, y, plaque.At(x * 0.6, y).rgb());
@@ -90,16 +90,16 @@ QImage WindowChrome::Render() {
     // A brass rim around the plaque.
     const QRect rim = TitlePlaque.adjusted(-2, -2, 2, 2);
     for (int x = rim.left(); x <= rim.right(); ++x) {
-        image.setPixel(x, rim.top(), Palette::Shade(Palette::Brass, 1.15).rgb());
-        image.setPixel(x, rim.top() + 1, Palette::Brass.rgb());
-        image.setPixel(x, rim.bottom() - 1, Palette::Shade(Palette::Brass, 0.8).rgb());
-        image.setPixel(x, rim.bottom(), Palette::Shade(Palette::Brass, 0.6).rgb());
+        image.setPixel(x, rim.top(), Paint::Shade(Paint::Brass, 1.15).rgb());
+        image.setPixel(x, rim.top() + 1, Paint::Brass.rgb());
+        image.setPixel(x, rim.bottom() - 1, Paint::Shade(Paint::Brass, 0.8).rgb());
+        image.setPixel(x, rim.bottom(), Paint::Shade(Paint::Brass, 0.6).rgb());
     }
     for (int y = rim.top(); y <= rim.bottom(); ++y) {
-        image.setPixel(rim.left(), y, Palette::Shade(Palette::Brass, 1.15).rgb());
-        image.setPixel(rim.left() + 1, y, Palette::Brass.rgb());
-        image.setPixel(rim.right() - 1, y, Palette::Shade(Palette::Brass, 0.8).rgb());
-        image.setPixel(rim.right(), y, Palette::Shade(Palette::Brass, 0.6).rgb());
+        image.setPixel(rim.left(), y, Paint::Shade(Paint::Brass, 1.15).rgb());
+        image.setPixel(rim.left() + 1, y, Paint::Brass.rgb());
+        image.setPixel(rim.right() - 1, y, Paint::Shade(Paint::Brass, 0.8).rgb());
+        image.setPixel(rim.right(), y, Paint::Shade(Paint::Brass, 0.6).rgb());
     }
 
     Sink(image, ToolTray, 0.62);
@@ -139,7 +139,7 @@ QImage WindowChrome::Render() {
             if (nearest > 3)
                 continue;
             if (nearest == 0) {
-                image.setPixel(x, y, Palette::DeepShadow.darker(140).rgb());
+                image.setPixel(x, y, Paint::DeepShadow.darker(140).rgb());
                 continue;
             }
             const bool lit = nearest == dTop || nearest == dLeft;

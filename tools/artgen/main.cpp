@@ -4,11 +4,11 @@
 
 #include "tools/artgen/BoardArt.h"
 #include "tools/artgen/HandCursors.h"
-#include "tools/artgen/JpegWriter.h"
 #include "tools/artgen/MotifPainter.h"
 #include "tools/artgen/PreviewSheet.h"
 #include "tools/artgen/ToolGlyphs.h"
 #include "tools/artgen/WindowChrome.h"
+#include "tools/paint/ImageFiles.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -17,14 +17,11 @@
 #include <cstdio>
 #include <stdexcept>
 
+using Paint::Save;
+
 namespace {
 
 constexpr int JpegQuality = 90;
-
-void Save(const QImage& image, const QString& path, const char* format) {
-    if (!image.save(path, format))
-        throw std::runtime_error("cannot write " + path.toStdString());
-}
 
 void WriteAll(const QDir& resources) {
     for (const char* sub : {"jpg", "art", "skin", "cursor"})
@@ -32,15 +29,15 @@ void WriteAll(const QDir& resources) {
             throw std::runtime_error(std::string("cannot create folder ") + sub);
     const QString jpg = resources.filePath(QStringLiteral("jpg/%1.jpg"));
 
-    JpegWriter::Write(BoardArt::Background(), jpg.arg(100), JpegQuality);
+    Paint::WriteJpeg(BoardArt::Background(), jpg.arg(100), JpegQuality);
     for (int number = 1; number <= MotifPainter::Count; ++number)
-        JpegWriter::Write(BoardArt::CardFace(number), jpg.arg(100 + number), JpegQuality);
-    JpegWriter::Write(BoardArt::CardBack(), jpg.arg(200), JpegQuality);
+        Paint::WriteJpeg(BoardArt::CardFace(number), jpg.arg(100 + number), JpegQuality);
+    Paint::WriteJpeg(BoardArt::CardBack(), jpg.arg(200), JpegQuality);
     // The thin frame and grid pieces carry fine detail that must survive compression.
     for (int number = 301; number <= 308; ++number)
-        JpegWriter::Write(BoardArt::FramePiece(number), jpg.arg(number), 95);
-    JpegWriter::Write(BoardArt::GridLine(true), jpg.arg(309), 95);
-    JpegWriter::Write(BoardArt::GridLine(false), jpg.arg(310), 95);
+        Paint::WriteJpeg(BoardArt::FramePiece(number), jpg.arg(number), 95);
+    Paint::WriteJpeg(BoardArt::GridLine(true), jpg.arg(309), 95);
+    Paint::WriteJpeg(BoardArt::GridLine(false), jpg.arg(310), 95);
 
     const QImage frame = WindowChrome::Render();
     for (const char* name : {"TOP", "LEFT", "RIGHT", "BOTTOM"})

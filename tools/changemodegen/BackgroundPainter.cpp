@@ -1,7 +1,8 @@
 #include "BackgroundPainter.h"
 
-#include "Carving.h"
-#include "WoodGrain.h"
+#include "tools/paint/Carving.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/WoodGrain.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -23,13 +24,13 @@ void PaintTitlePlate(QPainter& painter) {
     painter.setBrush(QColor(20, 10, 4, 110));
     painter.drawRoundedRect(plate.translated(1, 1), 5, 5);
     QLinearGradient fill(plate.topLeft(), plate.bottomLeft());
-    fill.setColorAt(0, Wood::DeepShadow);
-    fill.setColorAt(0.55, Wood::Mix(Wood::DeepShadow, Wood::Dark, 0.6));
-    fill.setColorAt(1, Wood::Dark);
+    fill.setColorAt(0, Paint::DeepShadow);
+    fill.setColorAt(0.55, Paint::Mix(Paint::DeepShadow, Paint::DarkWood, 0.6));
+    fill.setColorAt(1, Paint::DarkWood);
     painter.setBrush(fill);
-    painter.setPen(QPen(Wood::Brass, 1.3));
+    painter.setPen(QPen(Paint::Brass, 1.3));
     painter.drawRoundedRect(plate, 5, 5);
-    QColor gleam = Wood::Highlight;
+    QColor gleam = Paint::Highlight;
     gleam.setAlpha(90);
     painter.setPen(QPen(gleam, 1.0));
     painter.drawLine(QPointF(plate.left() + 5, plate.bottom() - 1.5),
@@ -41,52 +42,53 @@ void PaintTitlePlate(QPainter& painter) {
 void PaintInlays(QPainter& painter) {
     painter.save();
     const int y = 13;
-    const QColor groove = Wood::DeepShadow;
+    const QColor groove = Paint::DeepShadow;
     for (const auto& [from, to] :
          {std::pair{30, titlePlate.left() - 10}, std::pair{titlePlate.right() + 10, 612}}) {
         painter.setPen(groove);
         painter.drawLine(from, y - 1, to, y - 1);
-        painter.setPen(Wood::Brass);
+        painter.setPen(Paint::Brass);
         painter.drawLine(from, y, to, y);
-        painter.setPen(Wood::Mix(Wood::Brass, Wood::Dark, 0.55));
+        painter.setPen(Paint::Mix(Paint::Brass, Paint::DarkWood, 0.55));
         painter.drawLine(from, y + 1, to, y + 1);
     }
-    Carving::Screw(painter, QPointF(18, 13.5), 4.2);
-    Carving::Screw(painter, QPointF(titlePlate.left() - 6, 13.5), 2.6);
-    Carving::Screw(painter, QPointF(titlePlate.right() + 7, 13.5), 2.6);
-    Carving::Screw(painter, QPointF(620, 13.5), 4.2);
-    Carving::Screw(painter, QPointF(10, 248), 2.4);
-    Carving::Screw(painter, QPointF(650, 248), 2.4);
+    Paint::Screw(painter, QPointF(18, 13.5), 4.2);
+    Paint::Screw(painter, QPointF(titlePlate.left() - 6, 13.5), 2.6);
+    Paint::Screw(painter, QPointF(titlePlate.right() + 7, 13.5), 2.6);
+    Paint::Screw(painter, QPointF(620, 13.5), 4.2);
+    Paint::Screw(painter, QPointF(10, 248), 2.4);
+    Paint::Screw(painter, QPointF(650, 248), 2.4);
     painter.restore();
 }
 
 void PaintTray(QImage& image, QPainter& painter, const QRect& tray, std::uint32_t seed) {
-    WoodGrain(Wood::DeepShadow, Wood::Mix(Wood::Dark, Wood::Mid, 0.35), seed)
+    Paint::WoodGrain(Paint::DeepShadow, Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.35), seed)
         .Fill(image, tray.adjusted(1, 1, -1, -1));
     // Shadow falling in from the upper edge makes the tray look cut into the body.
     QLinearGradient shade(tray.topLeft(), tray.topLeft() + QPoint(0, 10));
     shade.setColorAt(0, QColor(20, 10, 4, 150));
     shade.setColorAt(1, QColor(20, 10, 4, 0));
     painter.fillRect(tray.adjusted(1, 1, -1, -1), shade);
-    Carving::Bevel(painter, tray, true, 2);
+    Paint::Bevel(painter, tray, true, 2);
 }
 
 } // namespace
 
 QImage BackgroundPainter::Paint() const {
     QImage image(Width, Height, QImage::Format_RGB32);
-    WoodGrain(Wood::Mix(Wood::DeepShadow, Wood::Dark, 0.5), Wood::Mix(Wood::Dark, Wood::Mid, 0.45),
-              0x51A7)
+    Paint::WoodGrain(Paint::Mix(Paint::DeepShadow, Paint::DarkWood, 0.5),
+                     Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.45), 0x51A7)
         .Fill(image, image.rect());
-    WoodGrain(Wood::Mix(Wood::Dark, Wood::Mid, 0.55), Wood::Light, 0x3C91).Fill(image, body);
+    Paint::WoodGrain(Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.55), Paint::LightWood, 0x3C91)
+        .Fill(image, body);
 
     QPainter painter(&image);
-    Carving::Bevel(painter, image.rect(), false, 2);
-    painter.setPen(Wood::DeepShadow);
+    Paint::Bevel(painter, image.rect(), false, 2);
+    painter.setPen(Paint::DeepShadow);
     painter.setBrush(Qt::NoBrush);
     // The body lies a step below the frame, edged with brass like the other windows.
-    Carving::Bevel(painter, body.adjusted(-2, -2, 2, 2), true, 2);
-    Carving::BrassFrame(painter, body.adjusted(-1, -1, 1, 1));
+    Paint::Bevel(painter, body.adjusted(-2, -2, 2, 2), true, 2);
+    Paint::BrassFrame(painter, body.adjusted(-1, -1, 1, 1));
 
     PaintTray(image, painter, sizeTray, 0x7E21);
 

@@ -1,7 +1,8 @@
 #include "IllustrationPainter.h"
 
-#include "Carving.h"
-#include "WoodGrain.h"
+#include "tools/paint/Carving.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/WoodGrain.h"
 
 #include <QLinearGradient>
 #include <QList>
@@ -70,7 +71,7 @@ QImage PaintLandscape() {
 }
 
 QColor CardFace() {
-    return Wood::TextLight;
+    return Paint::TextLight;
 }
 
 } // namespace
@@ -79,20 +80,20 @@ IllustrationPainter::IllustrationPainter() : picture(PaintLandscape()) {}
 
 QImage IllustrationPainter::Table(std::uint32_t seed) const {
     QImage image(Width, Height, QImage::Format_RGB32);
-    WoodGrain(Wood::Mix(Wood::Dark, Wood::Mid, 0.7), Wood::Mix(Wood::Light, Wood::Highlight, 0.2),
-              seed)
+    Paint::WoodGrain(Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.7),
+                     Paint::Mix(Paint::LightWood, Paint::Highlight, 0.2), seed)
         .Fill(image, image.rect(), 0.55);
     return image;
 }
 
 void IllustrationPainter::Frame(QImage& image) const {
     QPainter painter(&image);
-    painter.setPen(Wood::DeepShadow);
+    painter.setPen(Paint::DeepShadow);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    painter.setPen(Wood::Brass);
+    painter.setPen(Paint::Brass);
     painter.drawRect(image.rect().adjusted(1, 1, -2, -2));
-    Carving::Bevel(painter, image.rect().adjusted(2, 2, -2, -2), true, 2);
+    Paint::Bevel(painter, image.rect().adjusted(2, 2, -2, -2), true, 2);
 }
 
 void IllustrationPainter::DrawPiece(QPainter& painter, const QRectF& target, int cells, QPoint cell,
@@ -100,7 +101,7 @@ void IllustrationPainter::DrawPiece(QPainter& painter, const QRectF& target, int
     const double side = double(PictureSize) / cells;
     const QRectF source(cell.x() * side, cell.y() * side, side, side);
     if (lifted)
-        Carving::DropShadow(painter, target, 1.6, 1.6);
+        Paint::DropShadow(painter, target, 1.6, 1.6);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(target, picture, source);
@@ -133,7 +134,7 @@ void IllustrationPainter::DrawBoard(QPainter& painter, const QRect& area, int ce
                 painter.fillRect(
                     QRectF(area.left() + column * side, area.top() + row * side, side, side),
                     QColor(25, 14, 6, 195));
-    QColor grid = Wood::TextLight;
+    QColor grid = Paint::TextLight;
     grid.setAlpha(70);
     painter.setPen(grid);
     for (int i = 1; i < cells; ++i) {
@@ -142,9 +143,9 @@ void IllustrationPainter::DrawBoard(QPainter& painter, const QRect& area, int ce
         painter.drawLine(area.left(), area.top() + offset, area.right(), area.top() + offset);
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(Wood::DeepShadow);
+    painter.setPen(Paint::DeepShadow);
     painter.drawRect(area.adjusted(-2, -2, 1, 1));
-    painter.setPen(Wood::Brass);
+    painter.setPen(Paint::Brass);
     painter.drawRect(area.adjusted(-1, -1, 0, 0));
     painter.restore();
 }
@@ -187,16 +188,16 @@ QImage IllustrationPainter::Kaskade() const {
     }
     const QRectF top(8 + (count - 1) * 6.5, 64 - (count - 1) * 6.5, size, size);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Wood::Brass, 1.4));
+    painter.setPen(QPen(Paint::Brass, 1.4));
     painter.drawRect(top.adjusted(-0.7, -0.7, 0.7, 0.7));
     // A small arrow from the top of the stack to the board shows the way of each piece.
-    painter.setPen(QPen(Wood::TextLight, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Paint::TextLight, 1.6, Qt::SolidLine, Qt::RoundCap));
     const QPointF from(top.right() + 4, top.top() + 4);
     const QPointF to(86, 55);
     QPainterPath arc(from);
     arc.quadTo(QPointF(to.x() - 2, from.y() + 2), to);
     painter.drawPath(arc);
-    painter.setBrush(Wood::TextLight);
+    painter.setBrush(Paint::TextLight);
     painter.setPen(Qt::NoPen);
     QPolygonF head;
     head << to + QPointF(0, 2.5) << to + QPointF(-3.5, -3) << to + QPointF(3.2, -2.6);
@@ -211,22 +212,22 @@ namespace {
 // The back of a memory card: dark wood with a brass diamond.
 void CardBack(QPainter& painter, const QRectF& card) {
     QLinearGradient wood(card.topLeft(), card.bottomRight());
-    wood.setColorAt(0, Wood::Mid);
-    wood.setColorAt(1, Wood::Dark);
+    wood.setColorAt(0, Paint::MidWood);
+    wood.setColorAt(1, Paint::DarkWood);
     painter.setBrush(wood);
-    painter.setPen(QPen(Wood::DeepShadow, 1));
+    painter.setPen(QPen(Paint::DeepShadow, 1));
     painter.drawRoundedRect(card, 2.5, 2.5);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Wood::Brass, 0.9));
+    painter.setPen(QPen(Paint::Brass, 0.9));
     painter.drawRoundedRect(card.adjusted(2.5, 2.5, -2.5, -2.5), 1.5, 1.5);
     QPolygonF diamond;
     const QPointF c = card.center();
     diamond << c + QPointF(0, -6) << c + QPointF(4.5, 0) << c + QPointF(0, 6)
             << c + QPointF(-4.5, 0);
-    painter.setBrush(Wood::Brass);
+    painter.setBrush(Paint::Brass);
     painter.setPen(Qt::NoPen);
     painter.drawPolygon(diamond);
-    painter.setBrush(Wood::Mix(Wood::Brass, Wood::TextLight, 0.5));
+    painter.setBrush(Paint::Mix(Paint::Brass, Paint::TextLight, 0.5));
     painter.drawEllipse(c, 1.3, 1.3);
 }
 
@@ -234,7 +235,7 @@ enum class Motif { Sun, Leaf, Heart };
 
 void CardFront(QPainter& painter, const QRectF& card, Motif motif) {
     painter.setBrush(CardFace());
-    painter.setPen(QPen(Wood::TextDark, 1));
+    painter.setPen(QPen(Paint::TextDark, 1));
     painter.drawRoundedRect(card, 2.5, 2.5);
     const QPointF c = card.center();
     painter.setPen(Qt::NoPen);
@@ -277,12 +278,12 @@ void CardTurning(QPainter& painter, const QRectF& card) {
     const QRectF narrow(card.center().x() - card.width() * 0.18, card.top() + 1,
                         card.width() * 0.36, card.height() - 2);
     QLinearGradient wood(narrow.topLeft(), narrow.topRight());
-    wood.setColorAt(0, Wood::Dark);
-    wood.setColorAt(1, Wood::Mid);
+    wood.setColorAt(0, Paint::DarkWood);
+    wood.setColorAt(1, Paint::MidWood);
     painter.setBrush(wood);
-    painter.setPen(QPen(Wood::DeepShadow, 1));
+    painter.setPen(QPen(Paint::DeepShadow, 1));
     painter.drawRoundedRect(narrow, 1.5, 1.5);
-    painter.setPen(QPen(Wood::Brass, 0.8));
+    painter.setPen(QPen(Paint::Brass, 0.8));
     painter.drawLine(narrow.center() + QPointF(0, -6), narrow.center() + QPointF(0, 6));
 }
 
@@ -308,7 +309,7 @@ QImage IllustrationPainter::Memory() const {
                 CardTurning(painter, card);
                 continue;
             }
-            Carving::DropShadow(painter, card, 1.2, 1.2);
+            Paint::DropShadow(painter, card, 1.2, 1.2);
             if (index == 1 || index == 10)
                 CardFront(painter, card, Motif::Sun);
             else if (index == 4)

@@ -2,29 +2,17 @@
 // 320 x 220) and of the info window (INFO_BACK, 420 x 300). The places of the lettering
 // follow the controls the windows put on top of them.
 
-#include "WindowArt.h"
-#include "WoodPainter.h"
+#include "tools/paint/Paint.h"
 
-#include <QDir>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <cstdio>
 
-using namespace WindowArt;
-using namespace WoodPainter;
+using namespace Paint;
 
 namespace {
 
-QString outputFolder;
-
-bool Save(const char* name, const QImage& canvas) {
-    const QString path = QDir(outputFolder).filePath(QStringLiteral("%1.png").arg(name));
-    if (!Over(canvas, DarkWood).save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
+void Save(const char* name, const QImage& canvas, const QString& folder) {
+    std::printf("%s\n", qPrintable(SaveInto(Over(canvas, DarkWood), folder, name, "PNG")));
 }
 
 // Baseline of a caption that sits beside a label of `labelFont` placed at `top`.
@@ -38,7 +26,7 @@ double BaselineCentred(const QFont& font, double centre) {
     return centre + (metrics.ascent() - metrics.descent()) / 2;
 }
 
-bool GreatBack() {
+void GreatBack(const QString& folder) {
     QImage canvas = Frame({320, 220}, 31);
     Plate(canvas, QRectF(12, 9, 296, 46), 43);
     Engraved(canvas, QStringLiteral("Herzlichen Glückwunsch!"), Times(23, true, true),
@@ -56,10 +44,10 @@ bool GreatBack() {
     // Two small pieces frame the result like a pair that has just been fitted.
     PieceEmblem(canvas, QRectF(24, 106, 34, 34));
     PieceEmblem(canvas, QRectF(262, 106, 34, 34), true);
-    return Save("GREAT_BACK", canvas);
+    Save("GREAT_BACK", canvas, folder);
 }
 
-bool InfoBack() {
+void InfoBack(const QString& folder) {
     QImage canvas = Frame({420, 300}, 37);
     PieceEmblem(canvas, QRectF(24, 14, 68, 68));
     Engraved(canvas, QStringLiteral("Tessaly"), Times(46, true), QRectF(108, 8, 296, 56),
@@ -87,18 +75,14 @@ bool InfoBack() {
     InkRightAt(canvas, QStringLiteral("E-Mail:"), caption, 70, BaselineBeside(link, 241), TextDark);
     InkRightAt(canvas, QStringLiteral("Internet:"), caption, 78, BaselineBeside(link, 260),
                TextDark);
-    return Save("INFO_BACK", canvas);
+    Save("INFO_BACK", canvas, folder);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: greatinfogen <output folder>\n");
-        return 2;
-    }
-    outputFolder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(outputFolder);
-    return GreatBack() && InfoBack() ? 0 : 1;
+    return RunGenerator(argc, argv, "greatinfogen <output folder>", [](const QString& folder) {
+        GreatBack(folder);
+        InfoBack(folder);
+    });
 }

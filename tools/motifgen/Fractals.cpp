@@ -2,8 +2,9 @@
 // orbits and the basins of Newton's method.
 
 #include "Motifs.h"
-#include "Paint.h"
-#include "Palette.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/Palette.h"
+#include "tools/paint/Pixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +42,7 @@ QImage MandelbrotSpirals() {
     const std::complex<double> centre(-0.7436438870, 0.13188);
     const double span = 0.0005;
     const double cycle = 1.5;
-    const Palette palette{
+    const Paint::Palette palette{
         {0.00, QColor(10, 20, 80)},    {0.14, QColor(30, 110, 200)}, {0.26, QColor(120, 220, 240)},
         {0.34, QColor(250, 250, 220)}, {0.44, QColor(250, 190, 40)}, {0.58, QColor(220, 70, 30)},
         {0.72, QColor(140, 20, 90)},   {0.86, QColor(60, 20, 120)},  {1.00, QColor(10, 20, 80)}};
@@ -65,7 +66,7 @@ QImage MandelbrotSpirals() {
         // Colour cycles by the logarithm of the escape time, so the deep filaments stay calm;
         // faint contour rings give the smooth bays between them a texture of their own.
         const QColor colour = palette.Cyclic(std::log(smooth) * cycle);
-        return Paint::Scale(colour, 0.86 + 0.14 * std::cos(smooth * 2 * M_PI / 3));
+        return Paint::Shade(colour, 0.86 + 0.14 * std::cos(smooth * 2 * M_PI / 3));
     });
 }
 
@@ -75,14 +76,14 @@ QImage JuliaLace() {
     const std::complex<double> c(-0.8, 0.156);
     const std::complex<double> centre(0, 0);
     const double span = 1.6;
-    const Palette outer{{0.0, QColor(10, 30, 40)},     {0.18, QColor(20, 120, 110)},
-                        {0.32, QColor(140, 220, 150)}, {0.42, QColor(250, 240, 170)},
-                        {0.55, QColor(240, 150, 40)},  {0.7, QColor(190, 40, 90)},
-                        {0.85, QColor(70, 20, 100)},   {1.0, QColor(10, 30, 40)}};
-    const Palette inner{{0.0, QColor(255, 240, 190)},
-                        {0.3, QColor(250, 150, 60)},
-                        {0.6, QColor(40, 140, 120)},
-                        {1.0, QColor(15, 30, 60)}};
+    const Paint::Palette outer{{0.0, QColor(10, 30, 40)},     {0.18, QColor(20, 120, 110)},
+                               {0.32, QColor(140, 220, 150)}, {0.42, QColor(250, 240, 170)},
+                               {0.55, QColor(240, 150, 40)},  {0.7, QColor(190, 40, 90)},
+                               {0.85, QColor(70, 20, 100)},   {1.0, QColor(10, 30, 40)}};
+    const Paint::Palette inner{{0.0, QColor(255, 240, 190)},
+                               {0.3, QColor(250, 150, 60)},
+                               {0.6, QColor(40, 140, 120)},
+                               {1.0, QColor(15, 30, 60)}};
     const int limit = 600;
     return Supersampled(width, height, [&](double px, double py) {
         std::complex<double> z = centre + std::complex<double>((px - width / 2.0) * span / width,
@@ -99,7 +100,7 @@ QImage JuliaLace() {
             return inner.At(std::pow(trap * 3, 0.5));
         const double smooth = n + 1 - std::log2(std::log(std::abs(z)));
         const QColor base = outer.Cyclic(std::log(smooth) * 1.4);
-        const QColor ringed = Paint::Scale(base, 0.86 + 0.14 * std::cos(smooth * 2 * M_PI / 3));
+        const QColor ringed = Paint::Shade(base, 0.86 + 0.14 * std::cos(smooth * 2 * M_PI / 3));
         return Paint::Mix(ringed, QColor(255, 245, 220), std::max(0.0, 0.4 - trap * 20));
     });
 }
@@ -107,7 +108,7 @@ QImage JuliaLace() {
 QImage NewtonStar() {
     const int size = 500;
     const int degree = 5;
-    const Palette hues[degree] = {
+    const Paint::Palette hues[degree] = {
         {{0, QColor(255, 230, 120)}, {0.5, QColor(230, 120, 20)}, {1, QColor(60, 20, 10)}},
         {{0, QColor(255, 170, 190)}, {0.5, QColor(200, 30, 80)}, {1, QColor(50, 5, 30)}},
         {{0, QColor(190, 240, 255)}, {0.5, QColor(30, 120, 210)}, {1, QColor(5, 20, 60)}},

@@ -4,10 +4,11 @@
 #include "Cells.h"
 #include "Dice.h"
 #include "Motifs.h"
-#include "Noise.h"
-#include "Paint.h"
-#include "Palette.h"
 #include "Scenery.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/Palette.h"
+#include "tools/paint/Pixels.h"
+#include "tools/paint/ValueNoise.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -41,33 +42,34 @@ void PlantTrees(QPainter& painter, std::vector<Tree>& trees) {
 // Patchwork of fields seen in perspective: (u, v) are ground coordinates in which every
 // field is about the same size; scale is the size of one pixel there. Each field has its
 // own crop and furrow direction, and hedges run along the borders.
-QColor Fields(const Cells& fields, const Noise& noise, double u, double v, double scale) {
+QColor Fields(const Cells& fields, const Paint::ValueNoise& noise, double u, double v,
+              double scale) {
     static const QColor crops[] = {QColor(120, 165, 60), QColor(205, 190, 95), QColor(150, 115, 70),
                                    QColor(90, 145, 55),  QColor(175, 195, 85), QColor(215, 170, 70),
                                    QColor(110, 150, 90), QColor(190, 120, 80)};
     const Cells::Hit hit = fields.At(u + 6 * noise.At(u / 20, v / 20), v);
     if (hit.border < 2.0 * scale)
-        return Paint::Scale(QColor(50, 90, 38), 0.8 + 0.5 * noise.At(u / 2.5, v / 2.5));
+        return Paint::Shade(QColor(50, 90, 38), 0.8 + 0.5 * noise.At(u / 2.5, v / 2.5));
     const double pick = noise.At(hit.centre.x() * 0.37, hit.centre.y() * 0.29);
     QColor colour = crops[static_cast<int>(pick * 64) % 8];
     const double angle = pick * 40;
     const double furrow = std::sin((u * std::cos(angle) + v * std::sin(angle)) * 0.9);
     const double patchiness = noise.Fractal(u / 12.0, v / 12.0, 3);
-    return Paint::Scale(colour, (0.93 + 0.07 * furrow) * (0.85 + 0.3 * patchiness));
+    return Paint::Shade(colour, (0.93 + 0.07 * furrow) * (0.85 + 0.3 * patchiness));
 }
 
 } // namespace
 
 QImage HillsAndForests() {
     QImage image = Paint::Blank(700, 500);
-    const Palette sky{{0.0, QColor(48, 92, 172)},
-                      {0.5, QColor(110, 160, 218)},
-                      {0.85, QColor(226, 212, 190)},
-                      {1.0, QColor(248, 222, 175)}};
+    const Paint::Palette sky{{0.0, QColor(48, 92, 172)},
+                             {0.5, QColor(110, 160, 218)},
+                             {0.85, QColor(226, 212, 190)},
+                             {1.0, QColor(248, 222, 175)}};
     Scenery::Sky(image, 240, sky, 11, 0.55, QColor(255, 251, 242), QColor(140, 145, 172));
 
     // Far mountains with snow on their crowns, lit from the left and blued by the haze.
-    const Noise rock(12);
+    const Paint::ValueNoise rock(12);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double top = Scenery::Ridge(rock, x, 260, 200, 120);
         if (y < top)
@@ -97,7 +99,7 @@ QImage HillsAndForests() {
                             {480, 60, 230, 2.4, QColor(80, 135, 45), 50, 18}};
     int layerIndex = 0;
     for (const Layer& layer : layers) {
-        const Noise ground(20 + layerIndex);
+        const Paint::ValueNoise ground(20 + layerIndex);
         const Cells fields(static_cast<int>(720 / layer.depth),
                            static_cast<int>(1500 / layer.depth), 34, 0.9);
         Paint::Apply(image, [&](int x, int y, const QColor& c) {
@@ -111,11 +113,11 @@ QImage HillsAndForests() {
             } else {
                 const double g =
                     ground.Fractal(x / (12.0 * layer.depth), y / (6.0 * layer.depth), 5);
-                colour = Paint::Mix(Paint::Scale(layer.grass, 0.7),
+                colour = Paint::Mix(Paint::Shade(layer.grass, 0.7),
                                     Paint::Mix(layer.grass, QColor(200, 205, 90), 0.5), g);
             }
             // The crest catches the light; the haze fades the far layers.
-            colour = Paint::Scale(colour, 1.1 - 0.25 * Paint::SmoothStep(0, 60, y - top));
+            colour = Paint::Shade(colour, 1.1 - 0.25 * Paint::SmoothStep(0, 60, y - top));
             return Paint::Mix(colour, QColor(185, 200, 215), 0.35 / layer.depth - 0.1);
         });
         QPainter painter(&image);
@@ -144,7 +146,7 @@ QImage HillsAndForests() {
     Paint::Smooth(painter);
     const QColor blossoms[] = {QColor(240, 60, 60), QColor(250, 220, 60), QColor(250, 250, 250),
                                QColor(170, 90, 210), QColor(90, 120, 235)};
-    const Noise front(24);
+    const Paint::ValueNoise front(24);
     for (int i = 0; i < 1400; ++i) {
         const double x = Dice::Uniform(0, 700);
         const double y = Dice::Uniform(Scenery::Ridge(front, x, 480, 60, 230) + 2, 510);
@@ -168,12 +170,12 @@ QImage HillsAndForests() {
 
 QImage FlowerMeadow() {
     QImage image = Paint::Blank(666, 500);
-    const Palette sky{
+    const Paint::Palette sky{
         {0.0, QColor(40, 110, 200)}, {0.7, QColor(120, 185, 235)}, {1.0, QColor(205, 225, 235)}};
     Scenery::Sky(image, 175, sky, 31, 0.6, QColor(255, 255, 255), QColor(150, 165, 190));
 
     // The meadow: grass that grows coarser towards the viewer.
-    const Noise grass(32);
+    const Paint::ValueNoise grass(32);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         if (y < 165)
             return c;
@@ -183,7 +185,7 @@ QImage FlowerMeadow() {
         const double patch = grass.Fractal(x / 120.0, y / 50.0, 3);
         QColor colour =
             Paint::Mix(QColor(50, 110, 30), QColor(170, 200, 70), g * 0.8 + patch * 0.4);
-        return Paint::Scale(colour, 0.8 + 0.35 * grass.At(x / 2.0, y / (3.0 * scale)));
+        return Paint::Shade(colour, 0.8 + 0.35 * grass.At(x / 2.0, y / (3.0 * scale)));
     });
 
     QPainter painter(&image);
@@ -208,7 +210,7 @@ QImage FlowerMeadow() {
                           {QColor(190, 80, 200), QColor(250, 220, 90)},
                           {QColor(250, 140, 40), QColor(120, 50, 20)},
                           {QColor(245, 150, 190), QColor(250, 240, 120)}};
-    const Noise zones(33);
+    const Paint::ValueNoise zones(33);
     struct Bloom {
         QPointF at;
         double radius;
@@ -251,18 +253,18 @@ QImage FlowerMeadow() {
 
 QImage AutumnForest() {
     QImage image = Paint::Blank(666, 500);
-    const Noise mist(41);
+    const Paint::ValueNoise mist(41);
     const QColor fog(245, 200, 140);
     // Warm, misty light between the trees.
     Paint::Fill(image, [&](int x, int y) {
-        const Palette air{{0.0, QColor(250, 215, 150)},
-                          {0.5, QColor(235, 170, 100)},
-                          {1.0, QColor(190, 120, 70)}};
+        const Paint::Palette air{{0.0, QColor(250, 215, 150)},
+                                 {0.5, QColor(235, 170, 100)},
+                                 {1.0, QColor(190, 120, 70)}};
         const double t = y / 500.0 + (mist.Fractal(x / 80.0, y / 80.0, 5) - 0.5) * 0.4;
         return air.At(t);
     });
     // The forest floor covered in leaves, with a path leading into the wood.
-    const Noise floor(42);
+    const Paint::ValueNoise floor(42);
     const double horizon = 320;
     auto pathCentre = [](double near) { return 330 + std::sin(near * 3.2) * 90 * near; };
     auto pathWidth = [](double near) { return 8 + near * 140; };
@@ -312,8 +314,8 @@ QImage AutumnForest() {
                 continue;
             const QColor bark = Paint::Mix(QColor(70, 50, 40), QColor(230, 180, 130), fade);
             QLinearGradient shade(x - trunkWidth / 2, 0, x + trunkWidth / 2, 0);
-            shade.setColorAt(0, Paint::Scale(bark, 1.3));
-            shade.setColorAt(1, Paint::Scale(bark, 0.7));
+            shade.setColorAt(0, Paint::Shade(bark, 1.3));
+            shade.setColorAt(1, Paint::Shade(bark, 0.7));
             painter.setPen(Qt::NoPen);
             painter.setBrush(shade);
             painter.drawRect(QRectF(x - trunkWidth / 2, 0, trunkWidth, base));
@@ -357,12 +359,12 @@ QImage LighthouseCoast() {
     QImage image = Paint::Blank(666, 500);
     const int horizon = 280;
     const QPointF sun(470, 255);
-    const Palette sky{{0.0, QColor(35, 40, 100)},
-                      {0.35, QColor(120, 70, 140)},
-                      {0.7, QColor(240, 120, 90)},
-                      {1.0, QColor(255, 200, 120)}};
+    const Paint::Palette sky{{0.0, QColor(35, 40, 100)},
+                             {0.35, QColor(120, 70, 140)},
+                             {0.7, QColor(240, 120, 90)},
+                             {1.0, QColor(255, 200, 120)}};
     Scenery::Sky(image, horizon, sky, 51, 0.6, QColor(255, 190, 150), QColor(110, 60, 110));
-    const Noise sea(52);
+    const Paint::ValueNoise sea(52);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double dx = x - sun.x();
         const double dy = y - sun.y();
@@ -383,7 +385,7 @@ QImage LighthouseCoast() {
             std::clamp(static_cast<int>(horizon - 1 - (y - horizon) * 1.2), 0, horizon - 1);
         QColor water =
             Paint::Mix(QColor(above.pixel(sx, sy)), QColor(40, 40, 95), 0.2 + near * 0.5);
-        water = Paint::Scale(water, 0.8 + 0.35 * swell);
+        water = Paint::Shade(water, 0.8 + 0.35 * swell);
         water = Paint::Mix(water, QColor(255, 200, 150), std::pow(wave, 3) * (0.6 - near * 0.3));
         // The sun's path on the water breaks up into glints.
         const double path = std::exp(-dx * dx / (600.0 + near * 9000));
@@ -403,7 +405,7 @@ QImage LighthouseCoast() {
     painter.end();
 
     // Cliffs on the left, their sunward faces glowing.
-    const Noise cliff(53);
+    const Paint::ValueNoise cliff(53);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         // The face juts out in ledges as it falls to the sea.
         const double edge = 215 + (y - 200) * 0.25 + 45 * cliff.Fractal(y / 35.0, 1.0, 5) +
@@ -412,15 +414,15 @@ QImage LighthouseCoast() {
         if (x > edge || y < top)
             return c;
         // Layers of rock in bands of their own colour, bent a little, shaded by their relief.
-        const Palette layers{{0.0, QColor(150, 80, 55)},  {0.2, QColor(205, 150, 95)},
-                             {0.4, QColor(120, 95, 90)},  {0.55, QColor(225, 190, 140)},
-                             {0.75, QColor(170, 70, 50)}, {1.0, QColor(150, 80, 55)}};
+        const Paint::Palette layers{{0.0, QColor(150, 80, 55)},  {0.2, QColor(205, 150, 95)},
+                                    {0.4, QColor(120, 95, 90)},  {0.55, QColor(225, 190, 140)},
+                                    {0.75, QColor(170, 70, 50)}, {1.0, QColor(150, 80, 55)}};
         const double band = y / 70.0 + 0.6 * cliff.Fractal(x / 80.0, y / 60.0, 4) - x / 900.0;
         auto bump = [&](double px, double py) { return cliff.Fractal(px / 40.0, py / 20.0, 3); };
         const double light = std::clamp(0.5 + (bump(x + 1.5, y) - bump(x - 1.5, y)) * 12, 0.0, 1.0);
-        QColor rock = Paint::Scale(layers.Cyclic(band), 0.8 + 0.35 * light);
+        QColor rock = Paint::Shade(layers.Cyclic(band), 0.8 + 0.35 * light);
         if (cliff.Ridged(x / 30.0, y / 18.0, 4) > 0.93)
-            rock = Paint::Scale(rock, 0.55);
+            rock = Paint::Shade(rock, 0.55);
         rock = Paint::Mix(rock, QColor(255, 160, 90), 0.5 * Paint::SmoothStep(edge - 60, edge, x));
         if (y < top + 10 + 6 * cliff.At(x / 6.0, 0.3))
             rock =
@@ -441,9 +443,9 @@ QImage LighthouseCoast() {
                        QPointF(baseX + w1 / 2, y0 - 20), QPointF(baseX - w1 / 2, y0 - 20)};
         QLinearGradient g(baseX - w0 / 2, 0, baseX + w0 / 2, 0);
         const QColor colour = band % 2 == 0 ? QColor(250, 245, 235) : QColor(200, 40, 40);
-        g.setColorAt(0, Paint::Scale(colour, 0.7));
+        g.setColorAt(0, Paint::Shade(colour, 0.7));
         g.setColorAt(0.7, Paint::Mix(colour, QColor(255, 190, 120), 0.3));
-        g.setColorAt(1, Paint::Scale(colour, 0.9));
+        g.setColorAt(1, Paint::Shade(colour, 0.9));
         painter.setBrush(g);
         painter.drawPolygon(ring);
     }
@@ -495,9 +497,9 @@ QImage LighthouseCoast() {
 QImage AuroraLake() {
     QImage image = Paint::Blank(700, 500);
     const int shore = 300;
-    const Noise sky(61);
+    const Paint::ValueNoise sky(61);
     Paint::Fill(image, [&](int x, int y) {
-        const Palette night{
+        const Paint::Palette night{
             {0.0, QColor(6, 8, 30)}, {0.6, QColor(18, 30, 75)}, {1.0, QColor(40, 70, 100)}};
         QColor colour = night.At(static_cast<double>(y) / shore);
         // The Milky Way crosses the sky behind the lights.
@@ -528,7 +530,7 @@ QImage AuroraLake() {
     painter.end();
 
     // Snowy mountains beyond the lake.
-    const Noise rock(62);
+    const Paint::ValueNoise rock(62);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double top = Scenery::Ridge(rock, x, 315, 150, 110);
         if (y < top || y > shore)
@@ -594,14 +596,14 @@ void Balloon(QPainter& painter, QPointF centre, double r, const QColor& a, const
         const double x0 = centre.x() - r * std::cos(M_PI * k / gores);
         const double x1 = centre.x() - r * std::cos(M_PI * (k + 1) / gores);
         const double light = 0.6 + 0.55 * std::sin(M_PI * (k + 0.5) / gores) - k * 0.02;
-        painter.setBrush(Paint::Scale(k % 2 == 0 ? a : b, light));
+        painter.setBrush(Paint::Shade(k % 2 == 0 ? a : b, light));
         painter.drawRect(QRectF(x0, centre.y() - r - 1, x1 - x0 + 0.5, r * 2.5));
         // A zigzag band around the waist.
         QPolygonF zig;
         const double y = centre.y() + r * 0.25;
         zig << QPointF(x0, y) << QPointF((x0 + x1) / 2, y + r * 0.22) << QPointF(x1, y)
             << QPointF(x1, y + r * 0.3) << QPointF(x0, y + r * 0.3);
-        painter.setBrush(Paint::Scale(band, light));
+        painter.setBrush(Paint::Shade(band, light));
         painter.drawPolygon(zig);
     }
     QRadialGradient sheen(centre + QPointF(-r * 0.4, -r * 0.5), r * 1.6);
@@ -627,10 +629,10 @@ void Balloon(QPainter& painter, QPointF centre, double r, const QColor& a, const
 
 QImage BalloonValley() {
     QImage image = Paint::Blank(600, 500);
-    const Palette sky{
+    const Paint::Palette sky{
         {0.0, QColor(70, 140, 215)}, {0.6, QColor(150, 200, 240)}, {1.0, QColor(245, 225, 200)}};
     Scenery::Sky(image, 330, sky, 71, 0.5, QColor(255, 255, 255), QColor(170, 175, 200));
-    const Noise land(72);
+    const Paint::ValueNoise land(72);
     const Cells fields(1600, 800, 40, 0.9);
     // Blue mountains far beyond the valley.
     Paint::Apply(image, [&](int x, int y, const QColor& c) {

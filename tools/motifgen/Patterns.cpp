@@ -4,9 +4,10 @@
 #include "Cells.h"
 #include "Dice.h"
 #include "Motifs.h"
-#include "Noise.h"
-#include "Paint.h"
-#include "Palette.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/Palette.h"
+#include "tools/paint/Pixels.h"
+#include "tools/paint/ValueNoise.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -20,7 +21,7 @@ namespace Motifs {
 namespace {
 
 // The picture the mosaic is laid after: sun, birds and sea.
-QColor MosaicDesign(const Noise& noise, double x, double y) {
+QColor MosaicDesign(const Paint::ValueNoise& noise, double x, double y) {
     const double sunX = 470;
     const double sunY = 140;
     const double dx = x - sunX;
@@ -43,7 +44,7 @@ QColor MosaicDesign(const Noise& noise, double x, double y) {
                 std::abs(u) < 1.6)
                 return QColor(40, 40, 70);
         }
-        const Palette sky{
+        const Paint::Palette sky{
             {0, QColor(40, 90, 170)}, {0.6, QColor(120, 180, 230)}, {1, QColor(240, 200, 150)}};
         const double band = std::floor((y + 10 * noise.At(x / 80.0, 0)) / 26.0) * 26.0 / sea;
         return sky.At(band + 0.05 * std::sin(x / 35.0));
@@ -71,7 +72,7 @@ QColor MosaicDesign(const Noise& noise, double x, double y) {
 QImage Mosaic() {
     QImage image = Paint::Blank(666, 500);
     const Cells tiles(666, 500, 10.5, 0.5);
-    const Noise noise(91);
+    const Paint::ValueNoise noise(91);
     std::vector<QColor> tileColours(tiles.Count());
     std::vector<bool> known(tiles.Count(), false);
     Paint::Fill(image, [&](int x, int y) {
@@ -82,10 +83,10 @@ QImage Mosaic() {
             known[hit.index] = true;
         }
         if (hit.border < 1.6)
-            return Paint::Scale(QColor(215, 205, 185), 0.8 + 0.3 * noise.At(x / 2.0, y / 2.0));
+            return Paint::Shade(QColor(215, 205, 185), 0.8 + 0.3 * noise.At(x / 2.0, y / 2.0));
         // Each stone is slightly domed: lighter towards its upper left.
         const double dome = (hit.centre.x() - x + hit.centre.y() - y) / 14.0;
-        return Paint::Scale(tileColours[hit.index],
+        return Paint::Shade(tileColours[hit.index],
                             1.0 + 0.12 * dome + 0.1 * (noise.At(x / 3.0, y / 3.0) - 0.5));
     });
     Paint::Weather(image, 92, 0.1);
@@ -97,7 +98,7 @@ QImage StainedGlass() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Cells panes(width, height, 30, 0.9);
-    const Noise noise(101);
+    const Paint::ValueNoise noise(101);
     const QPointF centre(300, 250);
     const QColor jewels[] = {QColor(200, 20, 40),  QColor(30, 60, 190),  QColor(240, 180, 20),
                              QColor(20, 140, 70),  QColor(130, 30, 160), QColor(230, 100, 20),
@@ -120,7 +121,7 @@ QImage StainedGlass() {
                 return QColor(35, 30, 30);
         }
         if (hit.border < 2.6)
-            return Paint::Scale(QColor(45, 40, 38), 0.8 + 0.4 * noise.At(x / 2.0, y / 2.0));
+            return Paint::Shade(QColor(45, 40, 38), 0.8 + 0.4 * noise.At(x / 2.0, y / 2.0));
         QColor& pane = colours[hit.index];
         if (!pane.isValid()) {
             const int ring = pixelRadius < 70    ? 0
@@ -143,7 +144,7 @@ QImage StainedGlass() {
         const double streak = noise.Fractal(x / 30.0, y / 4.0, 4);
         const double glow = 1.25 - std::min(hit.nearest / 25.0, 0.5);
         const double light = glow * (0.75 + 0.5 * streak) * (1.15 - pixelRadius / 900);
-        return Paint::Scale(pane, light);
+        return Paint::Shade(pane, light);
     });
     Paint::Weather(image, 102, 0.08);
     return image;
@@ -154,14 +155,14 @@ QImage Azulejos() {
     const int height = 500;
     const double size = 78;
     QImage image = Paint::Blank(width, height);
-    const Noise noise(111);
+    const Paint::ValueNoise noise(111);
     // Glazed cream ground with a fine crackle.
     const Cells crackle(width, height, 16, 1.0);
     Paint::Fill(image, [&](int x, int y) {
         QColor glaze = Paint::Mix(QColor(245, 238, 220), QColor(225, 215, 190),
                                   noise.Fractal(x / 25.0, y / 25.0, 4));
         if (crackle.At(x, y).border < 0.6)
-            glaze = Paint::Scale(glaze, 0.9);
+            glaze = Paint::Shade(glaze, 0.9);
         return glaze;
     });
     QPainter painter(&image);
@@ -258,7 +259,7 @@ QImage Azulejos() {
         const int column = static_cast<int>(std::floor((x - offsetX) / size));
         const int row = static_cast<int>(std::floor((y - offsetY) / size));
         const double tint = noise.At(column * 3.7, row * 5.3);
-        return Paint::Scale(c, 0.9 + 0.18 * tint + 0.05 * (noise.At(x / 6.0, y / 6.0) - 0.5));
+        return Paint::Shade(c, 0.9 + 0.18 * tint + 0.05 * (noise.At(x / 6.0, y / 6.0) - 0.5));
     });
     Paint::Weather(image, 112, 0.1);
     return image;
@@ -368,12 +369,12 @@ QImage Patchwork() {
     Paint::Smooth(painter);
     Split(painter, QRectF(0, 0, 600, 500), 7);
     painter.end();
-    const Noise weave(121);
+    const Paint::ValueNoise weave(121);
     // The woven threads and the quilting's soft puffs.
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double thread = ((x + y) % 3 == 0 ? 0.94 : 1.0) * ((x - y) % 4 == 0 ? 0.96 : 1.0);
         const double puff = 0.9 + 0.2 * weave.Fractal(x / 35.0, y / 35.0, 3);
-        return Paint::Scale(c, thread * puff);
+        return Paint::Shade(c, thread * puff);
     });
     Paint::Weather(image, 122, 0.08);
     return image;
@@ -383,12 +384,12 @@ QImage AbstractPainting() {
     const int width = 666;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise wash(131);
-    const Palette ground{{0.0, QColor(235, 215, 170)},
-                         {0.3, QColor(220, 160, 110)},
-                         {0.5, QColor(150, 175, 190)},
-                         {0.7, QColor(230, 205, 130)},
-                         {1.0, QColor(120, 130, 170)}};
+    const Paint::ValueNoise wash(131);
+    const Paint::Palette ground{{0.0, QColor(235, 215, 170)},
+                                {0.3, QColor(220, 160, 110)},
+                                {0.5, QColor(150, 175, 190)},
+                                {0.7, QColor(230, 205, 130)},
+                                {1.0, QColor(120, 130, 170)}};
     Paint::Fill(image, [&](int x, int y) {
         const double wx = x / 220.0 + wash.Fractal(x / 120.0, y / 120.0, 4);
         const double wy = y / 220.0 + wash.Fractal(x / 120.0 + 5, y / 120.0, 4);
@@ -396,7 +397,7 @@ QImage AbstractPainting() {
         // Canvas weave and brush strokes.
         const double canvas = ((x % 3) == 0 ? 0.96 : 1.0) * ((y % 3) == 0 ? 0.96 : 1.0);
         const double stroke = wash.Fractal(x / 40.0, y / 6.0, 3);
-        return Paint::Scale(colour, canvas * (0.9 + 0.2 * stroke));
+        return Paint::Shade(colour, canvas * (0.9 + 0.2 * stroke));
     });
     QPainter painter(&image);
     Paint::Smooth(painter);
@@ -470,36 +471,36 @@ QImage AgateSlice() {
     const int width = 600;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise noise(141);
+    const Paint::ValueNoise noise(141);
     struct Nodule {
         QPointF centre;
         double radius;
         double hollow;
-        Palette zones;
+        Paint::Palette zones;
     };
     // Each nodule grew its own colours: blue lace, carnelian, moss and amethyst.
     const std::vector<Nodule> nodules = {{QPointF(250, 240), 215, 55,
-                                          Palette{{0.0, QColor(235, 240, 250)},
-                                                  {0.3, QColor(120, 150, 200)},
-                                                  {0.55, QColor(230, 235, 245)},
-                                                  {0.75, QColor(90, 110, 160)},
-                                                  {1.0, QColor(200, 190, 180)}}},
+                                          Paint::Palette{{0.0, QColor(235, 240, 250)},
+                                                         {0.3, QColor(120, 150, 200)},
+                                                         {0.55, QColor(230, 235, 245)},
+                                                         {0.75, QColor(90, 110, 160)},
+                                                         {1.0, QColor(200, 190, 180)}}},
                                          {QPointF(520, 110), 120, 30,
-                                          Palette{{0.0, QColor(255, 230, 190)},
-                                                  {0.35, QColor(220, 100, 40)},
-                                                  {0.6, QColor(250, 200, 150)},
-                                                  {0.85, QColor(160, 50, 30)},
-                                                  {1.0, QColor(230, 210, 190)}}},
+                                          Paint::Palette{{0.0, QColor(255, 230, 190)},
+                                                         {0.35, QColor(220, 100, 40)},
+                                                         {0.6, QColor(250, 200, 150)},
+                                                         {0.85, QColor(160, 50, 30)},
+                                                         {1.0, QColor(230, 210, 190)}}},
                                          {QPointF(520, 400), 110, 28,
-                                          Palette{{0.0, QColor(220, 240, 210)},
-                                                  {0.4, QColor(70, 130, 80)},
-                                                  {0.7, QColor(200, 220, 180)},
-                                                  {1.0, QColor(60, 90, 60)}}},
+                                          Paint::Palette{{0.0, QColor(220, 240, 210)},
+                                                         {0.4, QColor(70, 130, 80)},
+                                                         {0.7, QColor(200, 220, 180)},
+                                                         {1.0, QColor(60, 90, 60)}}},
                                          {QPointF(70, 440), 100, 30,
-                                          Palette{{0.0, QColor(240, 220, 250)},
-                                                  {0.4, QColor(140, 80, 170)},
-                                                  {0.7, QColor(230, 210, 240)},
-                                                  {1.0, QColor(90, 50, 110)}}}};
+                                          Paint::Palette{{0.0, QColor(240, 220, 250)},
+                                                         {0.4, QColor(140, 80, 170)},
+                                                         {0.7, QColor(230, 210, 240)},
+                                                         {1.0, QColor(90, 50, 110)}}}};
     const Cells crystals(width, height, 11, 0.9);
     Paint::Fill(image, [&](int x, int y) {
         const double wx = x + 35 * (noise.Fractal(x / 90.0, y / 90.0, 5) - 0.5);
@@ -532,10 +533,10 @@ QImage AgateSlice() {
             const double slope = ((hit.centre.x() - x) * 0.6 + (hit.centre.y() - y)) / 8.0;
             QColor quartz =
                 Paint::Mix(nodule.zones.At(0.35), QColor(250, 250, 255), 0.4 + facet * 0.5);
-            quartz = Paint::Scale(quartz, 0.85 + 0.3 * slope);
+            quartz = Paint::Shade(quartz, 0.85 + 0.3 * slope);
             if (hit.border < 1.0)
-                quartz = Paint::Scale(quartz, 0.6);
-            return Paint::Scale(quartz, 0.7 + 0.3 * distance / nodule.hollow);
+                quartz = Paint::Shade(quartz, 0.6);
+            return Paint::Shade(quartz, 0.7 + 0.3 * distance / nodule.hollow);
         }
         // Bands of uneven width: fine lines bunch together, then a broad layer follows.
         const double depth = (distance - nodule.hollow) / (nodule.radius - nodule.hollow);
@@ -544,7 +545,7 @@ QImage AgateSlice() {
         const double line = 0.5 + 0.5 * std::sin(ring * 2 * M_PI);
         QColor colour = nodule.zones.At(std::fmod(depth * 2.2 + 0.15 * line, 1.0));
         colour = Paint::Mix(colour, QColor(250, 250, 250), 0.25 * std::pow(line, 6));
-        colour = Paint::Scale(colour, 0.85 + 0.2 * std::sin(ring * 2 * M_PI * 4) * (1 - depth));
+        colour = Paint::Shade(colour, 0.85 + 0.2 * std::sin(ring * 2 * M_PI * 4) * (1 - depth));
         // The rind.
         if (depth > 0.94)
             colour = Paint::Mix(colour, QColor(120, 100, 80), (depth - 0.94) * 14);
@@ -558,7 +559,7 @@ QImage Marbles() {
     const int width = 600;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise wood(151);
+    const Paint::ValueNoise wood(151);
     Paint::Fill(image, [&](int x, int y) {
         const double grain = wood.Fractal(x / 200.0, y / 8.0, 5);
         const double rings = std::sin(grain * 40 + x / 30.0);
@@ -598,9 +599,9 @@ QImage Marbles() {
         painter.setBrush(QColor(30, 15, 5, 110));
         painter.drawEllipse(m.at + QPointF(r * 0.25, r * 0.3), r, r);
         QRadialGradient ball(m.at - QPointF(r * 0.3, r * 0.3), r * 1.4);
-        ball.setColorAt(0, Paint::Scale(body, 1.35));
+        ball.setColorAt(0, Paint::Shade(body, 1.35));
         ball.setColorAt(0.6, body);
-        ball.setColorAt(1, Paint::Scale(body, 0.35));
+        ball.setColorAt(1, Paint::Shade(body, 0.35));
         painter.setBrush(ball);
         painter.drawEllipse(m.at, r, r);
         // The twisted ribbon of colour inside the glass.

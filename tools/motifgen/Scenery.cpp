@@ -1,7 +1,8 @@
 #include "Scenery.h"
 
 #include "Dice.h"
-#include "Paint.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/Pixels.h"
 
 #include <QPainterPath>
 #include <algorithm>
@@ -9,10 +10,10 @@
 
 namespace Scenery {
 
-void Sky(QImage& image, int horizon, const Palette& palette, unsigned seed, double coverage,
+void Sky(QImage& image, int horizon, const Paint::Palette& palette, unsigned seed, double coverage,
          const QColor& cloudLight, const QColor& cloudShadow) {
-    const Noise noise(seed);
-    const Noise detail(seed + 7);
+    const Paint::ValueNoise noise(seed);
+    const Paint::ValueNoise detail(seed + 7);
     const double threshold = 0.62 - coverage * 0.3;
     for (int y = 0; y < std::min(horizon, image.height()); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -46,14 +47,15 @@ void Sky(QImage& image, int horizon, const Palette& palette, unsigned seed, doub
     }
 }
 
-double Ridge(const Noise& noise, double x, double base, double amplitude, double scale) {
+double Ridge(const Paint::ValueNoise& noise, double x, double base, double amplitude,
+             double scale) {
     return base - amplitude * noise.Fractal(x / scale, 3.7, 5);
 }
 
 void Conifer(QPainter& painter, QPointF base, double height, const QColor& colour) {
     const double width = height * 0.42;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Paint::Scale(QColor(90, 60, 40), colour.valueF() + 0.3));
+    painter.setBrush(Paint::Shade(QColor(90, 60, 40), colour.valueF() + 0.3));
     painter.drawRect(
         QRectF(base.x() - width * 0.06, base.y() - height * 0.2, width * 0.12, height * 0.2));
     const int tiers = 4;
@@ -63,11 +65,11 @@ void Conifer(QPainter& painter, QPointF base, double height, const QColor& colou
         const double half = width * 0.5 * (1.0 - i * 0.2);
         QPolygonF dark{QPointF(base.x(), top), QPointF(base.x() + half, bottom),
                        QPointF(base.x() - half, bottom)};
-        painter.setBrush(Paint::Scale(colour, 0.75));
+        painter.setBrush(Paint::Shade(colour, 0.75));
         painter.drawPolygon(dark);
         QPolygonF lit{QPointF(base.x(), top), QPointF(base.x() + half * 0.1, bottom),
                       QPointF(base.x() - half, bottom)};
-        painter.setBrush(Paint::Scale(colour, 1.15));
+        painter.setBrush(Paint::Shade(colour, 1.15));
         painter.drawPolygon(lit);
     }
 }
@@ -91,7 +93,7 @@ void Broadleaf(QPainter& painter, QPointF base, double height, const QColor& col
             const double light =
                 0.7 + 0.5 * ((crown.x() - at.x()) + (crown.y() - at.y())) / (2 * radius) +
                 pass * 0.25;
-            painter.setBrush(Dice::Vary(Paint::Scale(colour, light), 0.02, 0.08, 0.06));
+            painter.setBrush(Dice::Vary(Paint::Shade(colour, light), 0.02, 0.08, 0.06));
             const QPointF shift = pass == 0 ? QPointF() : QPointF(-r * 0.4, -r * 0.4);
             painter.drawEllipse(at + shift, r, r * 0.9);
         }
@@ -114,13 +116,13 @@ void Flower(QPainter& painter, QPointF centre, double radius, const QColor& peta
     }
     painter.setBrush(heart);
     painter.drawEllipse(centre, radius * 0.28, radius * 0.28);
-    painter.setBrush(Paint::Scale(heart, 1.3));
+    painter.setBrush(Paint::Shade(heart, 1.3));
     painter.drawEllipse(centre - QPointF(radius * 0.08, radius * 0.08), radius * 0.1, radius * 0.1);
 }
 
 void Reflect(QImage& image, int waterline, unsigned seed, const QColor& tint, double tintShare) {
     const QImage above = image.copy();
-    const Noise water(seed);
+    const Paint::ValueNoise water(seed);
     const int width = image.width();
     for (int y = waterline + 1; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -131,7 +133,7 @@ void Reflect(QImage& image, int waterline, unsigned seed, const QColor& tint, do
             const int sx = std::clamp(static_cast<int>(x + ripple), 0, width - 1);
             const int sy =
                 std::clamp(static_cast<int>(waterline - depth * 0.9 + ripple), 0, waterline);
-            const QColor mirrored = Paint::Scale(QColor(above.pixel(sx, sy)), 0.78);
+            const QColor mirrored = Paint::Shade(QColor(above.pixel(sx, sy)), 0.78);
             const double streak = std::pow(water.Ridged(x / 60.0, y / 2.5, 3), 6);
             line[x] = Paint::Mix(mirrored, tint, tintShare + 0.25 * streak).rgb();
         }

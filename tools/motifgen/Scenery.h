@@ -1,8 +1,8 @@
 #pragma once
 // Building blocks of the landscape motifs: skies with clouds, ridges, trees and flowers.
 
-#include "Noise.h"
-#include "Palette.h"
+#include "tools/paint/Palette.h"
+#include "tools/paint/ValueNoise.h"
 
 #include <QColor>
 #include <QImage>
@@ -13,11 +13,11 @@ namespace Scenery {
 
 // Sky from the top of the picture down to horizon: the palette runs from the zenith (0) to
 // the horizon (1); clouds cover about the given share and are lit from above.
-void Sky(QImage& image, int horizon, const Palette& palette, unsigned seed, double coverage,
+void Sky(QImage& image, int horizon, const Paint::Palette& palette, unsigned seed, double coverage,
          const QColor& cloudLight, const QColor& cloudShadow);
 
 // Height of a ridge line at x: base plus up to amplitude of fractal noise.
-double Ridge(const Noise& noise, double x, double base, double amplitude, double scale);
+double Ridge(const Paint::ValueNoise& noise, double x, double base, double amplitude, double scale);
 
 // A fir tree standing at base, with a lit left flank.
 void Conifer(QPainter& painter, QPointF base, double height, const QColor& colour);

@@ -4,10 +4,11 @@
 #include "Cells.h"
 #include "Dice.h"
 #include "Motifs.h"
-#include "Noise.h"
-#include "Paint.h"
-#include "Palette.h"
 #include "Scenery.h"
+#include "tools/paint/Colours.h"
+#include "tools/paint/Palette.h"
+#include "tools/paint/Pixels.h"
+#include "tools/paint/ValueNoise.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -24,10 +25,10 @@ namespace {
 void Building(QPainter& painter, const QRectF& body, const QColor& wall, double haze,
               const QColor& dusk) {
     // Walls fall into shadow at dusk; the lit windows stand out against them.
-    const QColor face = Paint::Mix(Paint::Scale(wall, 0.6), dusk, haze);
+    const QColor face = Paint::Mix(Paint::Shade(wall, 0.6), dusk, haze);
     QLinearGradient shade(body.left(), 0, body.right(), 0);
-    shade.setColorAt(0, Paint::Scale(face, 1.15));
-    shade.setColorAt(1, Paint::Scale(face, 0.8));
+    shade.setColorAt(0, Paint::Shade(face, 1.15));
+    shade.setColorAt(1, Paint::Shade(face, 0.8));
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);
     painter.drawRect(body);
@@ -80,10 +81,10 @@ QImage CityAtDusk() {
     const int height = 500;
     const int waterline = 360;
     QImage image = Paint::Blank(width, height);
-    const Palette sky{{0.0, QColor(25, 20, 70)},
-                      {0.35, QColor(90, 55, 130)},
-                      {0.7, QColor(230, 110, 100)},
-                      {1.0, QColor(255, 195, 120)}};
+    const Paint::Palette sky{{0.0, QColor(25, 20, 70)},
+                             {0.35, QColor(90, 55, 130)},
+                             {0.7, QColor(230, 110, 100)},
+                             {1.0, QColor(255, 195, 120)}};
     Scenery::Sky(image, waterline, sky, 161, 0.45, QColor(255, 170, 150), QColor(80, 50, 110));
     QPainter painter(&image);
     Paint::Smooth(painter);
@@ -130,14 +131,14 @@ void BranchingCoral(QPainter& painter, QPointF base, double length, double angle
     painter.drawLine(base, tip);
     if (depth == 0) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Paint::Scale(colour, 1.35));
+        painter.setBrush(Paint::Shade(colour, 1.35));
         painter.drawEllipse(tip, width * 0.8, width * 0.8);
         return;
     }
     const int branches = Dice::Between(2, 3);
     for (int i = 0; i < branches; ++i)
         BranchingCoral(painter, tip, length * Dice::Uniform(0.6, 0.85),
-                       angle + Dice::Uniform(-0.7, 0.7), width * 0.75, Paint::Scale(colour, 1.06),
+                       angle + Dice::Uniform(-0.7, 0.7), width * 0.75, Paint::Shade(colour, 1.06),
                        depth - 1);
 }
 
@@ -148,13 +149,13 @@ void Fish(QPainter& painter, QPointF at, double length, const QColor& body, cons
     if (facingLeft)
         painter.scale(-1, 1);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Paint::Scale(body, 0.85));
+    painter.setBrush(Paint::Shade(body, 0.85));
     painter.drawPolygon(QPolygonF{QPointF(-length * 0.45, 0),
                                   QPointF(-length * 0.75, -length * 0.25),
                                   QPointF(-length * 0.75, length * 0.25)});
     QLinearGradient g(0, -length * 0.25, 0, length * 0.25);
-    g.setColorAt(0, Paint::Scale(body, 1.25));
-    g.setColorAt(1, Paint::Scale(body, 0.7));
+    g.setColorAt(0, Paint::Shade(body, 1.25));
+    g.setColorAt(1, Paint::Shade(body, 0.7));
     painter.setBrush(g);
     QPainterPath shape;
     shape.addEllipse(QPointF(0, 0), length * 0.5, length * 0.22);
@@ -178,9 +179,9 @@ QImage CoralReef() {
     const int width = 666;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise water(171);
+    const Paint::ValueNoise water(171);
     Paint::Fill(image, [&](int x, int y) {
-        const Palette depth{
+        const Paint::Palette depth{
             {0.0, QColor(90, 200, 230)}, {0.5, QColor(30, 120, 180)}, {1.0, QColor(10, 50, 110)}};
         QColor colour = depth.At(y / 500.0 + (water.Fractal(x / 90.0, y / 90.0, 4) - 0.5) * 0.2);
         // Dancing light from the waves above.
@@ -190,7 +191,7 @@ QImage CoralReef() {
         return Paint::Mix(colour, QColor(200, 240, 255), ray * 0.4 * (1 - y / 500.0));
     });
     // Reef rock in three ridges, hazier with distance, and rippled sand between the rocks.
-    const Noise reef(172);
+    const Paint::ValueNoise reef(172);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         QColor colour = c;
         for (int ridge = 0; ridge < 3; ++ridge) {
@@ -203,7 +204,7 @@ QImage CoralReef() {
             QColor rock = Paint::Mix(QColor(90, 70, 110), QColor(190, 150, 140), lumps);
             rock =
                 Paint::Mix(rock, QColor(120, 170, 120), 0.4 * reef.At(x / 30.0, y / 30.0 + ridge));
-            rock = Paint::Scale(rock, 0.75 + 0.4 * pits);
+            rock = Paint::Shade(rock, 0.75 + 0.4 * pits);
             colour = Paint::Mix(rock, QColor(40, 120, 170), 0.6 - ridge * 0.25);
         }
         const double sandTop = 430 + 40 * reef.Fractal(x / 70.0, 7.5, 4);
@@ -211,7 +212,7 @@ QImage CoralReef() {
             const double ripple = std::sin(y * 0.6 + 6 * reef.Fractal(x / 50.0, y / 50.0, 3));
             QColor sand =
                 Paint::Mix(QColor(200, 180, 130), QColor(240, 225, 180), 0.5 + 0.4 * ripple);
-            colour = Paint::Scale(sand, 0.85 + 0.25 * reef.At(x / 2.0, y / 2.0));
+            colour = Paint::Shade(sand, 0.85 + 0.25 * reef.At(x / 2.0, y / 2.0));
         }
         return colour;
     });
@@ -250,12 +251,12 @@ QImage CoralReef() {
                 const double r = Dice::Uniform(25, 45) * scale;
                 QRadialGradient dome(base - QPointF(r * 0.3, r * 0.6), r * 1.5);
                 const QColor colour = coral();
-                dome.setColorAt(0, Paint::Scale(colour, 1.3));
-                dome.setColorAt(1, Paint::Scale(colour, 0.5));
+                dome.setColorAt(0, Paint::Shade(colour, 1.3));
+                dome.setColorAt(1, Paint::Shade(colour, 0.5));
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(dome);
                 painter.drawChord(QRectF(base.x() - r, base.y() - r, 2 * r, 2 * r), 0, 180 * 16);
-                painter.setPen(QPen(Paint::Scale(colour, 0.6), 1.3));
+                painter.setPen(QPen(Paint::Shade(colour, 0.6), 1.3));
                 painter.setBrush(Qt::NoBrush);
                 for (int k = 0; k < 14; ++k) {
                     const double rr = r * Dice::Uniform(0.2, 0.95);
@@ -292,12 +293,12 @@ QImage CoralReef() {
                     const double h = Dice::Uniform(30, 70) * scale;
                     const QPointF at = base + QPointF(k * w * 1.1 - w * 2, 0);
                     QLinearGradient g(at.x() - w / 2, 0, at.x() + w / 2, 0);
-                    g.setColorAt(0, Paint::Scale(colour, 1.2));
-                    g.setColorAt(1, Paint::Scale(colour, 0.6));
+                    g.setColorAt(0, Paint::Shade(colour, 1.2));
+                    g.setColorAt(1, Paint::Shade(colour, 0.6));
                     painter.setPen(Qt::NoPen);
                     painter.setBrush(g);
                     painter.drawRoundedRect(QRectF(at.x() - w / 2, at.y() - h, w, h), w / 3, w / 3);
-                    painter.setBrush(Paint::Scale(colour, 0.35));
+                    painter.setBrush(Paint::Shade(colour, 0.35));
                     painter.drawEllipse(QPointF(at.x(), at.y() - h + 2), w * 0.35, w * 0.15);
                 }
                 break;
@@ -311,7 +312,7 @@ QImage CoralReef() {
             const int kind = Dice::Between(0, 4);
             Fish(painter, QPointF(Dice::Uniform(0, width), Dice::Uniform(30, ground)),
                  Dice::Uniform(18, 34) * scale, bodies[kind],
-                 kind == 0 ? QColor(250, 250, 250) : Paint::Scale(bodies[(kind + 2) % 5], 0.8),
+                 kind == 0 ? QColor(250, 250, 250) : Paint::Shade(bodies[(kind + 2) % 5], 0.8),
                  Dice::Chance(0.5));
         }
     }
@@ -371,7 +372,7 @@ void Fruit(QPainter& painter, QPointF at, const FruitKind& kind) {
     QRadialGradient g(at - QPointF(r * 0.35, r * 0.4), r * 1.5);
     g.setColorAt(0, Paint::Mix(colour, Qt::white, 0.45));
     g.setColorAt(0.45, colour);
-    g.setColorAt(1, Paint::Scale(colour, 0.45));
+    g.setColorAt(1, Paint::Shade(colour, 0.45));
     painter.setBrush(g);
     painter.drawEllipse(at, r, r * kind.stretch);
     if (kind.stem) {
@@ -395,20 +396,20 @@ QImage FruitMarket() {
     for (int i = 0; i * stripe < width; ++i) {
         const QColor colour = i % 2 == 0 ? QColor(200, 35, 45) : QColor(245, 240, 225);
         QLinearGradient fold(i * stripe, 0, (i + 1) * stripe, 0);
-        fold.setColorAt(0, Paint::Scale(colour, 1.05));
-        fold.setColorAt(1, Paint::Scale(colour, 0.8));
+        fold.setColorAt(0, Paint::Shade(colour, 1.05));
+        fold.setColorAt(1, Paint::Shade(colour, 0.8));
         painter.setPen(Qt::NoPen);
         painter.setBrush(fold);
         painter.drawRect(QRectF(i * stripe, 0, stripe, 62));
         QLinearGradient hem(0, 60, 0, 78);
         hem.setColorAt(0, colour);
-        hem.setColorAt(1, Paint::Scale(colour, 0.7));
+        hem.setColorAt(1, Paint::Shade(colour, 0.7));
         painter.setBrush(hem);
         painter.drawChord(QRectF(i * stripe, 44, stripe, 36), 180 * 16, 180 * 16);
     }
     painter.end();
     // Shade under the awning with wooden stalls behind.
-    const Noise wood(181);
+    const Paint::ValueNoise wood(181);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         if (y < 62 || QColor(c).value() > 20)
             return c;
@@ -441,7 +442,7 @@ QImage FruitMarket() {
             // The crate: planks with grain and nail heads.
             const QColor plank = Dice::Vary(QColor(185, 140, 90), 0.02, 0.1, 0.1);
             painter.setPen(Qt::NoPen);
-            painter.setBrush(Paint::Scale(plank, 0.55));
+            painter.setBrush(Paint::Shade(plank, 0.55));
             painter.drawRect(box);
             const FruitKind& kind = kinds[order[crate % 12]];
             ++crate;
@@ -455,11 +456,11 @@ QImage FruitMarket() {
                           kind);
             painter.restore();
             QLinearGradient front(0, box.bottom() - 26, 0, box.bottom());
-            front.setColorAt(0, Paint::Scale(plank, 1.1));
-            front.setColorAt(1, Paint::Scale(plank, 0.75));
+            front.setColorAt(0, Paint::Shade(plank, 1.1));
+            front.setColorAt(1, Paint::Shade(plank, 0.75));
             painter.setBrush(front);
             painter.drawRect(QRectF(box.left(), box.bottom() - 26, box.width(), 26));
-            painter.setPen(QPen(Paint::Scale(plank, 0.6), 1));
+            painter.setPen(QPen(Paint::Shade(plank, 0.6), 1));
             for (double gy = box.bottom() - 22; gy < box.bottom(); gy += 5)
                 painter.drawLine(QPointF(box.left(), gy + Dice::Uniform(-1, 1)),
                                  QPointF(box.right(), gy + Dice::Uniform(-1, 1)));
@@ -491,10 +492,10 @@ QImage FruitMarket() {
 
 namespace {
 
-void Planet(QPainter& painter, QPointF at, double r, const Palette& surface, unsigned seed,
+void Planet(QPainter& painter, QPointF at, double r, const Paint::Palette& surface, unsigned seed,
             double bands, const QPointF& light) {
     // Paint the planet's disc pixel by pixel: banded or mottled surface, lit from one side.
-    const Noise noise(seed);
+    const Paint::ValueNoise noise(seed);
     const int size = static_cast<int>(std::ceil(r * 2)) + 2;
     QImage disc(size, size, QImage::Format_ARGB32_Premultiplied);
     disc.fill(Qt::transparent);
@@ -512,7 +513,7 @@ void Planet(QPainter& painter, QPointF at, double r, const Palette& surface, uns
                                  : turbulence * 1.6 - 0.3;
             QColor colour = surface.Cyclic(bands > 0 ? t : std::clamp(t, 0.0, 0.999));
             const double lit = std::clamp(u * light.x() + v * light.y() + w * 0.6, 0.0, 1.0);
-            colour = Paint::Scale(colour, 0.12 + 1.0 * lit);
+            colour = Paint::Shade(colour, 0.12 + 1.0 * lit);
             const double edge = std::clamp((1 - std::sqrt(rr)) * r, 0.0, 1.0);
             colour.setAlphaF(static_cast<float>(edge));
             disc.setPixelColor(x, y, colour);
@@ -533,27 +534,27 @@ QImage Planets() {
     const int width = 700;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise gas(191);
-    const Palette nebula{{0.0, QColor(5, 5, 20)},      {0.35, QColor(30, 20, 70)},
-                         {0.55, QColor(120, 40, 120)}, {0.7, QColor(220, 90, 110)},
-                         {0.85, QColor(80, 160, 200)}, {1.0, QColor(240, 230, 250)}};
+    const Paint::ValueNoise gas(191);
+    const Paint::Palette nebula{{0.0, QColor(5, 5, 20)},      {0.35, QColor(30, 20, 70)},
+                                {0.55, QColor(120, 40, 120)}, {0.7, QColor(220, 90, 110)},
+                                {0.85, QColor(80, 160, 200)}, {1.0, QColor(240, 230, 250)}};
     Paint::Fill(image, [&](int x, int y) {
         const double wx = x / 160.0 + gas.Fractal(x / 200.0, y / 200.0, 4);
         const double density = gas.Fractal(wx, y / 160.0, 7);
         const double dust = gas.Ridged(x / 90.0, y / 90.0, 5);
         QColor colour = nebula.At(std::pow(density, 1.6) * 1.4 + dust * 0.15);
-        return Paint::Scale(colour, 0.8 + 0.4 * dust);
+        return Paint::Shade(colour, 0.8 + 0.4 * dust);
     });
     QPainter painter(&image);
     Paint::Smooth(painter);
     Scenery::Stars(painter, QRectF(0, 0, width, height), 1600);
     const QPointF light(-0.7, -0.4);
     Planet(painter, QPointF(150, 470), 190,
-           Palette{{0.0, QColor(230, 190, 140)},
-                   {0.25, QColor(190, 110, 60)},
-                   {0.5, QColor(245, 225, 190)},
-                   {0.75, QColor(160, 80, 50)},
-                   {1.0, QColor(230, 190, 140)}},
+           Paint::Palette{{0.0, QColor(230, 190, 140)},
+                          {0.25, QColor(190, 110, 60)},
+                          {0.5, QColor(245, 225, 190)},
+                          {0.75, QColor(160, 80, 50)},
+                          {1.0, QColor(230, 190, 140)}},
            192, 3.5, light);
     // A ringed planet: rings behind, the globe, then the near half of the rings.
     const QPointF ringed(520, 150);
@@ -576,31 +577,32 @@ QImage Planets() {
     painter.translate(-ringed);
     rings(0, 180);
     Planet(painter, ringed, ringR,
-           Palette{{0.0, QColor(240, 220, 170)},
-                   {0.3, QColor(200, 170, 110)},
-                   {0.6, QColor(250, 240, 210)},
-                   {1.0, QColor(240, 220, 170)}},
+           Paint::Palette{{0.0, QColor(240, 220, 170)},
+                          {0.3, QColor(200, 170, 110)},
+                          {0.6, QColor(250, 240, 210)},
+                          {1.0, QColor(240, 220, 170)}},
            193, 5, light);
     rings(180, 180);
     painter.restore();
     Planet(painter, QPointF(330, 90), 34,
-           Palette{{0.0, QColor(60, 110, 200)},
-                   {0.45, QColor(40, 150, 90)},
-                   {0.55, QColor(220, 200, 150)},
-                   {1.0, QColor(250, 250, 255)}},
+           Paint::Palette{{0.0, QColor(60, 110, 200)},
+                          {0.45, QColor(40, 150, 90)},
+                          {0.55, QColor(220, 200, 150)},
+                          {1.0, QColor(250, 250, 255)}},
            194, 0, light);
     Planet(painter, QPointF(440, 360), 52,
-           Palette{{0.0, QColor(150, 50, 30)},
-                   {0.5, QColor(220, 110, 60)},
-                   {1.0, QColor(250, 200, 150)}},
+           Paint::Palette{{0.0, QColor(150, 50, 30)},
+                          {0.5, QColor(220, 110, 60)},
+                          {1.0, QColor(250, 200, 150)}},
            195, 0, light);
     Planet(painter, QPointF(640, 420), 28,
-           Palette{{0.0, QColor(150, 220, 240)},
-                   {0.5, QColor(80, 140, 210)},
-                   {1.0, QColor(230, 250, 255)}},
+           Paint::Palette{{0.0, QColor(150, 220, 240)},
+                          {0.5, QColor(80, 140, 210)},
+                          {1.0, QColor(230, 250, 255)}},
            196, 2.2, light);
     Planet(painter, QPointF(80, 90), 20,
-           Palette{{0.0, QColor(120, 120, 130)}, {1.0, QColor(220, 215, 210)}}, 197, 0, light);
+           Paint::Palette{{0.0, QColor(120, 120, 130)}, {1.0, QColor(220, 215, 210)}}, 197, 0,
+           light);
     painter.end();
     Paint::Weather(image, 198, 0.06);
     return image;
@@ -611,9 +613,9 @@ QImage Harbour() {
     const int height = 500;
     const int quay = 300;
     QImage image = Paint::Blank(width, height);
-    const Palette sky{{0.0, QColor(60, 130, 210)}, {1.0, QColor(190, 220, 240)}};
+    const Paint::Palette sky{{0.0, QColor(60, 130, 210)}, {1.0, QColor(190, 220, 240)}};
     Scenery::Sky(image, 130, sky, 201, 0.6, QColor(255, 255, 255), QColor(160, 170, 195));
-    const Noise hill(202);
+    const Paint::ValueNoise hill(202);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double top = Scenery::Ridge(hill, x, 150, 110, 160);
         if (y < top)
@@ -643,7 +645,7 @@ QImage Harbour() {
             painter.setPen(Qt::NoPen);
             painter.setBrush(wall);
             painter.drawRect(body);
-            painter.setBrush(Paint::Scale(wall, 0.8));
+            painter.setBrush(Paint::Shade(wall, 0.8));
             painter.drawRect(QRectF(body.right() - w * 0.2, body.top(), w * 0.2, h));
             painter.setBrush(Dice::Vary(QColor(180, 80, 50), 0.02, 0.1, 0.1));
             painter.drawPolygon(QPolygonF{QPointF(body.left() - 2, body.top()),
@@ -671,7 +673,7 @@ QImage Harbour() {
     painter.drawRect(QRectF(0, quay - 8, width, 12));
     painter.end();
     // The sea mirrors the town, tinted by the water; the boats cast their own reflections.
-    const Noise sea(203);
+    const Paint::ValueNoise sea(203);
     Scenery::Reflect(image, quay + 4, 204, QColor(30, 120, 160), 0.55);
     painter.begin(&image);
     Paint::Smooth(painter);
@@ -687,7 +689,7 @@ QImage Harbour() {
         const double y = Dice::Uniform(quay + 18, quay + 190);
         boats.push_back(
             {Dice::Uniform(-20, width - 20), y, 30 + (y - quay) * 0.5 * Dice::Uniform(0.8, 1.2),
-             hulls[Dice::Between(0, 5)], Paint::Scale(hulls[(i + 2) % 6], 0.9), Dice::Chance(0.6)});
+             hulls[Dice::Between(0, 5)], Paint::Shade(hulls[(i + 2) % 6], 0.9), Dice::Chance(0.6)});
     }
     std::sort(boats.begin(), boats.end(), [](const Boat& a, const Boat& b) { return a.y < b.y; });
     auto drawBoat = [&](const Boat& boat) {
@@ -755,9 +757,9 @@ void Butterfly(QPainter& painter, QPointF at, double size, double angle, const Q
                      QPointF(size * 0.35, size * 0.75));
         hind.cubicTo(QPointF(size * 0.15, size * 0.7), QPointF(0, size * 0.4), QPointF(0, 0));
         QRadialGradient g(QPointF(size * 0.2, 0), size * 1.1);
-        g.setColorAt(0, Paint::Scale(wing, 1.2));
+        g.setColorAt(0, Paint::Shade(wing, 1.2));
         g.setColorAt(0.7, wing);
-        g.setColorAt(1, Paint::Scale(wing, 0.3));
+        g.setColorAt(1, Paint::Shade(wing, 0.3));
         painter.setBrush(g);
         painter.drawPath(fore);
         painter.drawPath(hind);
@@ -773,7 +775,7 @@ void Butterfly(QPainter& painter, QPointF at, double size, double angle, const Q
         }
         // A dark tip on the fore wing.
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Paint::Scale(wing, 0.35));
+        painter.setBrush(Paint::Shade(wing, 0.35));
         painter.drawEllipse(QPointF(size * 0.95, -size * 0.6), size * 0.35, size * 0.3);
         painter.restore();
         // Dark borders with white spots, and an eye on each wing.
@@ -790,7 +792,7 @@ void Butterfly(QPainter& painter, QPointF at, double size, double angle, const Q
         painter.drawEllipse(QPointF(size * 0.55, -size * 0.4), size * 0.13, size * 0.13);
         painter.setBrush(QColor(20, 20, 30));
         painter.drawEllipse(QPointF(size * 0.55, -size * 0.4), size * 0.06, size * 0.06);
-        painter.setBrush(Paint::Scale(accent, 0.9));
+        painter.setBrush(Paint::Shade(accent, 0.9));
         painter.drawEllipse(QPointF(size * 0.4, size * 0.45), size * 0.09, size * 0.09);
         painter.restore();
     }
@@ -808,7 +810,7 @@ QImage Butterflies() {
     const int width = 600;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise leaf(211);
+    const Paint::ValueNoise leaf(211);
     Paint::Fill(image, [&](int x, int y) {
         const double g = leaf.Fractal(x / 60.0, y / 60.0, 5);
         const double veins = leaf.Ridged(x / 25.0, y / 25.0, 4);
@@ -825,11 +827,11 @@ QImage Butterflies() {
         const double l = Dice::Uniform(15, 45);
         QLinearGradient g(0, -l * 0.3, 0, l * 0.3);
         const QColor green = Dice::Vary(QColor(60, 130, 50), 0.05, 0.15, 0.2);
-        g.setColorAt(0, Paint::Scale(green, 1.2));
-        g.setColorAt(1, Paint::Scale(green, 0.7));
+        g.setColorAt(0, Paint::Shade(green, 1.2));
+        g.setColorAt(1, Paint::Shade(green, 0.7));
         painter.setBrush(g);
         painter.drawEllipse(QPointF(l / 2, 0), l / 2, l * 0.22);
-        painter.setPen(QPen(Paint::Scale(green, 1.4), 0.8));
+        painter.setPen(QPen(Paint::Shade(green, 1.4), 0.8));
         painter.drawLine(QPointF(0, 0), QPointF(l, 0));
         painter.setPen(Qt::NoPen);
         painter.restore();
@@ -866,7 +868,7 @@ QImage Bookshelf() {
     const int width = 600;
     const int height = 500;
     QImage image = Paint::Blank(width, height);
-    const Noise wood(221);
+    const Paint::ValueNoise wood(221);
     Paint::Fill(image, [&](int x, int y) {
         const double grain = wood.Fractal(x / 300.0, y / 6.0, 5);
         return Paint::Mix(QColor(70, 40, 25), QColor(130, 80, 45),
@@ -903,9 +905,9 @@ QImage Bookshelf() {
             const QColor cover = Dice::Vary(covers[Dice::Between(0, 9)], 0.02, 0.12, 0.12);
             const QRectF spine(x, floor - h, w, h);
             QLinearGradient round(spine.left(), 0, spine.right(), 0);
-            round.setColorAt(0, Paint::Scale(cover, 0.7));
-            round.setColorAt(0.35, Paint::Scale(cover, 1.25));
-            round.setColorAt(1, Paint::Scale(cover, 0.6));
+            round.setColorAt(0, Paint::Shade(cover, 0.7));
+            round.setColorAt(0.35, Paint::Shade(cover, 1.25));
+            round.setColorAt(1, Paint::Shade(cover, 0.6));
             painter.setPen(Qt::NoPen);
             painter.setBrush(round);
             painter.drawRect(spine);
@@ -919,9 +921,9 @@ QImage Bookshelf() {
             }
             if (w > 13) {
                 painter.setBrush(Dice::Chance(0.5) ? QColor(240, 230, 205)
-                                                   : Paint::Scale(cover, 0.6));
+                                                   : Paint::Shade(cover, 0.6));
                 painter.drawRect(QRectF(x + 3, spine.top() + h * 0.3, w - 6, h * 0.25));
-                painter.setBrush(Paint::Scale(gold, 0.8));
+                painter.setBrush(Paint::Shade(gold, 0.8));
                 for (double ty = spine.top() + h * 0.33; ty < spine.top() + h * 0.52; ty += 4)
                     painter.drawRect(QRectF(x + 5, ty, (w - 10) * Dice::Uniform(0.5, 1), 1.5));
             }
@@ -943,7 +945,7 @@ QImage Bookshelf() {
 QImage Rooftops() {
     const int width = 666;
     QImage image = Paint::Blank(width, 500);
-    const Palette sky{
+    const Paint::Palette sky{
         {0.0, QColor(70, 120, 200)}, {0.7, QColor(230, 180, 150)}, {1.0, QColor(250, 210, 160)}};
     Scenery::Sky(image, 180, sky, 231, 0.55, QColor(255, 245, 235), QColor(170, 150, 170));
     QPainter painter(&image);
@@ -957,7 +959,7 @@ QImage Rooftops() {
                                QColor(90, 70, 50)};
     painter.end();
     // Wooded hills with a castle behind the town.
-    const Noise hills(233);
+    const Paint::ValueNoise hills(233);
     Paint::Apply(image, [&](int x, int y, const QColor& c) {
         const double top = Scenery::Ridge(hills, x, 175, 90, 140);
         if (y < top)
@@ -1082,7 +1084,7 @@ QImage Rooftops() {
                 const double shift = (static_cast<int>((eaves - ty) / 5) % 2) * 4;
                 for (double tx = x - 10 + shift; tx < x + w + 10; tx += 8) {
                     painter.setPen(Qt::NoPen);
-                    painter.setBrush(Paint::Scale(roof, Dice::Uniform(0.85, 1.2)));
+                    painter.setBrush(Paint::Shade(roof, Dice::Uniform(0.85, 1.2)));
                     painter.drawRect(QRectF(tx, ty, 7.2, 4.2));
                 }
             }
@@ -1090,7 +1092,7 @@ QImage Rooftops() {
             painter.setBrush(QColor(0, 0, 20, 70));
             painter.drawRect(QRectF(x + w * 0.5, eaves - roofH, w, roofH));
             painter.restore();
-            painter.setPen(QPen(Paint::Scale(roof, 0.6), 1.5));
+            painter.setPen(QPen(Paint::Shade(roof, 0.6), 1.5));
             painter.setBrush(Qt::NoBrush);
             painter.drawPolygon(gable);
             painter.setPen(Qt::NoPen);
@@ -1102,13 +1104,13 @@ QImage Rooftops() {
                 painter.drawRect(QRectF(dx, dy, 14, 12));
                 painter.setBrush(QColor(45, 40, 50));
                 painter.drawRect(QRectF(dx + 3, dy + 3, 8, 8));
-                painter.setBrush(Paint::Scale(roof, 0.8));
+                painter.setBrush(Paint::Shade(roof, 0.8));
                 painter.drawPolygon(
                     QPolygonF{QPointF(dx - 3, dy), QPointF(dx + 17, dy), QPointF(dx + 7, dy - 8)});
             }
             if (Dice::Chance(0.6)) {
                 const double cx = x + Dice::Uniform(w * 0.55, w * 0.8);
-                painter.setBrush(Paint::Scale(wall, 0.75));
+                painter.setBrush(Paint::Shade(wall, 0.75));
                 painter.drawRect(QRectF(cx, eaves - roofH * 0.75 - 12, 9, 22));
                 painter.setBrush(QColor(80, 60, 50));
                 painter.drawRect(QRectF(cx - 1, eaves - roofH * 0.75 - 14, 11, 3));

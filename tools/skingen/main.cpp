@@ -1,17 +1,14 @@
 // skingen: paints every skin bitmap of the skinned controls into a folder as 24-bit BMP
 // files. Usage: skingen <folder>   (normally <repo>/resources/skin)
 
-#include "WoodPainter.h"
+#include "tools/paint/Paint.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
 #include <functional>
 
-using namespace WoodPainter;
+using namespace Paint;
 
 namespace {
 
@@ -37,11 +34,7 @@ QString outputFolder;
 int written = 0;
 
 void Save(const QString& name, const QImage& image) {
-    const QString path = outputFolder + "/" + name + ".bmp";
-    if (!image.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
+    SaveInto(image, outputFolder, name, "BMP");
     ++written;
 }
 
@@ -70,23 +63,11 @@ QImage Plate(QSize size, Look look, double radius, int seed) {
     const WoodTones tones = TonesOf(look);
     QImage canvas = Canvas(size);
     const QRectF outer(0, 0, size.width(), size.height());
-    QPainterPath outline;
-    outline.addRoundedRect(outer, radius, radius);
-    QPainterPath rim;
-    rim.addRoundedRect(outer.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
-    QPainterPath face;
-    face.addRoundedRect(outer.adjusted(2, 2, -2, -2), radius - 1.5, radius - 1.5);
-    {
-        QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(outline, DeepShadow);
-        QLinearGradient rimShade(outer.topLeft(), outer.bottomLeft());
-        const bool down = look == Look::Down;
-        rimShade.setColorAt(0, down ? tones.rim.darker(140) : tones.rim.lighter(115));
-        rimShade.setColorAt(1, down ? tones.rim : tones.rim.darker(150));
-        painter.fillPath(rim, rimShade);
-    }
-    FillWood(canvas, face, tones.dark, tones.light, seed, look == Look::Down);
+    QLinearGradient rimShade(outer.topLeft(), outer.bottomLeft());
+    const bool down = look == Look::Down;
+    rimShade.setColorAt(0, down ? tones.rim.darker(140) : tones.rim.lighter(115));
+    rimShade.setColorAt(1, down ? tones.rim : tones.rim.darker(150));
+    RimmedPlate(canvas, outer, radius, rimShade, 2, tones.dark, tones.light, seed, down);
     return canvas;
 }
 
@@ -215,7 +196,7 @@ void HorBar() {
 }
 
 void Panel() {
-    Save("WOP_TEX", Grain({80, 80}, QColor(146, 100, 54), QColor(178, 128, 72), 5));
+    Save("WOP_TEX", WoodGrain(QColor(146, 100, 54), QColor(178, 128, 72), 5).Tile({80, 80}));
 
     // One profile from the outer edge inwards; sampled by nearest pixel, a frame of
     // width 3 shows dark wood, brass, dark wood.
@@ -240,24 +221,12 @@ void Panel() {
 
     // The title plate: dark wood so that the light title reads well.
     QImage title = Canvas({100, 20});
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, 100, 20), 5, 5);
-    QPainterPath rim;
-    rim.addRoundedRect(QRectF(1, 1, 98, 18), 4, 4);
-    QPainterPath face;
-    face.addRoundedRect(QRectF(2.5, 2.5, 95, 15), 3, 3);
-    {
-        QPainter painter(&title);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(outline, DeepShadow);
-        painter.fillPath(rim, Brass);
-    }
-    FillWood(title, face, DeepShadow, DarkWood, 9);
+    RimmedPlate(title, QRectF(0, 0, 100, 20), 5, Brass, 2.5, DeepShadow, DarkWood, 9);
     Save("WOP_TIT", Over(title, DarkWood));
 }
 
 void ScrollBox() {
-    Save("WSB_BACK", Grain({405, 123}, QColor(84, 53, 27), QColor(118, 77, 41), 13));
+    Save("WSB_BACK", WoodGrain(QColor(84, 53, 27), QColor(118, 77, 41), 13).Tile({405, 123}));
 }
 
 // The edit field: an inset groove; drawn once wide and cut into the two ends and the
@@ -327,84 +296,32 @@ void CheckBox() {
 // Background of the notice and question boxes: a wooden frame, a parchment field for
 // the text and the buttons, and a plate at the top centre for the caption.
 void MessageBack() {
-    QImage canvas = Canvas({280, 140});
+    QImage canvas = Frame({280, 140}, 17);
+    Parchment(canvas, QRectF(9, 30, 262, 101), 21);
     {
-        QPainter painter(&canvas);
-        painter.drawImage(0, 0, Grain({280, 140}, QColor(70, 43, 21), QColor(112, 72, 37), 17));
-        painter.setRenderHint(QPainter::Antialiasing);
-        // Bevel of the outer frame.
-        painter.setPen(DeepShadow);
-        painter.drawRect(QRectF(0.5, 0.5, 279, 139));
-        painter.setPen(QColor(168, 119, 63, 180));
-        painter.drawLine(QPointF(1.5, 1.5), QPointF(278.5, 1.5));
-        painter.drawLine(QPointF(1.5, 1.5), QPointF(1.5, 138.5));
-        painter.setPen(QColor(30, 16, 6, 160));
-        painter.drawLine(QPointF(1.5, 138.5), QPointF(278.5, 138.5));
-        painter.drawLine(QPointF(278.5, 1.5), QPointF(278.5, 138.5));
-
-        // Parchment field, sunk into the frame.
-        const QRectF field(9, 30, 262, 101);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Brass);
-        painter.drawRoundedRect(field.adjusted(-2, -2, 2, 2), 4, 4);
-        painter.setBrush(DeepShadow);
-        painter.drawRoundedRect(field.adjusted(-1, -1, 1, 1), 3, 3);
-        painter.drawImage(field.topLeft(),
-                          Grain(field.size().toSize(), QColor(226, 206, 152), TextLight, 21));
-        QLinearGradient inner(field.topLeft(), field.topLeft() + QPointF(0, 8));
-        inner.setColorAt(0, QColor(42, 25, 12, 110));
-        inner.setColorAt(1, QColor(42, 25, 12, 0));
-        painter.fillRect(field, inner);
-
         // Brass nails in the top corners of the frame.
-        for (const QPointF centre : {QPointF(16, 15), QPointF(264, 15)}) {
-            QRadialGradient nail(centre - QPointF(1, 1), 4);
-            nail.setColorAt(0, QColor(250, 226, 160));
-            nail.setColorAt(0.6, Brass);
-            nail.setColorAt(1, QColor(110, 80, 30));
-            painter.setBrush(DeepShadow);
-            painter.drawEllipse(centre, 4, 4);
-            painter.setBrush(nail);
-            painter.drawEllipse(centre, 3.2, 3.2);
-        }
-    }
-    // The caption plate.
-    const QRectF plate(76, 3, 128, 22);
-    QPainterPath outline;
-    outline.addRoundedRect(plate, 5, 5);
-    QPainterPath rim;
-    rim.addRoundedRect(plate.adjusted(1, 1, -1, -1), 4, 4);
-    QPainterPath face;
-    face.addRoundedRect(plate.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
-    {
         QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(outline, DeepShadow);
-        painter.fillPath(rim, Brass);
+        Nail(painter, QPointF(16, 15));
+        Nail(painter, QPointF(264, 15));
     }
-    FillWood(canvas, face, DeepShadow, QColor(84, 53, 27), 23);
+    RimmedPlate(canvas, QRectF(76, 3, 128, 22), 5, Brass, 2.5, DeepShadow, QColor(84, 53, 27), 23);
     Save("WMSG_BACK", Over(canvas, DarkWood));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: skingen <output folder>\n");
-        return 2;
-    }
-    outputFolder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(outputFolder);
-    PushButtons();
-    WindowButtons();
-    ToolButtons();
-    HorBar();
-    Panel();
-    ScrollBox();
-    Edit();
-    CheckBox();
-    MessageBack();
-    std::printf("%d skin bitmaps written to %s\n", written, qPrintable(outputFolder));
-    return 0;
+    return RunGenerator(argc, argv, "skingen <output folder>", [](const QString& folder) {
+        outputFolder = folder;
+        PushButtons();
+        WindowButtons();
+        ToolButtons();
+        HorBar();
+        Panel();
+        ScrollBox();
+        Edit();
+        CheckBox();
+        MessageBack();
+        std::printf("%d skin bitmaps written to %s\n", written, qPrintable(folder));
+    });
 }

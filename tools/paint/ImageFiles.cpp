@@ -1,15 +1,30 @@
-#include "tools/artgen/JpegWriter.h"
+#include "tools/paint/ImageFiles.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 #include <stdexcept>
 #include <vector>
 
-namespace JpegWriter {
+namespace Paint {
 
-void Write(const QImage& image, const QString& path, int quality) {
+void Save(const QImage& image, const QString& path, const char* format, int quality) {
+    if (!image.save(path, format, quality))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QString SaveInto(const QImage& image, const QString& folder, const QString& name,
+                 const char* format) {
+    const QString path =
+        QDir(folder).filePath(name + QLatin1Char('.') + QString::fromLatin1(format).toLower());
+    Save(image.convertToFormat(QImage::Format_RGB888), path, format);
+    return path;
+}
+
+void WriteJpeg(const QImage& image, const QString& path, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
 
     jpeg_compress_struct info{};
@@ -51,4 +66,4 @@ void Write(const QImage& image, const QString& path, int quality) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-} // namespace JpegWriter
+} // namespace Paint

@@ -1,9 +1,11 @@
-#include "Palette.h"
+#include "tools/paint/Palette.h"
 
-#include "Paint.h"
+#include "tools/paint/Colours.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace Paint {
 
 Palette::Palette(std::initializer_list<Stop> stops) : stops_(stops) {}
 
@@ -17,7 +19,7 @@ QColor Palette::At(double position) const {
             const Stop& a = stops_[i - 1];
             const Stop& b = stops_[i];
             const double span = b.position - a.position;
-            return Paint::Mix(a.colour, b.colour, span > 0 ? (position - a.position) / span : 0);
+            return Mix(a.colour, b.colour, span > 0 ? (position - a.position) / span : 0);
         }
     }
     return stops_.back().colour;
@@ -26,3 +28,5 @@ QColor Palette::At(double position) const {
 QColor Palette::Cyclic(double position) const {
     return At(position - std::floor(position));
 }
+
+} // namespace Paint

@@ -1,14 +1,16 @@
 #pragma once
-// Procedural wood: growth rings bent by noise, long fibres and fine pores, mapped onto a
-// range between a dark and a light wood colour.
+// Procedural ring wood for large boards: growth rings bent by noise with dark latewood,
+// long fibres and fine pores, mapped onto a range between a dark and a light wood colour.
 
-#include "tools/artgen/GradientNoise.h"
+#include "tools/paint/GradientNoise.h"
 
 #include <QColor>
 #include <QImage>
 #include <QSize>
 
 #include <cstdint>
+
+namespace Paint {
 
 class WoodTexture {
 public:
@@ -30,3 +32,5 @@ private:
     QColor light;
     double ringSpacing;
 };
+
+} // namespace Paint

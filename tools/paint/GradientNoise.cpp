@@ -1,4 +1,4 @@
-#include "tools/artgen/GradientNoise.h"
+#include "tools/paint/GradientNoise.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,8 @@ double Lerp(double a, double b, double t) {
 }
 
 } // namespace
+
+namespace Paint {
 
 GradientNoise::GradientNoise(std::uint32_t seed) {
     std::array<int, 256> values{};
@@ -81,3 +83,5 @@ double GradientNoise::Fractal(double x, double y, int octaves) const {
     }
     return sum / norm;
 }
+
+} // namespace Paint

@@ -1,9 +1,11 @@
-#include "tools/artgen/WoodTexture.h"
+#include "tools/paint/WoodTexture.h"
 
-#include "tools/artgen/Palette.h"
+#include "tools/paint/Colours.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace Paint {
 
 WoodTexture::WoodTexture(std::uint32_t seed, QColor darkColor, QColor lightColor, double spacing)
     : noise(seed), dark(darkColor), light(lightColor), ringSpacing(spacing) {}
@@ -29,7 +31,7 @@ double WoodTexture::Tone(double u, double v) const {
 }
 
 QColor WoodTexture::At(double u, double v) const {
-    return Palette::Mix(dark, light, Tone(u, v));
+    return Mix(dark, light, Tone(u, v));
 }
 
 QImage WoodTexture::Render(QSize size, bool grainAlongX) const {
@@ -41,3 +43,5 @@ QImage WoodTexture::Render(QSize size, bool grainAlongX) const {
     }
     return image;
 }
+
+} // namespace Paint

@@ -1,9 +1,11 @@
 #pragma once
 // Seeded two-dimensional gradient noise and its fractal sum, the raw material of every
-// wood grain and felt texture; the same seed always gives the same picture.
+// ring wood and felt texture; the same seed always gives the same picture.
 
 #include <array>
 #include <cstdint>
+
+namespace Paint {
 
 class GradientNoise {
 public:
@@ -20,3 +22,5 @@ private:
 
     std::array<int, 512> permutation{};
 };
+
+} // namespace Paint

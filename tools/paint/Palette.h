@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
+namespace Paint {
+
 class Palette {
 public:
     struct Stop {
@@ -23,3 +25,5 @@ public:
 private:
     std::vector<Stop> stops_;
 };
+
+} // namespace Paint
