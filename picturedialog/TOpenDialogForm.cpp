@@ -80,9 +80,10 @@ QString ListStyle() {
         .arg(ListBack.name(), ListText.name());
 }
 
-QIcon ArtIcon(const QString& name) {
-    const QImage art = ArtResources::LoadArt(name);
-    return art.isNull() ? QIcon() : QIcon(QPixmap::fromImage(art));
+// A menu icon: a keyed skin bitmap, transparent where its corner colour is.
+QIcon MenuIcon(const QString& name) {
+    const QImage icon = WDSkin::LoadKeyed(name);
+    return icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon));
 }
 
 } // namespace
@@ -301,17 +302,17 @@ void TOpenDialogForm::CreateMotifPanel() {
 
 void TOpenDialogForm::CreatePopups() {
     PopupFiles = new QMenu(this);
-    mPopFilesOpen = PopupFiles->addAction(ArtIcon(QStringLiteral("OPENDIALOG_ICON_OPEN")),
+    mPopFilesOpen = PopupFiles->addAction(MenuIcon(QStringLiteral("OD_OPEN")),
                                           QStringLiteral("Als Puzzle-Motiv öffnen"));
-    mPopFilesDrag = PopupFiles->addAction(ArtIcon(QStringLiteral("OPENDIALOG_ICON_FAVORITE")),
+    mPopFilesDrag = PopupFiles->addAction(MenuIcon(QStringLiteral("OD_FAVORITE")),
                                           QStringLiteral("In die Favoriten aufnehmen"));
     connect(mPopFilesOpen, &QAction::triggered, this, &TOpenDialogForm::mPopFilesOpenClick);
     connect(mPopFilesDrag, &QAction::triggered, this, &TOpenDialogForm::mPopFilesDragClick);
 
     PopupFavorite = new QMenu(this);
-    popDelete = PopupFavorite->addAction(ArtIcon(QStringLiteral("OPENDIALOG_ICON_REMOVE")),
+    popDelete = PopupFavorite->addAction(MenuIcon(QStringLiteral("OD_REMOVE")),
                                          QStringLiteral("Entfernen"));
-    popDeleteAll = PopupFavorite->addAction(ArtIcon(QStringLiteral("OPENDIALOG_ICON_REMOVEALL")),
+    popDeleteAll = PopupFavorite->addAction(MenuIcon(QStringLiteral("OD_REMOVEALL")),
                                             QStringLiteral("Alle entfernen"));
     connect(popDelete, &QAction::triggered, this, &TOpenDialogForm::popDeleteClick);
     connect(popDeleteAll, &QAction::triggered, this, &TOpenDialogForm::popDeleteAllClick);

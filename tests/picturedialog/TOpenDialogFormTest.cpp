@@ -790,3 +790,18 @@ TEST_F(Chooser, UnreadableFavoritesListIsNotOverwritten) {
     chooser.SaveFavorites();
     EXPECT_TRUE(QFileInfo(FavoritesFileName).isDir());
 }
+
+TEST_F(Chooser, ArtworkFillsTheWindowTheColumnTitlesAndTheMenus) {
+    TOpenDialogForm& chooser = Show();
+    EXPECT_EQ(chooser.ImageBack->pixmap().size(), QSize(720, 640));
+    EXPECT_EQ(chooser.Image3->pixmap().size(), QSize(121, 17));
+    EXPECT_EQ(chooser.Image4->pixmap().size(), QSize(80, 17));
+    EXPECT_EQ(chooser.Image5->pixmap().size(), QSize(142, 17));
+    EXPECT_EQ(chooser.Image2->pixmap().size(), QSize(145, 110));
+    for (QAction* item : {chooser.mPopFilesOpen, chooser.mPopFilesDrag, chooser.popDelete,
+                          chooser.popDeleteAll})
+        EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+    EXPECT_EQ(chooser.size(), QSize(720, 640));
+    EXPECT_EQ(chooser.windowTitle(), "Bilddatei öffnen");
+    EXPECT_EQ(chooser.lbWinTitle->text(), "Motiv wählen");
+}
