@@ -100,11 +100,12 @@ TOpenDialogForm::TOpenDialogForm(QWidget* parent)
     QPalette back = palette();
     back.setColor(QPalette::Window, QColor(0x5C, 0x3A, 0x1D));
     setPalette(back);
+    DialogKeys::Install(this);
+}
 
+void TOpenDialogForm::CreateControls() {
     ImageBack = new QLabel(this);
     ImageBack->setGeometry(0, 0, 720, 640);
-    ImageBack->setPixmap(
-        QPixmap::fromImage(ArtResources::LoadArt(QStringLiteral("OPENDIALOG_BACK"))));
 
     lbWinTitle = new QLabel(QStringLiteral("Motiv wählen"), this);
     lbWinTitle->setGeometry(274, 5, 169, 19);
@@ -118,12 +119,6 @@ TOpenDialogForm::TOpenDialogForm(QWidget* parent)
     wbClose->setToolTip(QStringLiteral("Schließen"));
     connect(wbClose, &TWDWinButton::OnClick, this, &TOpenDialogForm::btnCancelClick);
 
-    const QStyle* style = QApplication::style();
-    ImageListTree = {
-        style->standardIcon(QStyle::SP_DirClosedIcon), style->standardIcon(QStyle::SP_DriveHDIcon),
-        style->standardIcon(QStyle::SP_DriveCDIcon),   style->standardIcon(QStyle::SP_DriveNetIcon),
-        style->standardIcon(QStyle::SP_DriveFDIcon),   style->standardIcon(QStyle::SP_DirOpenIcon)};
-
     CreateFolderPanel();
     CreateFilePanel();
     CreatePreviewPanel();
@@ -133,9 +128,6 @@ TOpenDialogForm::TOpenDialogForm(QWidget* parent)
 
     WindowDrag::Install(ImageBack);
     WindowDrag::Install(lbWinTitle);
-    DialogKeys::Install(this);
-
-    FormCreate();
 }
 
 TWDPanel* TOpenDialogForm::CreatePanel(const QRect& geometry) {
@@ -168,7 +160,6 @@ void TOpenDialogForm::CreateFolderPanel() {
     TreeView1->setMouseTracking(true); // hot tracking
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setSortingEnabled(false);
-    TreeView1->setStyleSheet(ListStyle());
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* node) { TreeView1Change(node); });
     connect(TreeView1, &QTreeWidget::itemExpanded, this, &TOpenDialogForm::TreeView1Expanding);
@@ -179,19 +170,12 @@ void TOpenDialogForm::CreateFilePanel() {
     WDPanel2 = CreatePanel(QRect(330, 32, 361, 117));
     LabelFiles = CreateSectionLabel(WDPanel2, QStringLiteral("Dateien"));
     // The column titles are pictures above the list; its own headers are hidden.
-    const struct {
-        QLabel*& image;
-        const char* art;
-        QRect geometry;
-    } headers[] = {{Image3, "OPENDIALOG_HEAD_NAME", QRect(8, 18, 121, 17)},
-                   {Image4, "OPENDIALOG_HEAD_SIZE", QRect(130, 18, 80, 17)},
-                   {Image5, "OPENDIALOG_HEAD_DATE", QRect(211, 18, 142, 17)}};
-    for (const auto& header : headers) {
-        header.image = new QLabel(WDPanel2);
-        header.image->setGeometry(header.geometry);
-        header.image->setPixmap(
-            QPixmap::fromImage(ArtResources::LoadArt(QLatin1String(header.art))));
-    }
+    Image3 = new QLabel(WDPanel2);
+    Image3->setGeometry(8, 18, 121, 17);
+    Image4 = new QLabel(WDPanel2);
+    Image4->setGeometry(130, 18, 80, 17);
+    Image5 = new QLabel(WDPanel2);
+    Image5->setGeometry(211, 18, 142, 17);
 
     fileModel = new PictureFileModel(this);
     ListView1 = new QTableView(WDPanel2);
@@ -214,7 +198,6 @@ void TOpenDialogForm::CreateFilePanel() {
     ListView1->setFont(TimesPixels(13));
     ListView1->setMouseTracking(true);
     ListView1->setAutoScroll(false);
-    ListView1->setStyleSheet(ListStyle());
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TOpenDialogForm::ListView1Change);
@@ -230,8 +213,6 @@ void TOpenDialogForm::CreatePreviewPanel() {
     LabelView = CreateSectionLabel(WDPanel5, QStringLiteral("Vorschau"));
     Image2 = new QLabel(WDPanel5);
     Image2->setGeometry(8, 19, 145, 110);
-    Image2->setPixmap(
-        QPixmap::fromImage(ArtResources::LoadArt(QStringLiteral("OPENDIALOG_FRAME"))));
     Image1 = new QLabel(WDPanel5);
     Image1->setGeometry(QRect(QPoint(11, 21), PreviewBox));
     Image1->setAlignment(Qt::AlignCenter);
@@ -302,18 +283,14 @@ void TOpenDialogForm::CreateMotifPanel() {
 
 void TOpenDialogForm::CreatePopups() {
     PopupFiles = new QMenu(this);
-    mPopFilesOpen = PopupFiles->addAction(MenuIcon(QStringLiteral("OD_OPEN")),
-                                          QStringLiteral("Als Puzzle-Motiv öffnen"));
-    mPopFilesDrag = PopupFiles->addAction(MenuIcon(QStringLiteral("OD_FAVORITE")),
-                                          QStringLiteral("In die Favoriten aufnehmen"));
+    mPopFilesOpen = PopupFiles->addAction(QStringLiteral("Als Puzzle-Motiv öffnen"));
+    mPopFilesDrag = PopupFiles->addAction(QStringLiteral("In die Favoriten aufnehmen"));
     connect(mPopFilesOpen, &QAction::triggered, this, &TOpenDialogForm::mPopFilesOpenClick);
     connect(mPopFilesDrag, &QAction::triggered, this, &TOpenDialogForm::mPopFilesDragClick);
 
     PopupFavorite = new QMenu(this);
-    popDelete = PopupFavorite->addAction(MenuIcon(QStringLiteral("OD_REMOVE")),
-                                         QStringLiteral("Entfernen"));
-    popDeleteAll = PopupFavorite->addAction(MenuIcon(QStringLiteral("OD_REMOVEALL")),
-                                            QStringLiteral("Alle entfernen"));
+    popDelete = PopupFavorite->addAction(QStringLiteral("Entfernen"));
+    popDeleteAll = PopupFavorite->addAction(QStringLiteral("Alle entfernen"));
     connect(popDelete, &QAction::triggered, this, &TOpenDialogForm::popDeleteClick);
     connect(popDeleteAll, &QAction::triggered, this, &TOpenDialogForm::popDeleteAllClick);
 }
@@ -340,12 +317,6 @@ void TOpenDialogForm::FormCreate() {
         MotifThumbs[static_cast<std::size_t>(k)] = slot;
     }
 
-    try {
-        favorites = store.Load();
-    } catch (const AppError& error) {
-        favoritesReadable = false;
-        TessalyApplication::ShowError(error.Message());
-    }
     for (int i = 0; i < FavoritesList::Capacity; ++i) {
         TThumbImage* slot = CreateSlot(ScrollBoxFavorite, i);
         connect(slot, &TThumbImage::OnClick, this, &TOpenDialogForm::mFavoriteOnClick);
@@ -359,21 +330,71 @@ void TOpenDialogForm::FormCreate() {
     }
 }
 
-void TOpenDialogForm::FillOnce() {
-    if (filled)
+void TOpenDialogForm::Prepare() {
+    if (prepared)
         return;
-    filled = true;
+    prepared = true;
+    CreateControls();
+    FormCreate();
+    PaintArtwork();
     FillDriveList();
     FillMotifStrip();
+    LoadFavorites();
     ShowFavorites();
 }
 
+// Favorite.dat is read, and the list cleaned, when the favorites are first needed: at the
+// first showing, or at the end if the chooser was never shown.
+void TOpenDialogForm::LoadFavorites() {
+    if (favoritesLoaded)
+        return;
+    favoritesLoaded = true;
+    try {
+        favorites = store.Load();
+    } catch (const AppError& error) {
+        favoritesReadable = false;
+        TessalyApplication::ShowError(error.Message());
+    }
+}
+
+// The pictures, icons and colours of the window; decoding and styling them would cost the
+// program's start-up time, so they wait for the first showing like the strips do.
+void TOpenDialogForm::PaintArtwork() {
+    const auto art = [](const char* name) {
+        return QPixmap::fromImage(ArtResources::LoadArt(QLatin1String(name)));
+    };
+    ImageBack->setPixmap(art("OPENDIALOG_BACK"));
+    Image3->setPixmap(art("OPENDIALOG_HEAD_NAME"));
+    Image4->setPixmap(art("OPENDIALOG_HEAD_SIZE"));
+    Image5->setPixmap(art("OPENDIALOG_HEAD_DATE"));
+    Image2->setPixmap(art("OPENDIALOG_FRAME"));
+    TreeView1->setStyleSheet(ListStyle());
+    ListView1->setStyleSheet(ListStyle());
+    const QStyle* style = QApplication::style();
+    ImageListTree = {
+        style->standardIcon(QStyle::SP_DirClosedIcon), style->standardIcon(QStyle::SP_DriveHDIcon),
+        style->standardIcon(QStyle::SP_DriveCDIcon),   style->standardIcon(QStyle::SP_DriveNetIcon),
+        style->standardIcon(QStyle::SP_DriveFDIcon),   style->standardIcon(QStyle::SP_DirOpenIcon)};
+    mPopFilesOpen->setIcon(MenuIcon(QStringLiteral("OD_OPEN")));
+    mPopFilesDrag->setIcon(MenuIcon(QStringLiteral("OD_FAVORITE")));
+    popDelete->setIcon(MenuIcon(QStringLiteral("OD_REMOVE")));
+    popDeleteAll->setIcon(MenuIcon(QStringLiteral("OD_REMOVEALL")));
+}
+
 void TOpenDialogForm::SaveFavorites() {
+    LoadFavorites();
     if (favoritesReadable)
         store.Save(favorites);
 }
 
 // ---- Showing and closing ---------------------------------------------------------------
+
+// The controls are made before the window first becomes visible, so that they show with it.
+void TOpenDialogForm::setVisible(bool visible) {
+    if (visible)
+        Prepare();
+    QDialog::setVisible(visible);
+}
 
 void TOpenDialogForm::showEvent(QShowEvent* event) {
     FormShow();
@@ -381,7 +402,7 @@ void TOpenDialogForm::showEvent(QShowEvent* event) {
 }
 
 void TOpenDialogForm::FormShow() {
-    FillOnce();
+    Prepare();
     if (TreeInitializing) {
         const QString start =
             QFileInfo(LastFolder).isDir() ? LastFolder : AppFolders::PicturesDir();

@@ -41,15 +41,23 @@ class TOpenDialogForm : public QDialog {
 public:
     static constexpr int MotifSlotCount = 30;
 
-    // Reads the favorites from FavoritesDir; the tree and both strips are filled when the
-    // chooser is first shown, so creating it at start-up costs nothing noticeable.
+    // The chooser keeps its favorites in FavoritesDir. Its controls and artwork, the tree,
+    // the strips and the favorites are made when it is first shown, so that creating it at
+    // start-up costs next to nothing.
     explicit TOpenDialogForm(QWidget* parent = nullptr);
+
+    // Makes the controls and fills the tree and the strips, as the first showing does;
+    // further calls do nothing. The components below exist from then on.
+    void Prepare();
 
     // Writes Favorite.dat; the main window calls it when the player has confirmed the
     // end. Raises an AppError naming the file when it cannot be written.
     void SaveFavorites();
 
+    // The favorites as far as they have been read (all of them once the chooser was shown).
     const FavoritesList& Favorites() const { return favorites; }
+
+    void setVisible(bool visible) override;
 
     // The row selected in the file list, or -1.
     int SelectedRow() const;
@@ -172,7 +180,9 @@ private:
     TWDScrollBox* CreateStrip(QWidget* panel, TShapeFrame*& frame, QWidget*& endMarker,
                               TWDHorBar*& bar);
     TThumbImage* CreateSlot(QWidget* strip, int tag);
-    void FillOnce();
+    void CreateControls();
+    void PaintArtwork();
+    void LoadFavorites();
     void WalkToFolder(const QString& folder);
     QTreeWidgetItem* SelectPathComponent(QTreeWidgetItem* below, const QString& part);
     QIcon VolumeIcon(MountedVolumes::Kind kind) const;
@@ -186,10 +196,11 @@ private:
     PictureFileModel* fileModel = nullptr;
     FavoritesStore store;
     FavoritesList favorites;
+    bool favoritesLoaded = false;
     // A Favorite.dat that could not be read is not overwritten at the end.
     bool favoritesReadable = true;
     int motifCount = 0;
-    bool filled = false;
+    bool prepared = false;
     int lastThumbsPosition = 0;
     int lastFavoritePosition = 1;
     TThumbImage* popupSlot = nullptr;
