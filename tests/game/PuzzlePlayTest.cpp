@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -395,4 +396,50 @@ TEST_F(GameThroughDialogs, MemoryAfterAPuzzleSwitchesTheBestTimeFile) {
     form->mOpenClick();
     EXPECT_EQ(MotifNumber, 3);
     EXPECT_EQ(changeMode->SelectedMode(), ModeStandard);
+}
+
+TEST_F(GameThroughDialogs, PictureChosenInTheChooserIsPlayedOnItsOwnBoard) {
+    const QString folder = TestHome::Path() + "/Waehlen/";
+    QDir().mkpath(folder);
+    QImage picture(800, 600, QImage::Format_RGB888);
+    picture.fill(QColor(200, 40, 160));
+    ASSERT_TRUE(picture.save(folder + "a.JPG", "JPG"));
+    LastFolder = folder;
+    // A double click on the row opens it; the game start dialog follows at once and its
+    // first size button starts a game.
+    ModalDriver::AnswerNext([this](QWidget*) {
+        QWidget* rows = chooser->ListView1->viewport();
+        const QPoint row =
+            chooser->ListView1->visualRect(chooser->ListView1->model()->index(0, 0)).center();
+        ModalDriver::AnswerNext([](QWidget* dialog) {
+            auto* mode = static_cast<TFormChangeMode*>(dialog);
+            QTest::mouseClick(mode->btnPuzzle[0], Qt::LeftButton, {}, QPoint(10, 10));
+        });
+        QTest::mouseClick(rows, Qt::LeftButton, {}, row);
+        QTest::mouseDClick(rows, Qt::LeftButton, {}, row);
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, row);
+    });
+    form->mOpenClick();
+    EXPECT_EQ(ChooserResult, 1);
+    EXPECT_EQ(PictureFile, folder + "a.JPG");
+    EXPECT_FALSE(PictureIsMotif);
+    ASSERT_TRUE(PiecesCreated);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(form->Image1->geometry(), QRect(187, 10, 667, 500));
+
+    // The favorites are written with the settings when the player quits.
+    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(QFileInfo::exists(FavoritesFileName));
+}
+
+TEST_F(GameThroughDialogs, CancelledChooserChangesNothing) {
+    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    const int before = MotifNumber;
+    form->mOpenClick();
+    EXPECT_EQ(ChooserResult, 0);
+    EXPECT_EQ(MotifNumber, before);
+    EXPECT_TRUE(PictureIsMotif);
+    EXPECT_FALSE(PiecesCreated);
+    EXPECT_FALSE(DialogOpen);
 }
