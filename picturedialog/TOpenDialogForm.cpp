@@ -546,11 +546,8 @@ void TOpenDialogForm::FillFolderNode(QTreeWidgetItem* node) {
         if (!child) {
             child = new QTreeWidgetItem(QStringList{name});
             child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            const QString full = FolderPath::WithSlash(path + name);
-            int ownIcon = -1;
-            for (const MountedVolumes::Volume& volume : volumes)
-                if (FolderPath::WithSlash(volume.mountPath) == full)
-                    ownIcon = static_cast<int>(volume.kind);
+            // A folder where a volume is mounted shows that volume's icon.
+            const int ownIcon = MountedVolumes::KindMountedAt(volumes, path + name);
             child->setData(0, OwnIconRole, ownIcon);
             child->setIcon(0, ownIcon >= 0 ? VolumeIcon(static_cast<MountedVolumes::Kind>(ownIcon))
                                            : ImageListTree[IconFolder]);
@@ -659,10 +656,21 @@ void TOpenDialogForm::btnOKClick() {
     if (row < 0)
         return;
     ChosenFile = FilePaths[row];
-    if (!PictureSizeCheck::CheckMinimumSize(ChosenFile))
+    if (!PassesSizeCheck(ChosenFile))
         return;
     ChooserResult = 1;
     accept();
+}
+
+// A file that cannot be read as a picture is reported in the program's error box, and the
+// chooser stays open.
+bool TOpenDialogForm::PassesSizeCheck(const QString& path) {
+    try {
+        return PictureSizeCheck::CheckMinimumSize(path);
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+        return false;
+    }
 }
 
 void TOpenDialogForm::PopupFilesPopup(QPoint globalPosition) {
@@ -868,13 +876,16 @@ void TOpenDialogForm::AddToFavorites() {
     case FavoritesList::Refusal::None:
         break;
     }
-    if (!PictureSizeCheck::CheckMinimumSize(path))
+    if (!PassesSizeCheck(path))
         return;
     // The thumbnail comes first: a picture that cannot be read is not added at all.
     const QString thumbnail = favorites.FreeThumbnailName(path);
-    {
+    try {
         const WaitCursor wait;
         store.MakeThumbnail(path, thumbnail);
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+        return;
     }
     favorites.Append(path, thumbnail);
     AppendFavorite();

@@ -191,6 +191,7 @@ private:
     void PlaceEndMarker(QWidget* marker, const TThumbImage* last);
     void ScrollStrip(TWDScrollBox* strip, TWDHorBar* bar, int& lastPosition);
     bool IsOverFavorites(QPoint globalPosition) const;
+    bool PassesSizeCheck(const QString& path);
     bool ListMouseEvent(QMouseEvent* event);
 
     PictureFileModel* fileModel = nullptr;

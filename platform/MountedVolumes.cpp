@@ -71,6 +71,14 @@ bool MountedVolumes::IsBrowsable(const MountFacts& facts) {
     return !pseudo.contains(facts.fileSystemType);
 }
 
+int MountedVolumes::KindMountedAt(const std::vector<Volume>& volumes, const QString& folder) {
+    const QString path = QDir::cleanPath(folder);
+    for (const Volume& volume : volumes)
+        if (volume.mountPath == path)
+            return static_cast<int>(volume.kind);
+    return -1;
+}
+
 MountedVolumes::Kind MountedVolumes::KindOf(const MountFacts& facts) {
     if (NetworkTypes().contains(facts.fileSystemType))
         return Kind::Network;

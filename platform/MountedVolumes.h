@@ -31,6 +31,10 @@ public:
     // as what. "/" is always shown, as a disk unless its facts say otherwise.
     static std::vector<Volume> Select(const std::vector<MountFacts>& mounts);
 
+    // The kind of the volume mounted at `folder` (with or without its final "/"), or -1
+    // when no shown volume is mounted there.
+    static int KindMountedAt(const std::vector<Volume>& volumes, const QString& folder);
+
     // The kind of a shown volume.
     static Kind KindOf(const MountFacts& facts);
 

@@ -56,6 +56,16 @@ TEST(MountedVolumes, RemovableDeviceOutsideMediaIsRemovable) {
               Kind::Disk);
 }
 
+TEST(MountedVolumes, FolderWhereAVolumeIsMountedHasItsKind) {
+    const std::vector<MountedVolumes::Volume> volumes{
+        {"/", Kind::Disk}, {"/media/anna/STICK", Kind::Removable}, {"/mnt/nas", Kind::Network}};
+    EXPECT_EQ(MountedVolumes::KindMountedAt(volumes, "/media/anna/STICK/"),
+              static_cast<int>(Kind::Removable));
+    EXPECT_EQ(MountedVolumes::KindMountedAt(volumes, "/mnt/nas"), static_cast<int>(Kind::Network));
+    EXPECT_EQ(MountedVolumes::KindMountedAt(volumes, "/mnt"), -1);
+    EXPECT_EQ(MountedVolumes::KindMountedAt(volumes, "/media/anna/STICK/Fotos/"), -1);
+}
+
 TEST(PicturesDir, TakesTheDesktopsPicturesFolder) {
     const QString home = "/home/anna";
     EXPECT_EQ(

@@ -336,15 +336,16 @@ TEST_F(Chooser, FileThatIsNoPictureReachesTheErrorBoxAndTheChooserStays) {
     const QString folder = Folder("Falsch");
     WriteFile(folder + "a.jpg", "kein Bild");
     WriteFile(folder + "b.jp", "auch keins");
+    QDir().mkpath(folder + "c.wmf"); // a folder that passes as a picture by its name
     LastFolder = folder;
     TOpenDialogForm& chooser = Show();
-    for (int row : {0, 1}) {
+    for (int row : {0, 1, 2}) {
         ClickRow(row);
         Click(chooser.btnOK, QPoint(10, 10));
         EXPECT_EQ(ChooserResult, 0);
         EXPECT_TRUE(chooser.isVisible());
     }
-    ASSERT_EQ(errors.size(), 2);
+    ASSERT_EQ(errors.size(), 3);
     EXPECT_TRUE(errors[1].contains("b.jp")) << errors[1].toStdString();
 }
 
@@ -798,10 +799,26 @@ TEST_F(Chooser, ArtworkFillsTheWindowTheColumnTitlesAndTheMenus) {
     EXPECT_EQ(chooser.Image4->pixmap().size(), QSize(80, 17));
     EXPECT_EQ(chooser.Image5->pixmap().size(), QSize(142, 17));
     EXPECT_EQ(chooser.Image2->pixmap().size(), QSize(145, 110));
-    for (QAction* item : {chooser.mPopFilesOpen, chooser.mPopFilesDrag, chooser.popDelete,
-                          chooser.popDeleteAll})
+    for (QAction* item :
+         {chooser.mPopFilesOpen, chooser.mPopFilesDrag, chooser.popDelete, chooser.popDeleteAll})
         EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
     EXPECT_EQ(chooser.size(), QSize(720, 640));
     EXPECT_EQ(chooser.windowTitle(), "Bilddatei öffnen");
     EXPECT_EQ(chooser.lbWinTitle->text(), "Motiv wählen");
+}
+
+TEST_F(Chooser, PictureThatCannotBeDecodedIsNotAddedAndTheErrorIsShown) {
+    const QString folder = Folder("Abgeschnitten");
+    QImage picture(400, 500, QImage::Format_RGB888);
+    picture.fill(Qt::darkGreen);
+    // The header passes the size check; the picture itself ends early.
+    WriteFile(folder + "halb.jpg", JpegCodec::Encode(picture, 90).left(900));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    AddRowByPopup(0);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("halb.jpg")) << errors[0].toStdString();
+    EXPECT_EQ(chooser.Favorites().Count(), 0);
+    EXPECT_EQ(chooser.LabelFavorite->text(), "Favoriten (0)");
+    EXPECT_TRUE(QDir(FavoritesDir).entryList({"th_*"}).isEmpty());
 }
