@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <QMenu>
 #include <QPainter>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -70,12 +71,13 @@ int main(int argc, char** argv) {
     QDir().mkpath(pictures);
     QDir().mkpath(home.path() + QStringLiteral("/Bilder/Familie"));
     QDir().mkpath(home.path() + QStringLiteral("/Dokumente"));
-    const char* names[] = {"Almwiese.jpg", "Bergsee.jpg", "Dünen am Meer.jpg", "Hafen.bmp",
-                           "Leuchtturm.jpg", "Sonnenuntergang.jpg"};
+    const char* names[] = {"Almwiese.jpg", "Bergsee.jpg",    "Dünen am Meer.jpg",
+                           "Hafen.bmp",    "Leuchtturm.jpg", "Sonnenuntergang.jpg"};
     int seed = 0;
     for (const char* name : names) {
         const QString path = pictures + QString::fromUtf8(name);
-        Landscape(QSize(800 + seed * 40, 600), seed).save(path, path.endsWith("bmp") ? "BMP" : "JPG");
+        Landscape(QSize(800 + seed * 40, 600), seed)
+            .save(path, path.endsWith("bmp") ? "BMP" : "JPG");
         ++seed;
     }
     FavoritesDir = home.path() + QStringLiteral("/Favoriten/");
@@ -88,17 +90,23 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, [&] {
         ok = Save(&chooser, folder, QStringLiteral("chooser_empty_favorites"));
         for (int row : {0, 2, 4}) {
-            chooser.ListView1->selectionModel()->select(
-                chooser.ListView1->model()->index(row, 0),
-                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            chooser.ListView1->selectionModel()->select(chooser.ListView1->model()->index(row, 0),
+                                                        QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
             chooser.AddToFavorites();
         }
-        chooser.ListView1->selectionModel()->select(
-            chooser.ListView1->model()->index(1, 0),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        chooser.ListView1->selectionModel()->select(chooser.ListView1->model()->index(1, 0),
+                                                    QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
         chooser.mThumbOnEnter(chooser.MotifThumbs[2]);
         chooser.mFavoriteOnEnter(chooser.FavoriteThumbs[1]);
         ok = Save(&chooser, folder, QStringLiteral("chooser")) && ok;
+        for (QMenu* menu : {chooser.PopupFiles, chooser.PopupFavorite}) {
+            menu->ensurePolished();
+            menu->adjustSize();
+        }
+        ok = Save(chooser.PopupFiles, folder, QStringLiteral("chooser_popup_files")) && ok;
+        ok = Save(chooser.PopupFavorite, folder, QStringLiteral("chooser_popup_favorite")) && ok;
         chooser.reject();
     });
     chooser.exec();
