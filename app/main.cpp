@@ -9,6 +9,7 @@
 #include "dialogs/TInfoForm.h"
 #include "game/OpenWith.h"
 #include "game/TFormPuzzle.h"
+#include "picturedialog/TOpenDialogForm.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
     FormStatistDelete = &formStatistDelete;
     TFormStatistPrintView formStatistPrintView;
     FormStatistPrintView = &formStatistPrintView;
+    TOpenDialogForm openDialogForm;
+    OpenDialogForm = &openDialogForm;
 
     formPuzzle.show();
     OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());

@@ -14,6 +14,8 @@
 #include "dialogs/TFormStatist.h"
 #include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
+#include "picturedialog/PictureSizeCheck.h"
+#include "picturedialog/TOpenDialogForm.h"
 #include "platform/AppError.h"
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
@@ -333,11 +335,7 @@ void TFormPuzzle::DrawGrid() {
 
 bool TFormPuzzle::CheckMinimumSize(const QString& file) {
     const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
-    if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::TooSmall)
-        return false;
-    WDMessage(QStringLiteral("Information"),
-              QStringLiteral("Die Bildgröße sollte mindestens 400 x 500 Pixel betragen."));
-    return true;
+    return !PictureSizeCheck::PassesMinimumSize(size);
 }
 
 bool TFormPuzzle::CheckFormat(const QString& file) {
@@ -497,6 +495,8 @@ void TFormPuzzle::closeEvent(QCloseEvent* event) {
     // again. That is why the pieces are freed only after both files are written.
     SaveSettings(IniFileName);
     SaveStatistics(StatisticsFileName);
+    if (OpenDialogForm)
+        OpenDialogForm->SaveFavorites();
     FreePieces();
     event->accept();
 }
@@ -580,14 +580,22 @@ void TFormPuzzle::mInfoClick() {
 // ---- A game from start to finish ----------------------------------------------------------
 
 void TFormPuzzle::mOpenClick() {
-    // Until the picture chooser exists, the button steps through the motif library.
     DialogOpen = true;
     const bool musicWasPlaying = MusicPlaying();
     if (musicWasPlaying)
         StopMusic();
-    MotifNumber = MotifNumber % tsMotiveCount() + 1;
+    ChooserResult = 0;
+    if (OpenDialogForm)
+        OpenDialogForm->exec();
     DialogOpen = false;
-    OpenMotif();
+    if (ChooserResult == 1) {
+        OpenPictureFile(ChosenFile);
+    } else if (ChooserResult == 2) {
+        OpenMotif();
+    } else if (musicWasPlaying) {
+        NewMusicTrack = false;
+        PlayMusic();
+    }
 }
 
 void TFormPuzzle::OpenPictureFile(const QString& file) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -47,6 +48,49 @@ QString DataDir() {
 
 QString FavoritesDir(const QString& dataDir) {
     return dataDir + QStringLiteral("Favoriten/");
+}
+
+QString PicturesDirFromUserDirs(const QString& text, const QString& home) {
+    QString found;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (!line.startsWith(QStringLiteral("XDG_PICTURES_DIR=")))
+            continue;
+        QString value = line.mid(17); // after "XDG_PICTURES_DIR="
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+            value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
+        QString path;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            if (value[i] == QLatin1Char('\\') && i + 1 < value.size())
+                ++i;
+            path += value[i];
+        }
+        if (path.startsWith(QStringLiteral("$HOME")))
+            path = home + path.mid(5);
+        // The last assignment counts, as when the shell reads the file.
+        found = QDir::isAbsolutePath(path) ? QDir::cleanPath(path) : QString();
+    }
+    if (found == QDir::cleanPath(home))
+        return {};
+    return found;
+}
+
+QString PicturesDir() {
+    const QString home = QDir::homePath();
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || !QDir::isAbsolutePath(config))
+        config = home + QStringLiteral("/.config");
+    QString pictures;
+    QFile file(config + QStringLiteral("/user-dirs.dirs"));
+    if (file.open(QIODevice::ReadOnly))
+        pictures = PicturesDirFromUserDirs(QString::fromUtf8(file.readAll()), home);
+    if (pictures.isEmpty()) {
+        const QString variable = qEnvironmentVariable("XDG_PICTURES_DIR");
+        if (QDir::isAbsolutePath(variable))
+            pictures = QDir::cleanPath(variable);
+    }
+    return WithSlash(pictures.isEmpty() ? home : pictures);
 }
 
 bool ForceFolder(const QString& path) {

@@ -21,6 +21,14 @@ QString DataDir();
 // DataDir() + "Favoriten/".
 QString FavoritesDir(const QString& dataDir);
 
+// The user's pictures folder as the desktop names it (XDG_PICTURES_DIR, "Bilder" on a
+// German desktop), or the home folder when none is set up. Whether it exists is not tested.
+QString PicturesDir();
+
+// The pictures folder named in the text of a user-dirs.dirs file, with $HOME replaced by
+// `home`; empty when the text names none (or only the home folder itself).
+QString PicturesDirFromUserDirs(const QString& text, const QString& home);
+
 // Creates the folder with all missing parents; true if it exists afterwards.
 bool ForceFolder(const QString& path);
 

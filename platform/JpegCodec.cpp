@@ -99,13 +99,16 @@ struct Decompressor {
 
 // ---- steps (no C++ objects with destructors in here) -------------------------------------
 
-bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long size) {
+bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long size,
+                    bool keepComments = false) {
     if (setjmp(d->errors.jump))
         return false;
     jpeg_create_decompress(&d->info);
     d->created = true;
     d->info.mem->max_memory_to_use = MaximumWorkMemory;
     d->info.progress = &d->progress;
+    if (keepComments)
+        jpeg_save_markers(&d->info, JPEG_COM, 0xFFFF);
     jpeg_mem_src(&d->info, data, size);
     jpeg_read_header(&d->info, TRUE);
     return true;
@@ -220,9 +223,14 @@ QSize ReadSize(const QByteArray& data) {
     return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
 }
 
-QSize ReadSize(QIODevice& device) {
-    // Try a growing prefix: most headers end within 64 KB, but large Exif or colour profile
-    // blocks can push the frame header further back.
+} // namespace JpegCodec
+
+namespace {
+
+// Reads the header from a growing prefix of the device and hands the decompressor, with
+// the header read, to `use`: most headers end within 64 KB, but large Exif or colour
+// profile blocks can push the frame header further back.
+template <typename Use> auto WithDeviceHeader(QIODevice& device, bool keepComments, Use&& use) {
     QByteArray prefix;
     qint64 wanted = 64 * 1024;
     for (;;) {
@@ -232,13 +240,32 @@ QSize ReadSize(QIODevice& device) {
         if (prefix.isEmpty())
             throw AppError(QStringLiteral("Die JPEG-Daten sind leer."));
         const auto* bytes = reinterpret_cast<const unsigned char*>(prefix.constData());
-        if (StepReadHeader(&d, bytes, static_cast<unsigned long>(prefix.size())))
-            return QSize(static_cast<int>(d.info.image_width),
-                         static_cast<int>(d.info.image_height));
+        if (StepReadHeader(&d, bytes, static_cast<unsigned long>(prefix.size()), keepComments))
+            return use(d);
         if (atEnd || d.errors.failure != Failure::Truncated || wanted >= MaximumHeaderBytes)
             ThrowFor(d);
         wanted *= 4;
     }
+}
+
+} // namespace
+
+namespace JpegCodec {
+
+QSize ReadSize(QIODevice& device) {
+    return WithDeviceHeader(device, false, [](const Decompressor& d) {
+        return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
+    });
+}
+
+QByteArray ReadComment(QIODevice& device) {
+    return WithDeviceHeader(device, true, [](const Decompressor& d) {
+        for (jpeg_saved_marker_ptr marker = d.info.marker_list; marker; marker = marker->next)
+            if (marker->marker == JPEG_COM)
+                return QByteArray(reinterpret_cast<const char*>(marker->data),
+                                  static_cast<qsizetype>(marker->data_length));
+        return QByteArray();
+    });
 }
 
 QImage Decode(const QByteArray& data, QSize minimumSize) {
@@ -292,7 +319,7 @@ struct Compressor {
 };
 
 bool StepCompress(Compressor* c, const unsigned char* bits, long bytesPerLine, int width,
-                  int height, int quality) {
+                  int height, int quality, const unsigned char* comment, unsigned int commentSize) {
     if (setjmp(c->errors.jump))
         return false;
     jpeg_compress_struct& info = c->info;
@@ -306,6 +333,8 @@ bool StepCompress(Compressor* c, const unsigned char* bits, long bytesPerLine, i
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
+    if (commentSize > 0)
+        jpeg_write_marker(&info, JPEG_COM, comment, commentSize);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row =
             const_cast<unsigned char*>(bits) + static_cast<long>(info.next_scanline) * bytesPerLine;
@@ -319,13 +348,17 @@ bool StepCompress(Compressor* c, const unsigned char* bits, long bytesPerLine, i
 
 namespace JpegCodec {
 
-QByteArray Encode(const QImage& image, int quality) {
+QByteArray Encode(const QImage& image, int quality, const QByteArray& comment) {
     if (image.isNull())
         throw AppError(QStringLiteral("Ein leeres Bild kann nicht als JPEG gespeichert werden."));
+    // A segment holds at most 65533 bytes of data.
+    const QByteArray kept = comment.left(65533);
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Compressor c;
     if (!StepCompress(&c, rgb.constBits(), rgb.bytesPerLine(), rgb.width(), rgb.height(),
-                      std::clamp(quality, 0, 100)))
+                      std::clamp(quality, 0, 100),
+                      reinterpret_cast<const unsigned char*>(kept.constData()),
+                      static_cast<unsigned int>(kept.size())))
         throw AppError(QStringLiteral("Das Bild kann nicht als JPEG gespeichert werden."));
     return QByteArray(reinterpret_cast<const char*>(c.output),
                       static_cast<qsizetype>(c.outputSize));

@@ -25,8 +25,12 @@ QSize ReadSize(QIODevice& device);
 // claims more pixels than PictureLimits allows.
 QImage Decode(const QByteArray& data, QSize minimumSize = {});
 
-// Encodes a picture as a colour JPEG with the given quality (0..100). Throws AppError
-// for an empty picture.
-QByteArray Encode(const QImage& image, int quality);
+// Encodes a picture as a colour JPEG with the given quality (0..100), with `comment`, if
+// not empty, in a comment segment before the frame. Throws AppError for an empty picture.
+QByteArray Encode(const QImage& image, int quality, const QByteArray& comment = {});
+
+// The first comment segment before the frame header, or nothing when the file has none.
+// Reads only the header. Throws AppError on a broken or missing header.
+QByteArray ReadComment(QIODevice& device);
 
 } // namespace JpegCodec

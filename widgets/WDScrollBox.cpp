@@ -14,6 +14,14 @@ void TWDScrollBox::setWidget(QWidget* content) {
     content->setAutoFillBackground(false);
 }
 
+void TWDScrollBox::ScrollBy(int dx, int dy) {
+    QWidget* content = widget();
+    if (!content)
+        return;
+    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(child->pos() + QPoint(dx, dy));
+}
+
 void TWDScrollBox::paintEvent(QPaintEvent*) {
     const QImage tile = WDSkin::Load(QStringLiteral("WSB_BACK"));
     if (tile.isNull())

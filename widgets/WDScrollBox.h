@@ -14,6 +14,10 @@ public:
     // behind it. Call it through a TWDScrollBox pointer.
     void setWidget(QWidget* content);
 
+    // Moves every control inside the box by (dx, dy), shown or hidden, the way a strip of
+    // thumbnails scrolls; the wood behind them stays in place.
+    void ScrollBy(int dx, int dy);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -6,8 +6,10 @@
 #include "picturedialog/MotifLibrary.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,8 +19,12 @@ constexpr int MotifCount = 24;
 constexpr int ThumbnailBase = 100;
 constexpr int ThumbnailHeight = 100;
 
+QString MotifResource(int number) {
+    return QStringLiteral(":/tsmotive/motif%1.jpg").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 QImage DecodeMotif(int number) {
-    QFile file(QStringLiteral(":/tsmotive/motif%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
+    QFile file(MotifResource(number));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QImage decoded = QImage::fromData(file.readAll(), "JPG");
@@ -27,10 +33,34 @@ QImage DecodeMotif(int number) {
     return decoded.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage Thumbnail(const QImage& motif) {
+// 2 when the decoder can hand over the motif at exactly half its size and that still
+// covers `wanted`, else 1. Half size saves the decoder much of its work, and smoothing down
+// from there looks the same as from the full picture (a quarter would show the difference
+// on the finely detailed motifs).
+int Reduction(QSize full, QSize wanted) {
+    const QSize half((full.width() + 1) / 2, (full.height() + 1) / 2);
+    const bool exact = full.width() / half.width() == 2 && full.height() / half.height() == 2;
+    return exact && half.width() >= wanted.width() && half.height() >= wanted.height() ? 2 : 1;
+}
+
+// The thumbnail is decoded at a reduced scale and smoothed down to its size, so that the
+// picture chooser's strip fills quickly.
+QImage DecodeThumbnail(int number) {
+    QImageReader reader(MotifResource(number), "JPG");
+    const QSize full = reader.size();
+    if (!full.isValid() || full.height() <= 0)
+        return {};
     const int width = static_cast<int>(
-        std::lround(static_cast<double>(motif.width()) * ThumbnailHeight / motif.height()));
-    return motif.scaled(width, ThumbnailHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        std::lround(static_cast<double>(full.width()) * ThumbnailHeight / full.height()));
+    const QSize thumbnail(std::max(width, 1), ThumbnailHeight);
+    const int d = Reduction(full, thumbnail);
+    if (d > 1)
+        reader.setScaledSize(QSize((full.width() + d - 1) / d, (full.height() + d - 1) / d));
+    const QImage decoded = reader.read();
+    if (decoded.isNull())
+        return {};
+    return decoded.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 } // namespace
@@ -47,8 +77,6 @@ extern "C" TSMOTIVE_EXPORT void LoadMotiv(QImage* picture, int id) {
     if (id >= 1 && id <= MotifCount) {
         *picture = DecodeMotif(id);
     } else if (id > ThumbnailBase && id <= ThumbnailBase + MotifCount) {
-        const QImage motif = DecodeMotif(id - ThumbnailBase);
-        if (!motif.isNull())
-            *picture = Thumbnail(motif).convertToFormat(QImage::Format_RGB888);
+        *picture = DecodeThumbnail(id - ThumbnailBase);
     }
 }

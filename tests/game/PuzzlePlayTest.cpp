@@ -8,6 +8,8 @@
 #include "game/TImage.h"
 #include "game/TPuzzleCrap.h"
 #include "game/VarUnit.h"
+#include "picturedialog/TOpenDialogForm.h"
+#include "picturedialog/TThumbImage.h"
 #include "platform/Random.h"
 #include "sound/SoundCues.h"
 #include "storage/Settings.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -312,16 +315,20 @@ protected:
         PuzzlePlay::SetUp();
         changeMode = std::make_unique<TFormChangeMode>();
         great = std::make_unique<TFormGreat>();
+        chooser = std::make_unique<TOpenDialogForm>();
         FormChangeMode = changeMode.get();
         FormGreat = great.get();
+        OpenDialogForm = chooser.get();
     }
     void TearDown() override {
         FormChangeMode = nullptr;
         FormGreat = nullptr;
+        OpenDialogForm = nullptr;
         PuzzlePlay::TearDown();
     }
     std::unique_ptr<TFormChangeMode> changeMode;
     std::unique_ptr<TFormGreat> great;
+    std::unique_ptr<TOpenDialogForm> chooser;
 };
 
 } // namespace
@@ -341,15 +348,22 @@ TEST_F(GameThroughDialogs, SixteenPieceKaskadeFromAltSToTheBestTimeList) {
     EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.dat");
 
     QStringList shown;
-    ModalDriver::AnswerNext([&shown](QWidget* dialog) {
-        auto* window = static_cast<TFormGreat*>(dialog);
-        shown << window->LabelText->text() << window->LabelTime->text();
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
+    // The congratulation is answered once it can come: the tips take a while on a busy
+    // machine.
+    const auto answerCongratulation = [&shown] {
+        ModalDriver::AnswerNext([&shown](QWidget* dialog) {
+            auto* window = static_cast<TFormGreat*>(dialog);
+            shown << window->LabelText->text() << window->LabelTime->text();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+    };
     for (int s = 16; s >= 1; --s)
         for (int k = 1; k <= 16; ++k)
-            if (PiecesCreated && Pieces[k]->Hint() == QString::number(s))
+            if (PiecesCreated && Pieces[k]->Hint() == QString::number(s)) {
+                if (s == 1)
+                    answerCongratulation();
                 form->mTipClick();
+            }
     EXPECT_EQ(shown, QStringList({"Sie haben das Puzzle mit 16 Teile gelöst.", "00:01:20"}));
     EXPECT_EQ(Result(2, 1).Name(), "Dora");
     EXPECT_EQ(Result(2, 1).Time(), "00:01:20");
@@ -382,7 +396,57 @@ TEST_F(GameThroughDialogs, MemoryAfterAPuzzleSwitchesTheBestTimeFile) {
     EXPECT_FALSE(Result(1, 1).IsUsed()); // the memory lists are empty
 
     // Opening a picture during Memory offers the puzzle modes again.
-    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    ModalDriver::AnswerNext([this](QWidget*) {
+        QTest::mouseClick(chooser->MotifThumbs[3], Qt::LeftButton, {}, QPoint(5, 5));
+        ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    });
     form->mOpenClick();
+    EXPECT_EQ(MotifNumber, 3);
     EXPECT_EQ(changeMode->SelectedMode(), ModeStandard);
+}
+
+TEST_F(GameThroughDialogs, PictureChosenInTheChooserIsPlayedOnItsOwnBoard) {
+    const QString folder = TestHome::Path() + "/Waehlen/";
+    QDir().mkpath(folder);
+    QImage picture(800, 600, QImage::Format_RGB888);
+    picture.fill(QColor(200, 40, 160));
+    ASSERT_TRUE(picture.save(folder + "a.JPG", "JPG"));
+    LastFolder = folder;
+    // A double click on the row opens it; the game start dialog follows at once and its
+    // first size button starts a game.
+    ModalDriver::AnswerNext([this](QWidget*) {
+        QWidget* rows = chooser->ListView1->viewport();
+        const QPoint row =
+            chooser->ListView1->visualRect(chooser->ListView1->model()->index(0, 0)).center();
+        ModalDriver::AnswerNext([](QWidget* dialog) {
+            auto* mode = static_cast<TFormChangeMode*>(dialog);
+            QTest::mouseClick(mode->btnPuzzle[0], Qt::LeftButton, {}, QPoint(10, 10));
+        });
+        QTest::mouseClick(rows, Qt::LeftButton, {}, row);
+        QTest::mouseDClick(rows, Qt::LeftButton, {}, row);
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, row);
+    });
+    form->mOpenClick();
+    EXPECT_EQ(ChooserResult, 1);
+    EXPECT_EQ(PictureFile, folder + "a.JPG");
+    EXPECT_FALSE(PictureIsMotif);
+    ASSERT_TRUE(PiecesCreated);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(form->Image1->geometry(), QRect(187, 10, 667, 500));
+
+    // The favorites are written with the settings when the player quits.
+    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(QFileInfo::exists(FavoritesFileName));
+}
+
+TEST_F(GameThroughDialogs, CancelledChooserChangesNothing) {
+    ModalDriver::PressKeyOnNext(Qt::Key_Escape);
+    const int before = MotifNumber;
+    form->mOpenClick();
+    EXPECT_EQ(ChooserResult, 0);
+    EXPECT_EQ(MotifNumber, before);
+    EXPECT_TRUE(PictureIsMotif);
+    EXPECT_FALSE(PiecesCreated);
+    EXPECT_FALSE(DialogOpen);
 }

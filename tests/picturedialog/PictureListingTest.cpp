@@ -1,0 +1,81 @@
+#include "picturedialog/PictureListing.h"
+#include "TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString FreshFolder(const QString& name) {
+    const QString path = TestHome::Path() + "/listing/" + name + "/";
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+void Touch(const QString& path, qint64 size = 0) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.resize(size);
+}
+
+QStringList Names(const std::vector<PictureEntry>& entries) {
+    QStringList names;
+    for (const PictureEntry& entry : entries)
+        names << entry.name;
+    return names;
+}
+
+} // namespace
+
+TEST(PictureListing, ExtensionPassesWhenItOccursInTheAcceptedList) {
+    for (const char* name : {"a.bmp", "a.JPG", "a.wmf", "a.b", "a.Bm", "a.j", "a.jp", "a.W", "a.wm",
+                             "x.y.jpg", ".jpg", "a."})
+        EXPECT_TRUE(PictureListing::IsPictureName(name)) << name;
+    for (const char* name : {"a.jpeg", "a.png", "d", "a.bmpx", "a.gjpg", "jpg"})
+        EXPECT_FALSE(PictureListing::IsPictureName(name)) << name;
+}
+
+TEST(PictureListing, ListsPictureNamesHiddenFilesAndFoldersSorted) {
+    const QString folder = FreshFolder("mixed");
+    for (const char* name :
+         {"a.JPG", "b.jpeg", "c.bm", "d", ".versteckt.jpg", "Zebra.bmp", "äpfel.jpg", "Birne.wmf"})
+        Touch(folder + name);
+    QDir().mkpath(folder + "x.wmf");
+    QDir().mkpath(folder + "Ordner");
+    const std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
+    EXPECT_EQ(Names(entries), QStringList({".versteckt.jpg", "a.JPG", "äpfel.jpg", "Birne.wmf",
+                                           "c.bm", "x.wmf", "Zebra.bmp"}));
+    EXPECT_TRUE(entries[5].isFolder);
+    EXPECT_EQ(entries[5].size, 0);
+    EXPECT_FALSE(entries[1].isFolder);
+}
+
+TEST(PictureListing, SizesAreSixtyFourBit) {
+    const QString folder = FreshFolder("large");
+    Touch(folder + "gross.jpg", qint64(3) << 30); // sparse: takes no room on the disk
+    const std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].size, qint64(3) << 30);
+}
+
+TEST(PictureListing, FoldersWithoutHiddenOnesSortedWithoutRegardToCase) {
+    const QString folder = FreshFolder("tree");
+    for (const char* name : {"urlaub", ".cache", "Bilder", "archiv", "Zoo"})
+        QDir().mkpath(folder + name);
+    Touch(folder + "datei.jpg");
+    EXPECT_EQ(PictureListing::FolderNames(folder),
+              QStringList({"archiv", "Bilder", "urlaub", "Zoo"}));
+}
+
+TEST(PictureListing, UnreadableOrMissingFolderGivesNothing) {
+    EXPECT_TRUE(PictureListing::ListPictureFiles("/no/such/folder/").empty());
+    EXPECT_TRUE(PictureListing::FolderNames("/no/such/folder/").isEmpty());
+}
+
+TEST(PictureListing, NamesDifferingOnlyInCaseKeepAFixedOrder) {
+    QStringList names{"b.jpg", "B.jpg", "a.jpg", "A.jpg"};
+    PictureListing::SortNames(names);
+    EXPECT_EQ(names, QStringList({"A.jpg", "a.jpg", "B.jpg", "b.jpg"}));
+}
