@@ -38,9 +38,13 @@ void Replace(const QString& fileName, const QByteArray& bytes) {
 
     QSaveFile file(fileName);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every byte reaches the system inside write() and a full disk shows
+    // in its result: a buffered write would only fail when commit() flushes it, and commit()
+    // would then rename the empty temporary file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw AppError(WriteErrorText(fileName));
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         throw AppError(WriteErrorText(fileName));
     }
