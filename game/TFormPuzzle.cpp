@@ -22,6 +22,7 @@
 #include "sound/SoundCues.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
+#include "storage/StoredFile.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormLabels.h"
 #include "widgets/FormStyle.h"
@@ -227,6 +228,11 @@ bool TFormPuzzle::FormCreate() {
         return false;
     FavoritesFileName = FavoritesDir + QStringLiteral("Favorite.dat");
     IniFileName = SettingsDir + QStringLiteral("tessaly.ini");
+    // A save cut short by a kill leaves its temporary copies behind; only one copy of the
+    // program runs, so whatever of them lies there now is left over.
+    for (const QString& file : {IniFileName, StatisticsFileNameFor(DataDir, ModeStandard),
+                                StatisticsFileNameFor(DataDir, ModeMemory), FavoritesFileName})
+        StoredFile::RemoveLeftovers(file);
 
     // A settings or statistics file that cannot be read is reported; the game then starts
     // with what could be read and the defaults.

@@ -2,8 +2,10 @@
 
 #include "platform/AppError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace StoredFile {
@@ -50,6 +52,17 @@ void Replace(const QString& fileName, const QByteArray& bytes) {
     }
     if (!file.commit())
         throw AppError(WriteErrorText(fileName));
+}
+
+void RemoveLeftovers(const QString& fileName) {
+    const QFileInfo file(fileName);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir folder = file.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
 } // namespace StoredFile

@@ -101,6 +101,23 @@ TEST_F(MainWindow, MemoryModeFromTheSettingsShowsPairsAndItsOwnFile) {
     EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.mem");
 }
 
+TEST_F(MainWindow, StartRemovesWhatAKilledSaveLeftBehind) {
+    form.reset();
+    const QStringList leftovers = {SettingsDir + "tessaly.ini.QwErTy",
+                                   DataDir + "tessaly.dat.AbCdEf", DataDir + "tessaly.mem.zzzzzz",
+                                   FavoritesDir + "Favorite.dat.K3y5ab"};
+    const QString foreign = DataDir + "tessaly.dat.bak";
+    for (const QString& name : leftovers + QStringList{foreign}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    form = std::make_unique<TFormPuzzle>();
+    ASSERT_TRUE(form->FormCreate());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(name)) << qPrintable(name);
+    EXPECT_TRUE(QFileInfo::exists(foreign));
+}
+
 TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {
     GameSize = 1;
     form->CutPieces();

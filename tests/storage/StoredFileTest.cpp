@@ -58,3 +58,26 @@ TEST_F(StoredFileTest, WriteThatRunsOutOfSpaceKeepsTheOldFileAndReportsIt) {
     StoredFile::Replace(name, QByteArray(1500, 'N'));
     EXPECT_EQ(ReadBytes(name), QByteArray(1500, 'N'));
 }
+TEST_F(StoredFileTest, LeftoversOfAnInterruptedSaveAreRemovedAndNothingElse) {
+    const QString ini = PathOf(QStringLiteral("tessaly.ini"));
+    const QString dat = PathOf(QStringLiteral("tessaly.dat"));
+    WriteBytes(ini, "[PLAYER]\n");
+    for (const char* name : {"tessaly.ini.a1B2c3", "tessaly.dat.XyZ789", "tessaly.mem.000000"})
+        WriteBytes(PathOf(QString::fromLatin1(name)), "half");
+    // Names that only look alike belong to someone else.
+    const QStringList others = {"tessaly.ini.bak", "tessaly.ini.a1B2c3d", "tessaly.ini.a1-2c3",
+                                "xtessaly.ini.a1B2c3", "tessaly.dat.a1B2c"};
+    for (const QString& name : others)
+        WriteBytes(PathOf(name), "keep");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tessaly.dat.FOLDER")));
+
+    StoredFile::RemoveLeftovers(ini);
+    StoredFile::RemoveLeftovers(dat);
+    StoredFile::RemoveLeftovers(PathOf(QStringLiteral("tessaly.mem")));
+
+    QStringList expected = others + QStringList{QStringLiteral("tessaly.ini")};
+    expected.sort();
+    EXPECT_EQ(Files(), expected);
+    EXPECT_TRUE(QFileInfo(PathOf(QStringLiteral("tessaly.dat.FOLDER"))).isDir());
+    EXPECT_EQ(ReadBytes(ini), "[PLAYER]\n");
+}
