@@ -51,16 +51,22 @@ void IniFile::Parse(const QByteArray& bytes) {
     QByteArray content = bytes;
     if (content.startsWith("\xEF\xBB\xBF"))
         content.remove(0, 3);
-    if (content.contains("\r\n"))
-        lineBreak = QStringLiteral("\r\n");
-
+    // Each line keeps its own break, so that a file is written back as it was: a CR that is
+    // not followed by LF is part of its line's text.
     QList<QByteArray> rawLines = content.split('\n');
-    if (!rawLines.isEmpty() && rawLines.last().isEmpty())
+    const bool endsWithBreak = rawLines.last().isEmpty();
+    if (endsWithBreak)
         rawLines.removeLast(); // the break after the last line does not start another
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    for (qsizetype i = 0; i < rawLines.size(); ++i) {
+        QByteArray raw = rawLines[i];
         Line line;
+        if (i + 1 < rawLines.size() || endsWithBreak) {
+            line.lineBreak = QStringLiteral("\n");
+            if (raw.endsWith('\r')) {
+                raw.chop(1);
+                line.lineBreak = QStringLiteral("\r\n");
+            }
+        }
         line.text = Windows1252::DecodeUtf8OrWindows1252(raw);
         const QString trimmed = line.text.trimmed();
         if (trimmed.startsWith(u'[')) {
@@ -76,6 +82,8 @@ void IniFile::Parse(const QByteArray& bytes) {
         }
         lines.push_back(line);
     }
+    if (!lines.empty() && !lines.front().lineBreak.isEmpty())
+        lineBreak = lines.front().lineBreak;
 }
 
 std::optional<std::size_t> IniFile::FindSection(const QString& section) const {
@@ -164,12 +172,14 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     keyLine.name = key;
     keyLine.value = cleanValue.trimmed();
     keyLine.text = key + u'=' + cleanValue;
+    keyLine.lineBreak = lineBreak;
 
     auto sectionLine = FindSection(section);
     if (!sectionLine) {
         if (!lines.empty() && !lines.back().text.trimmed().isEmpty())
-            lines.push_back(Line{});
+            lines.push_back(Line{LineKind::Other, {}, {}, {}, lineBreak});
         Line header;
+        header.lineBreak = lineBreak;
         header.kind = LineKind::Section;
         header.name = section;
         header.text = u'[' + section + u']';
@@ -182,6 +192,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         // The key keeps the spelling the file gave it.
         keyLine.name = lines[*existing].name;
         keyLine.text = keyLine.name + u'=' + cleanValue;
+        keyLine.lineBreak = lines[*existing].lineBreak;
         lines[*existing] = keyLine;
         return;
     }
@@ -198,8 +209,12 @@ void IniFile::WriteBool(const QString& section, const QString& key, bool value) 
 
 QByteArray IniFile::ToBytes() const {
     QString text;
-    for (const Line& line : lines)
-        text += line.text + lineBreak;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Only the file's last line may lack a break; once others follow it, it gets one.
+        const Line& line = lines[i];
+        const bool last = i + 1 == lines.size();
+        text += line.text + (line.lineBreak.isEmpty() && !last ? lineBreak : line.lineBreak);
+    }
     return text.toUtf8();
 }
 
