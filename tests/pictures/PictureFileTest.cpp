@@ -138,3 +138,45 @@ TEST(PictureFile, JpegHeadersClaimingGiganticPicturesAreRefusedAtTheSizeCheck) {
     EXPECT_TRUE(FailureOf(path, Kind::Jpeg, true).endsWith(tooLarge));
     EXPECT_TRUE(FailureOf(path, Kind::Jpeg).endsWith(tooLarge));
 }
+
+namespace {
+
+// A 24-bit BMP with a 40-byte info header; `height` < 0 stores the rows top-down.
+QByteArray Bitmap24(int width, int height, const QByteArray& pixels) {
+    QByteArray bmp = "BM";
+    Put32(bmp, static_cast<quint32>(54 + pixels.size()));
+    Put32(bmp, 0);
+    Put32(bmp, 54);
+    Put32(bmp, 40);
+    Put32(bmp, static_cast<quint32>(width));
+    Put32(bmp, static_cast<quint32>(height));
+    Put16(bmp, 1);
+    Put16(bmp, 24);
+    for (int i = 0; i < 6; ++i)
+        Put32(bmp, 0);
+    return bmp + pixels;
+}
+
+} // namespace
+
+TEST(PictureFile, HostileBitmapHeadersAreRefusedWithoutArithmeticOverflow) {
+    const QString invalid = QStringLiteral("Die Daten sind kein gültiges BMP-Bild.");
+    // Sizes whose row bytes times rows overflow 64 bits, and a height of INT_MIN, which
+    // has no positive counterpart.
+    QByteArray huge = Bitmap24(0x7FFFFFFF, 0x7FFFFFFF, QByteArray(4, '\0'));
+    huge[28] = 32; // bits per pixel
+    const QString overflow = WriteFile(QStringLiteral("ueberlauf.bmp"), huge);
+    const QString intMin =
+        WriteFile(QStringLiteral("intmin.bmp"), Bitmap24(4, INT_MIN, QByteArray(4, '\0')));
+    // No signature at all, but a header size and sizes that would overflow.
+    const QString unsigned_ =
+        WriteFile(QStringLiteral("ohne-signatur.bmp"),
+                  QByteArray::fromHex("1a000000000000000000820000"
+                                      "7c0000000005000000040000007c00000005000000"));
+    for (bool sizeOnly : {true, false}) {
+        EXPECT_TRUE(FailureOf(overflow, Kind::Bitmap, sizeOnly)
+                        .endsWith(QStringLiteral("(höchstens 100 Megapixel).")));
+        EXPECT_TRUE(FailureOf(intMin, Kind::Bitmap, sizeOnly).endsWith(invalid));
+        EXPECT_TRUE(FailureOf(unsigned_, Kind::Bitmap, sizeOnly).endsWith(invalid));
+    }
+}
