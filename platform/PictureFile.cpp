@@ -62,13 +62,13 @@ BmpHeader ReadBitmapHeader(QFile& file) {
 }
 
 // Qt's BMP reader is used strictly as a BMP reader, so that a file of another kind behind
-// a ".bmp" name does not slip past our own decoders and their limits.
-QSize BitmapSize(QImageReader& reader, const QString& fileName) {
+// a ".bmp" name does not slip past our own decoders and their limits. The size is our own
+// header's: Qt reports the height of a top-down file as negative.
+QSize BitmapSize(QImageReader& reader, const BmpHeader& header, const QString& fileName) {
     reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    if (!reader.canRead())
         ThrowUnreadable(fileName, QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
-    return size;
+    return header.Size();
 }
 
 // Qt's reader returns a picture even when the pixel rows of an uncompressed BMP stop short,
@@ -121,9 +121,9 @@ QSize PictureFile::ReadSize(const QString& fileName, Kind kind) {
     case Kind::Bitmap:
         break;
     }
-    ReadBitmapHeader(file);
+    const BmpHeader header = ReadBitmapHeader(file);
     QImageReader reader(&file, "bmp");
-    return BitmapSize(reader, fileName);
+    return BitmapSize(reader, header, fileName);
 }
 
 QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) {
@@ -144,11 +144,12 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     case Kind::Bitmap:
         break;
     }
-    CheckBitmapComplete(file, ReadBitmapHeader(file));
+    const BmpHeader header = ReadBitmapHeader(file);
+    CheckBitmapComplete(file, header);
     QImageReader reader(&file, "bmp");
-    BitmapSize(reader, fileName);
+    const QSize size = BitmapSize(reader, header, fileName);
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || image.size() != size)
         ThrowUnreadable(fileName, QStringLiteral("Die BMP-Daten sind beschädigt."));
     return image.convertToFormat(QImage::Format_RGB888);
 }

@@ -159,6 +159,27 @@ QByteArray Bitmap24(int width, int height, const QByteArray& pixels) {
 
 } // namespace
 
+TEST(PictureFile, TopDownBitmapsLoadTheRightWayUp) {
+    // Two rows of three pixels, stored top row first (each row padded to 12 bytes).
+    QByteArray rows;
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) // blue, green, red
+            for (int value : {80 * x, 100 * y, 50})
+                rows += static_cast<char>(value);
+        rows += QByteArray(3, '\0');
+    }
+    const QString path = WriteFile(QStringLiteral("oben.bmp"), Bitmap24(3, -2, rows));
+    EXPECT_EQ(PictureFile::ReadSize(path, Kind::Bitmap), QSize(3, 2));
+    const QImage image = PictureFile::Load(path, Kind::Bitmap);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(50, 0, 0));
+    EXPECT_EQ(image.pixelColor(2, 1), QColor(50, 100, 160));
+
+    // Cut short, it is refused like a bottom-up file.
+    const QString cut = WriteFile(QStringLiteral("oben-halb.bmp"), Bitmap24(3, -2, rows.left(20)));
+    EXPECT_TRUE(FailureOf(cut, Kind::Bitmap).endsWith(QStringLiteral("unvollständig.")));
+}
+
 TEST(PictureFile, HostileBitmapHeadersAreRefusedWithoutArithmeticOverflow) {
     const QString invalid = QStringLiteral("Die Daten sind kein gültiges BMP-Bild.");
     // Sizes whose row bytes times rows overflow 64 bits, and a height of INT_MIN, which
