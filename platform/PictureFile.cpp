@@ -139,7 +139,11 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     }
     case Kind::Metafile: {
         const QByteArray data = ReadAll(file, MaximumMetafileBytes);
-        return NamingFile(fileName, [&] { return WmfPlayer(data).Render(); });
+        return NamingFile(fileName, [&] {
+            const WmfPlayer player(data);
+            return minimumSize.width() > 0 && minimumSize.height() > 0 ? player.Render(minimumSize)
+                                                                       : player.Render();
+        });
     }
     case Kind::Bitmap:
         break;

@@ -201,3 +201,11 @@ TEST(PictureFile, HostileBitmapHeadersAreRefusedWithoutArithmeticOverflow) {
         EXPECT_TRUE(FailureOf(unsigned_, Kind::Bitmap, sizeOnly).endsWith(invalid));
     }
 }
+
+TEST(PictureFile, MetafilesAreDrawnAtTheSizeAskedFor) {
+    WmfBuilder metafile;
+    metafile.Placeable(0, 0, 30000, 3000, 96); // 31 megapixels
+    const QString wmf = WriteFile(QStringLiteral("breit.wmf"), metafile.Finish());
+    EXPECT_EQ(PictureFile::ReadSize(wmf, Kind::Metafile), QSize(30000, 3000));
+    EXPECT_EQ(PictureFile::Load(wmf, Kind::Metafile, QSize(700, 500)).size(), QSize(700, 500));
+}
