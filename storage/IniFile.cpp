@@ -49,7 +49,9 @@ IniFile::IniFile(const QString& fileName) : fileName(fileName) {
 
 void IniFile::Parse(const QByteArray& bytes) {
     QByteArray content = bytes;
-    if (content.startsWith("\xEF\xBB\xBF"))
+    // A byte order mark is no part of the first line, but is written back as it was.
+    byteOrderMark = content.startsWith("\xEF\xBB\xBF");
+    if (byteOrderMark)
         content.remove(0, 3);
     // Each line keeps its own break, so that a file is written back as it was: a CR that is
     // not followed by LF is part of its line's text.
@@ -78,7 +80,9 @@ void IniFile::Parse(const QByteArray& bytes) {
             line.kind = LineKind::Key;
             const qsizetype equals = trimmed.indexOf(u'=');
             line.name = trimmed.left(equals).trimmed();
-            line.value = trimmed.mid(equals + 1).trimmed();
+            // A value never holds a line break: a CR inside one reads as the space that
+            // WriteString() saves it as, so that reading and saving agree.
+            line.value = trimmed.mid(equals + 1).replace(u'\r', u' ').trimmed();
         }
         lines.push_back(line);
     }
@@ -215,7 +219,7 @@ QByteArray IniFile::ToBytes() const {
         const bool last = i + 1 == lines.size();
         text += line.text + (line.lineBreak.isEmpty() && !last ? lineBreak : line.lineBreak);
     }
-    return text.toUtf8();
+    return (byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8();
 }
 
 void IniFile::UpdateFile() const {

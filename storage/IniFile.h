@@ -33,8 +33,9 @@ public:
     // Replaces the file on disk with the lines in memory (atomically; see StoredFile).
     void UpdateFile() const;
 
-    // The file as it would be written: UTF-8, every line with the line break it had; new
-    // lines take the break of the file's first line.
+    // The file as it would be written: UTF-8 (with the byte order mark if the file had
+    // one), every line with the line break it had; new lines take the break of the file's
+    // first line.
     QByteArray ToBytes() const;
 
     static std::optional<int> ParseInteger(const QString& text);
@@ -60,6 +61,7 @@ private:
 
     QString fileName;
     std::vector<Line> lines;
+    bool byteOrderMark = false;
     // The break new lines get.
     QString lineBreak = QStringLiteral("\n");
 };

@@ -23,7 +23,7 @@ TEST_F(IniFileTest, CommentsAndLinesBeforeTheFirstSectionAreNoKeys) {
     EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("d")),
               QStringLiteral("d"));
     ini.WriteString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v"));
-    EXPECT_EQ(ini.ToBytes(), "k=outside\n[S]\nk=v\n;k=comment\n#k=comment\nnoequals\n");
+    EXPECT_EQ(ini.ToBytes(), "\xEF\xBB\xBFk=outside\n[S]\nk=v\n;k=comment\n#k=comment\nnoequals\n");
 }
 
 TEST_F(IniFileTest, FileWithoutFinalLineBreakGetsOne) {
@@ -82,4 +82,12 @@ TEST_F(IniFileTest, ALoneCrAtTheEndKeepsTheFileInItsLineBreaks) {
     second.WriteString(QStringLiteral("Q"), QStringLiteral("n"), QStringLiteral("2"));
     second.UpdateFile();
     EXPECT_EQ(ReadBytes(name), once + "\n[Q]\nn=2\n");
+}
+
+TEST_F(IniFileTest, AByteOrderMarkAtTheStartIsWrittenBackAndAnotherOneStaysText) {
+    const QString name = PathOf(QStringLiteral("f.ini"));
+    WriteBytes(name, "\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=1\n");
+    IniFile ini(name);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("S"), QStringLiteral("k"), 0), 0); // no section
+    EXPECT_EQ(ini.ToBytes(), "\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=1\n");
 }
