@@ -1,6 +1,7 @@
 #include "TFormPuzzle.h"
 
 #include "BoardGeometry.h"
+#include "ExitSave.h"
 #include "GameClock.h"
 #include "MemoryLayout.h"
 #include "PictureTools.h"
@@ -487,11 +488,10 @@ void TFormPuzzle::closeEvent(QCloseEvent* event) {
                    QStringLiteral("Möchten Sie Tessaly wirklich beenden?"), QStringLiteral("Ja"),
                    QStringLiteral("Nein")))
         return;
-    // A file that cannot be written raises an error here: the error box shows it and the
-    // window stays open with the game as it was, so nothing is lost and the player can try
-    // again. That is why the pieces are freed only after both files are written.
-    SaveSettings(IniFileName);
-    SaveStatistics(StatisticsFileName);
+    // A file that cannot be written is reported and the player decides whether to quit
+    // without it; staying keeps the game as it was, so the pieces are freed only now.
+    if (!ExitSave::SaveForQuit(IniFileName, StatisticsFileName))
+        return;
     FreePieces();
     event->accept();
 }

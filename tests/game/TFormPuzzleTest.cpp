@@ -137,18 +137,60 @@ TEST_F(MainWindow, ConfirmedQuitWritesSettingsAndStatistics) {
     EXPECT_EQ(QFileInfo(StatisticsFileName).size(), 1500);
 }
 
-TEST_F(MainWindow, SettingsThatCannotBeWrittenKeepTheWindowAndTheGame) {
+namespace {
+
+// Confirms the quit question, then answers the question that follows a failed save with
+// "Ja" or "Nein" and notes what it said.
+void QuitThenAnswer(bool quitAnyway, QString* asked) {
+    ModalDriver::AnswerNext([quitAnyway, asked](QWidget* quit) {
+        ModalDriver::AnswerNext([quitAnyway, asked](QWidget* box) {
+            *asked = box->windowTitle() + "|" + ModalDriver::LabelTexts(box).join('|');
+            QTest::keyClick(box, quitAnyway ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QTest::keyClick(quit, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndNoKeepsTheGame) {
     GameSize = 1;
     form->CutPieces();
+    const QPoint before = Pieces[5]->pos();
     ASSERT_TRUE(QDir().mkpath(IniFileName)); // a folder where the file belongs
-    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    QString asked;
+    QuitThenAnswer(false, &asked);
     EXPECT_FALSE(form->close());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(IniFileName));
+    EXPECT_TRUE(asked.startsWith("Beenden|"));
+    EXPECT_TRUE(asked.contains("Die Daten konnten nicht gespeichert werden. Trotzdem beenden?"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(PiecesCreated);
-    EXPECT_FALSE(QFileInfo::exists(StatisticsFileName));
+    EXPECT_EQ(Pieces[5]->pos(), before);
+    // The statistics did not depend on the settings.
+    EXPECT_EQ(QFileInfo(StatisticsFileName).size(), 1500);
     QDir(IniFileName).removeRecursively();
+}
+
+TEST_F(MainWindow, PlayerWhoseFilesCannotBeWrittenMayQuitWithoutThem) {
+    ASSERT_TRUE(QDir().mkpath(IniFileName));
+    ASSERT_TRUE(QDir().mkpath(StatisticsFileName));
+    QString asked;
+    QuitThenAnswer(true, &asked);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains(IniFileName));
+    EXPECT_TRUE(errors[1].contains(StatisticsFileName));
+    EXPECT_TRUE(asked.contains("Trotzdem beenden?"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(PiecesCreated);
+    // Nothing else was written.
+    EXPECT_EQ(QDir(SettingsDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"tessaly.ini"});
+    EXPECT_EQ(QDir(DataDir).entryList(QDir::Files), QStringList());
+    QDir(IniFileName).removeRecursively();
+    QDir(StatisticsFileName).removeRecursively();
 }
 
 TEST_F(MainWindow, LoadsAPictureOntoBoardAndPreview) {
