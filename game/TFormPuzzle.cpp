@@ -484,13 +484,17 @@ void TFormPuzzle::FreePieces() {
 
 void TFormPuzzle::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (!WDConfirm(QStringLiteral("Beenden"),
-                   QStringLiteral("Möchten Sie Tessaly wirklich beenden?"), QStringLiteral("Ja"),
-                   QStringLiteral("Nein")))
-        return;
-    // A file that cannot be written is reported and the player decides whether to quit
-    // without it; staying keeps the game as it was, so the pieces are freed only now.
-    if (!ExitSave::SaveForQuit(IniFileName, StatisticsFileName))
+    // While the player is asked, the clock stands and the music pauses, so that "Nein"
+    // leaves the game exactly as it was. A file that cannot be written is reported and the
+    // player decides whether to quit without it; the pieces are freed only at the end.
+    bool quit = false;
+    RunDialog([&] {
+        quit = WDConfirm(QStringLiteral("Beenden"),
+                         QStringLiteral("Möchten Sie Tessaly wirklich beenden?"),
+                         QStringLiteral("Ja"), QStringLiteral("Nein")) &&
+               ExitSave::SaveForQuit(IniFileName, StatisticsFileName);
+    });
+    if (!quit)
         return;
     FreePieces();
     event->accept();

@@ -130,6 +130,24 @@ TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {
     EXPECT_FALSE(QFileInfo::exists(IniFileName));
 }
 
+TEST_F(MainWindow, TheClockStandsWhileTheQuitQuestionIsOpen) {
+    PlayMode = ModeStandard;
+    GameSize = 1;
+    form->StartPuzzle();
+    form->TimerCounterTimer();
+    ASSERT_EQ(form->StaticTextTime->text(), "00:00:01");
+    ModalDriver::AnswerNext([](QWidget* box) {
+        QTest::qWait(2200); // two ticks of the clock's timer
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:01");
+    EXPECT_TRUE(form->TimerCounter->isActive());
+    EXPECT_FALSE(DialogOpen);
+    form->TimerCounterTimer();
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:02");
+}
+
 TEST_F(MainWindow, ConfirmedQuitWritesSettingsAndStatistics) {
     ModalDriver::PressKeyOnNext(Qt::Key_Return);
     EXPECT_TRUE(form->close());
