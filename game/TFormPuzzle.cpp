@@ -802,6 +802,8 @@ void TFormPuzzle::aPuzzleMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt
 
 // A card is turned up by hiding it: the motif painted into the board below shows.
 void TFormPuzzle::MemoryMouseDown(TPuzzleCrap* card) {
+    if (TurnedCount >= 2)
+        return; // another button on another card while the second is still held
     ++TurnedCount;
     PlaySoundTurn();
     if (TurnedCount == 1)
@@ -812,7 +814,8 @@ void TFormPuzzle::MemoryMouseDown(TPuzzleCrap* card) {
 }
 
 void TFormPuzzle::MemoryMouseUp(TPuzzleCrap* card) {
-    if (TurnedCount != 2)
+    // The try ends with the release of its second card, not of any other card.
+    if (TurnedCount != 2 || card->Tag() != SecondCard)
         return;
     TurnedCount = 0;
     if (Pieces[FirstCard]->Hint() != Pieces[SecondCard]->Hint()) {

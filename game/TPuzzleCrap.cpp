@@ -106,6 +106,7 @@ void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
     if (isHidden() && !awaitingRelease) {
         awaitingRelease = true;
         pressPosition = position;
+        grabButton = event->button();
         qApp->installEventFilter(this);
         return;
     }
@@ -147,14 +148,16 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
 
 bool TPuzzleCrap::eventFilter(QObject* watched, QEvent* event) {
     // The window system delivers that release to the top-level window, which finds no
-    // widget to pass it on to, so it is taken wherever it shows up first.
-    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease) {
+    // widget to pass it on to, so it is taken wherever it shows up first. Only the release
+    // of the button that turned the card counts: other buttons may go down and up meanwhile.
+    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == grabButton) {
         awaitingRelease = false;
         qApp->removeEventFilter(this);
         // A release sent to the card itself takes the ordinary way.
         if (watched != this) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            MouseUp(mouse->button(), mouse->modifiers(), pressPosition);
+            MouseUp(grabButton, mouse->modifiers(), pressPosition);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -144,6 +144,32 @@ TEST_F(MemoryPlay, APairBurstsOpenAndStaysOpen) {
     EXPECT_EQ(TurnedCount, 0);
 }
 
+TEST_F(MemoryPlay, OtherButtonsWhileACardIsHeldLeaveItItsOwnRelease) {
+    Start(2);
+    const QPoint somewhere = form->Image1->mapTo(form.get(), QPoint(5, 5));
+    const int first = 1;
+    Click(first);
+    Press(Partner(first));
+    // While the left button holds the card, the right and the middle button go down and up.
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(form->windowHandle(), other, {}, somewhere);
+        QTest::mouseRelease(form->windowHandle(), other, {}, somewhere);
+    }
+    EXPECT_EQ(DoneCount, 0);
+    Release();
+    EXPECT_EQ(DoneCount, 2);
+    EXPECT_EQ(TurnedCount, 0);
+
+    // The game goes on: the next pair counts as well.
+    int next = 1;
+    while (Pieces[next]->isHidden())
+        ++next;
+    Click(next);
+    Click(Partner(next));
+    EXPECT_EQ(DoneCount, 4);
+    EXPECT_EQ(form->StaticTextMode->text(), "4");
+}
+
 TEST_F(MemoryPlay, TipLightsUpAPairAndCostsFiveSeconds) {
     Start(2);
     form->TimerCounterTimer();
