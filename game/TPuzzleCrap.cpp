@@ -95,8 +95,8 @@ void TPuzzleCrap::Lower() {
 
 void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    // Only the left button takes hold of a piece; a card turns with any button.
-    if (draggable && event->button() != Qt::LeftButton)
+    // Every button but the right one takes hold of a piece; a card turns with any button.
+    if (draggable && event->button() == Qt::RightButton)
         return;
     if (dragging)
         return;
@@ -141,7 +141,7 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
         MouseUp(grabButton, grabShift, pressPosition);
         return;
     }
-    if (draggable && event->button() != Qt::LeftButton)
+    if (draggable && event->button() == Qt::RightButton)
         return;
     MouseUp(event->button(), event->modifiers(), event->position().toPoint());
 }
