@@ -830,9 +830,12 @@ void TFormPuzzle::MemoryMouseUp(TPuzzleCrap* card) {
 void TFormPuzzle::PairFound(TPuzzleCrap* card) {
     DoneCount += 2;
     PlaySoundFit();
+    const int generation = pieceGeneration;
     BurstCard(card);
-    if (!PiecesCreated)
-        return; // the game ended while the burst played
+    // The burst let the player go on; if this game ended or another began meanwhile,
+    // nothing of this pair is left to count.
+    if (!PiecesCreated || generation != pieceGeneration)
+        return;
     if (DoneCount == PieceCount) {
         FinishGame();
         return;
@@ -922,6 +925,9 @@ void TFormPuzzle::FinishGame() {
     StopAllSounds();
     PlaySoundSolved();
     CountSolvedGame(GameSize);
+    // The congratulation below is a dialog of its own: the result goes into the list of
+    // the size this game had, whatever happens while it is open.
+    const int size = GameSize;
     const int pieces = PieceCount;
     FreePieces();
     StaticTextMode->setText(QStringLiteral("0"));
@@ -932,7 +938,7 @@ void TFormPuzzle::FinishGame() {
              time);
     if (!PlayerName.isEmpty()) {
         LastResultTime = time;
-        AddResult(GameSize, PlayerName, time);
+        AddResult(size, PlayerName, time);
         ResultJustAdded = true;
         if (Statist)
             ShowStatistWindow();

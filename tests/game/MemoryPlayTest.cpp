@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -168,6 +169,26 @@ TEST_F(MemoryPlay, OtherButtonsWhileACardIsHeldLeaveItItsOwnRelease) {
     Click(Partner(next));
     EXPECT_EQ(DoneCount, 4);
     EXPECT_EQ(form->StaticTextMode->text(), "4");
+}
+
+TEST_F(MemoryPlay, APuzzleStartedDuringTheBurstKeepsItsOwnCounter) {
+    Start(2);
+    Click(1);
+    // The burst lets window messages through; the player starts a puzzle meanwhile.
+    bool started = false;
+    QTimer::singleShot(0, [&] {
+        started = true;
+        PlayMode = ModeStandard;
+        GameSize = 1;
+        form->StartPuzzle();
+    });
+    Click(Partner(1));
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(PiecesCreated);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(DoneCount, 0);
+    EXPECT_EQ(form->LabeModeTitle->text(), "Teile:");
+    EXPECT_EQ(form->StaticTextMode->text(), "9");
 }
 
 TEST_F(MemoryPlay, TipLightsUpAPairAndCostsFiveSeconds) {
