@@ -11,6 +11,7 @@
 #include "VarUnit.h"
 #include "dialogs/TFormChangeMode.h"
 #include "dialogs/TFormGreat.h"
+#include "dialogs/THelpForm.h"
 #include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
 #include "platform/AppError.h"
@@ -535,7 +536,10 @@ void TFormPuzzle::wbMinimizeClick() {
 }
 
 void TFormPuzzle::mHelpClick() {
-    HelpViewer::Show(HelpFileName);
+    // Without a browser to show it, the help opens in a window of our own.
+    HelpViewer::Show(HelpFileName, [window = QPointer<TFormPuzzle>(this)] {
+        THelpForm::ShowHelp(HelpFileName, window);
+    });
 }
 
 void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {

@@ -1,6 +1,7 @@
 #include "game/TFormPuzzle.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
+#include "dialogs/THelpForm.h"
 #include "game/TImage.h"
 #include "game/TPuzzleCrap.h"
 #include "game/VarUnit.h"
@@ -17,8 +18,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -379,4 +383,115 @@ TEST_F(MainWindow, AltBAndTheCloseButtonAskBeforeQuitting) {
     EXPECT_TRUE(asked[0].contains("Möchten Sie Tessaly wirklich beenden?"));
     EXPECT_EQ(asked[1], asked[0]);
     EXPECT_TRUE(form->isVisible());
+}
+
+namespace {
+
+// A PATH for the help's launcher: none at all, or a stand-in "xdg-open" that notes what it
+// was asked to open and ends with the given exit code.
+class LauncherPath {
+public:
+    explicit LauncherPath(std::optional<int> exitCode)
+        : folder(TestHome::Path() + "/launcher-" + QString::number(exitCode.value_or(-1))),
+          saved(qgetenv("PATH")) {
+        QDir(folder).removeRecursively();
+        EXPECT_TRUE(QDir().mkpath(folder));
+        if (exitCode) {
+            QFile script(folder + "/xdg-open");
+            EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1/asked'\nexit %2\n")
+                             .arg(folder)
+                             .arg(*exitCode)
+                             .toUtf8());
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        }
+        qputenv("PATH", folder.toUtf8());
+    }
+    ~LauncherPath() {
+        qputenv("PATH", saved);
+        if (THelpForm::Current())
+            delete THelpForm::Current();
+    }
+
+    QString Asked() const {
+        QFile asked(folder + "/asked");
+        return asked.open(QIODevice::ReadOnly) ? QString::fromUtf8(asked.readAll()).trimmed()
+                                               : QString();
+    }
+
+private:
+    QString folder;
+    QByteArray saved;
+};
+
+bool HelpWindowShowsTheHelpFile() {
+    THelpForm* help = THelpForm::Current();
+    return help && help->isVisible() && help->size() == QSize(800, 600) &&
+           help->windowTitle() == "Tessaly – Hilfe" &&
+           help->Browser->toPlainText().contains("Ein Spiel beginnen");
+}
+
+} // namespace
+
+TEST_F(MainWindow, HelpWithoutABrowserOpensInAWindowOfItsOwn) {
+    const LauncherPath none(std::nullopt);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_TRUE(HelpWindowShowsTheHelpFile());
+}
+
+TEST_F(MainWindow, HelpThatTheBrowserCannotOpenOpensInAWindowOfItsOwn) {
+    const LauncherPath failing(3);
+    form->mHelpClick();
+    EXPECT_TRUE(QTest::qWaitFor([] { return THelpForm::Current() != nullptr; }, 10000));
+    EXPECT_TRUE(HelpWindowShowsTheHelpFile());
+    EXPECT_EQ(failing.Asked(), QUrl::fromLocalFile(HelpFileName).toString());
+}
+
+TEST_F(MainWindow, HelpThatTheBrowserShowsOpensNoWindow) {
+    const LauncherPath working(0);
+    form->mHelpClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !working.Asked().isEmpty(); }, 10000));
+    QTest::qWait(200);
+    EXPECT_EQ(THelpForm::Current(), nullptr);
+}
+
+TEST_F(MainWindow, LinksOfTheHelpWindowLeadToTheOtherPages) {
+    const QString folder = TestHome::Path() + "/hilfe/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const auto& [name, html] :
+         {std::pair{"tessaly.html", "<html><head><title>Hilfe</title></head><body>"
+                                    "<p><a href=\"tasten.html\">Tasten</a></p></body></html>"},
+          std::pair{"tasten.html", "<html><body><p>F1 zeigt diese Hilfe.</p></body></html>"}}) {
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+    }
+    HelpFileName = folder + "tessaly.html";
+    const LauncherPath none(std::nullopt);
+    form->mHelpClick();
+    THelpForm* help = THelpForm::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "Hilfe");
+    // Click on the link where the browser laid it out.
+    QTextCursor link(help->Browser->document());
+    link.setPosition(help->Browser->toPlainText().indexOf("Tasten") + 2);
+    const QPoint at = help->Browser->cursorRect(link).center();
+    QTest::mouseClick(help->Browser->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(help->Browser->source().toString().endsWith("tasten.html"));
+    EXPECT_TRUE(help->Browser->toPlainText().contains("F1 zeigt diese Hilfe."));
+}
+
+TEST_F(MainWindow, MissingHelpFileWithoutABrowserIsReportedInTheNoticeBox) {
+    HelpFileName = TestHome::Path() + "/gibt-es-nicht.html";
+    const LauncherPath none(std::nullopt);
+    QString shown;
+    ModalDriver::AnswerNext([&shown](QWidget* box) {
+        shown = box->windowTitle() + "|" + ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    form->mHelpClick();
+    EXPECT_TRUE(shown.contains("Die Hilfedatei wurde nicht gefunden!"));
+    EXPECT_EQ(THelpForm::Current(), nullptr);
 }
