@@ -37,7 +37,7 @@ constexpr int MaximumFontPixels = 4096;
 // engine with antialiasing on a typical desktop machine, and a picture may cost at most
 // WorkBudget: a small hostile file then ends in an error within about half a second instead
 // of keeping the program busy for minutes. The estimates err on the high side.
-constexpr double WorkBudget = 400e6;
+constexpr double WorkBudget = 300e6;
 // Reading and dispatching a record; a record that draws costs DrawCallCost more for the
 // painter's work around every call.
 constexpr double RecordCost = 400;
@@ -47,11 +47,12 @@ constexpr double SolidPixelCost = 1;
 constexpr double PatternPixelCost = 6;
 // A device pixel of a thin (cosmetic) line.
 constexpr double LinePixelCost = 40;
-// Filling a shape costs EdgeRowCost * rows^1.5, where rows adds up the device rows that each
-// edge of the shape crosses (plus one per edge): the antialiasing rasteriser keeps the
-// crossings of a row sorted, so many edges crossing the same rows cost far more than their
-// number. A zigzag of 500 corners over 1000 rows takes seconds; a round outline of as many
-// corners takes milliseconds.
+// Filling a shape costs EdgeRowCost * cells^1.5, where cells adds up the pixel cells that the
+// antialiasing rasteriser visits along each edge (a row for each row and a column for each
+// column it crosses inside the picture, plus one per edge): the rasteriser keeps the cells of
+// a row sorted, so many edges crossing the same rows cost far more than their number. A
+// zigzag of 500 corners over 1000 rows takes seconds; a round outline of as many corners
+// takes milliseconds.
 constexpr double EdgeRowCost = 45;
 // A pixel of a glyph's square, and a byte of an embedded bitmap to decode.
 constexpr double GlyphPixelCost = 8;
@@ -466,11 +467,21 @@ private:
         return painted.width() * painted.height();
     }
 
+    // The extent of the range a to b that lies within low ... high.
+    static double Within(double a, double b, double low, double high) {
+        return std::max(0.0, std::min(std::max(a, b), high) - std::max(std::min(a, b), low));
+    }
+
     // The rows of the picture that the device line from y0 to y1 crosses, plus one.
     double RowsCrossed(double y0, double y1) const {
-        const double top = std::max(std::min(y0, y1), frame.top());
-        const double bottom = std::min(std::max(y0, y1), frame.bottom());
-        return std::max(0.0, bottom - top) + 1;
+        return Within(y0, y1, frame.top(), frame.bottom()) + 1;
+    }
+
+    // The pixel cells of the picture that the rasteriser visits along an edge: one per row
+    // and one per column it crosses inside the picture, plus one.
+    double CellsCrossed(const QLineF& line) const {
+        return Within(line.y1(), line.y2(), frame.top(), frame.bottom()) +
+               Within(line.x1(), line.x2(), frame.left(), frame.right()) + 1;
     }
 
     static double FillCost(double rows, double area, double pixelCost) {
@@ -495,7 +506,7 @@ private:
         double rows = 0;
         for (const QLineF& line : segments) {
             length += std::min(line.length(), longest); // clipped to the picture
-            rows += 2 * RowsCrossed(line.y1() - width, line.y2() + width);
+            rows += 2 * (CellsCrossed(line) + 2 * width);
         }
         if (state.pen.isCosmetic() || width <= 1)
             return LinePixelCost * length;
@@ -522,7 +533,7 @@ private:
         double stroke = 0;
         for (const std::vector<QLineF>& outline : outlines) {
             for (const QLineF& line : outline) {
-                rows += RowsCrossed(line.y1(), line.y2());
+                rows += CellsCrossed(line);
                 bounds |= QRectF(line.p1(), line.p2()).normalized();
             }
             stroke += StrokeCost(outline);
