@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -102,7 +103,12 @@ void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
         return;
     const QPoint position = event->position().toPoint();
     Lift();
+    // The game's handlers may end the game, which frees its pieces: nothing of this one may
+    // be touched after them unless it still exists.
+    const QPointer<TPuzzleCrap> self(this);
     emit OnMouseDown(this, event->button(), event->modifiers(), position);
+    if (!self)
+        return;
     if (isHidden() && !awaitingRelease) {
         awaitingRelease = true;
         pressPosition = position;
@@ -157,7 +163,10 @@ bool TPuzzleCrap::eventFilter(QObject* watched, QEvent* event) {
         // A release sent to the card itself takes the ordinary way.
         if (watched != this) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPointer<TPuzzleCrap> self(this);
             MouseUp(grabButton, mouse->modifiers(), pressPosition);
+            if (!self)
+                return false; // a new game freed the card while its pair was counted
         }
     }
     return QWidget::eventFilter(watched, event);
