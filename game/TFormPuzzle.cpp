@@ -1,6 +1,7 @@
 #include "TFormPuzzle.h"
 
 #include "BoardGeometry.h"
+#include "ExitSave.h"
 #include "GameClock.h"
 #include "MemoryLayout.h"
 #include "PictureTools.h"
@@ -12,6 +13,7 @@
 #include "dialogs/TFormConfig.h"
 #include "dialogs/TFormGreat.h"
 #include "dialogs/TFormStatist.h"
+#include "dialogs/THelpForm.h"
 #include "dialogs/TInfoForm.h"
 #include "picturedialog/MotifLibrary.h"
 #include "picturedialog/PictureSizeCheck.h"
@@ -27,6 +29,7 @@
 #include "sound/SoundCues.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
+#include "storage/StoredFile.h"
 #include "widgets/DialogKeys.h"
 #include "widgets/FormLabels.h"
 #include "widgets/FormStyle.h"
@@ -237,6 +240,11 @@ bool TFormPuzzle::FormCreate() {
         return false;
     FavoritesFileName = FavoritesDir + QStringLiteral("Favorite.dat");
     IniFileName = SettingsDir + QStringLiteral("tessaly.ini");
+    // A save cut short by a kill leaves its temporary copies behind; only one copy of the
+    // program runs, so whatever of them lies there now is left over.
+    for (const QString& file : {IniFileName, StatisticsFileNameFor(DataDir, ModeStandard),
+                                StatisticsFileNameFor(DataDir, ModeMemory), FavoritesFileName})
+        StoredFile::RemoveLeftovers(file);
 
     // A settings or statistics file that cannot be read is reported; the game then starts
     // with what could be read and the defaults.
@@ -486,17 +494,23 @@ void TFormPuzzle::FreePieces() {
 
 void TFormPuzzle::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (!WDConfirm(QStringLiteral("Beenden"),
-                   QStringLiteral("Möchten Sie Tessaly wirklich beenden?"), QStringLiteral("Ja"),
-                   QStringLiteral("Nein")))
+    // While the player is asked, the clock stands and the music pauses, so that "Nein"
+    // leaves the game exactly as it was. A file that cannot be written is reported and the
+    // player decides whether to quit without it; the pieces are freed only at the end.
+    bool quit = false;
+    RunDialog([&] {
+        quit = WDConfirm(QStringLiteral("Beenden"),
+                         QStringLiteral("Möchten Sie Tessaly wirklich beenden?"),
+                         QStringLiteral("Ja"), QStringLiteral("Nein")) &&
+               ExitSave::SaveForQuit({[] { SaveSettings(IniFileName); },
+                                       [] { SaveStatistics(StatisticsFileName); },
+                                       [] {
+                                           if (OpenDialogForm)
+                                               OpenDialogForm->SaveFavorites();
+                                       }});
+    });
+    if (!quit)
         return;
-    // A file that cannot be written raises an error here: the error box shows it and the
-    // window stays open with the game as it was, so nothing is lost and the player can try
-    // again. That is why the pieces are freed only after both files are written.
-    SaveSettings(IniFileName);
-    SaveStatistics(StatisticsFileName);
-    if (OpenDialogForm)
-        OpenDialogForm->SaveFavorites();
     FreePieces();
     event->accept();
 }
@@ -536,7 +550,10 @@ void TFormPuzzle::wbMinimizeClick() {
 }
 
 void TFormPuzzle::mHelpClick() {
-    HelpViewer::Show(HelpFileName);
+    // Without a browser to show it, the help opens in a window of our own.
+    HelpViewer::Show(HelpFileName, [window = QPointer<TFormPuzzle>(this)] {
+        THelpForm::ShowHelp(HelpFileName, window);
+    });
 }
 
 void TFormPuzzle::RunDialog(const std::function<void()>& showDialog) {
@@ -821,6 +838,8 @@ void TFormPuzzle::aPuzzleMouseUp(TPuzzleCrap* sender, Qt::MouseButton button, Qt
 
 // A card is turned up by hiding it: the motif painted into the board below shows.
 void TFormPuzzle::MemoryMouseDown(TPuzzleCrap* card) {
+    if (TurnedCount >= 2)
+        return; // another button on another card while the second is still held
     ++TurnedCount;
     PlaySoundTurn();
     if (TurnedCount == 1)
@@ -831,7 +850,8 @@ void TFormPuzzle::MemoryMouseDown(TPuzzleCrap* card) {
 }
 
 void TFormPuzzle::MemoryMouseUp(TPuzzleCrap* card) {
-    if (TurnedCount != 2)
+    // The try ends with the release of its second card, not of any other card.
+    if (TurnedCount != 2 || card->Tag() != SecondCard)
         return;
     TurnedCount = 0;
     if (Pieces[FirstCard]->Hint() != Pieces[SecondCard]->Hint()) {
@@ -846,9 +866,12 @@ void TFormPuzzle::MemoryMouseUp(TPuzzleCrap* card) {
 void TFormPuzzle::PairFound(TPuzzleCrap* card) {
     DoneCount += 2;
     PlaySoundFit();
+    const int generation = pieceGeneration;
     BurstCard(card);
-    if (!PiecesCreated)
-        return; // the game ended while the burst played
+    // The burst let the player go on; if this game ended or another began meanwhile,
+    // nothing of this pair is left to count.
+    if (!PiecesCreated || generation != pieceGeneration)
+        return;
     if (DoneCount == PieceCount) {
         FinishGame();
         return;
@@ -938,6 +961,9 @@ void TFormPuzzle::FinishGame() {
     StopAllSounds();
     PlaySoundSolved();
     CountSolvedGame(GameSize);
+    // The congratulation below is a dialog of its own: the result goes into the list of
+    // the size this game had, whatever happens while it is open.
+    const int size = GameSize;
     const int pieces = PieceCount;
     FreePieces();
     StaticTextMode->setText(QStringLiteral("0"));
@@ -948,7 +974,7 @@ void TFormPuzzle::FinishGame() {
              time);
     if (!PlayerName.isEmpty()) {
         LastResultTime = time;
-        AddResult(GameSize, PlayerName, time);
+        AddResult(size, PlayerName, time);
         ResultJustAdded = true;
         if (Statist)
             ShowStatistWindow();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -95,17 +96,23 @@ void TPuzzleCrap::Lower() {
 
 void TPuzzleCrap::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    // Only the left button takes hold of a piece; a card turns with any button.
-    if (draggable && event->button() != Qt::LeftButton)
+    // Every button but the right one takes hold of a piece; a card turns with any button.
+    if (draggable && event->button() == Qt::RightButton)
         return;
     if (dragging)
         return;
     const QPoint position = event->position().toPoint();
     Lift();
+    // The game's handlers may end the game, which frees its pieces: nothing of this one may
+    // be touched after them unless it still exists.
+    const QPointer<TPuzzleCrap> self(this);
     emit OnMouseDown(this, event->button(), event->modifiers(), position);
+    if (!self)
+        return;
     if (isHidden() && !awaitingRelease) {
         awaitingRelease = true;
         pressPosition = position;
+        grabButton = event->button();
         qApp->installEventFilter(this);
         return;
     }
@@ -140,21 +147,26 @@ void TPuzzleCrap::mouseReleaseEvent(QMouseEvent* event) {
         MouseUp(grabButton, grabShift, pressPosition);
         return;
     }
-    if (draggable && event->button() != Qt::LeftButton)
+    if (draggable && event->button() == Qt::RightButton)
         return;
     MouseUp(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 bool TPuzzleCrap::eventFilter(QObject* watched, QEvent* event) {
     // The window system delivers that release to the top-level window, which finds no
-    // widget to pass it on to, so it is taken wherever it shows up first.
-    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease) {
+    // widget to pass it on to, so it is taken wherever it shows up first. Only the release
+    // of the button that turned the card counts: other buttons may go down and up meanwhile.
+    if (awaitingRelease && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == grabButton) {
         awaitingRelease = false;
         qApp->removeEventFilter(this);
         // A release sent to the card itself takes the ordinary way.
         if (watched != this) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            MouseUp(mouse->button(), mouse->modifiers(), pressPosition);
+            const QPointer<TPuzzleCrap> self(this);
+            MouseUp(grabButton, mouse->modifiers(), pressPosition);
+            if (!self)
+                return false; // a new game freed the card while its pair was counted
         }
     }
     return QWidget::eventFilter(watched, event);

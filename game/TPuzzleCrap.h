@@ -59,7 +59,8 @@ private:
     bool firstPaint = true;
     bool dragging = false;
     // A card hides itself when it is turned up on the press; its release then goes to
-    // whatever lies below, so the card watches for it.
+    // whatever lies below, so the card watches for the release of the button it was
+    // pressed with (grabButton).
     bool awaitingRelease = false;
     int tag = 0;
     QString hint;

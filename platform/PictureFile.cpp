@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/AppError.h"
+#include "platform/BmpHeader.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureLimits.h"
 #include "platform/WmfPlayer.h"
@@ -9,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-
-#include <cstdlib>
 
 namespace {
 
@@ -49,46 +48,34 @@ QByteArray ReadAll(QFile& file, qint64 limit) {
     return data;
 }
 
-// Qt's BMP reader is used strictly as a BMP reader, so that a file of another kind behind
-// a ".bmp" name does not slip past our own decoders and their limits.
-QSize BitmapSize(QImageReader& reader, const QString& fileName) {
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        ThrowUnreadable(fileName, QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
+// Our own reading of the header comes first, so that no size beyond our limits reaches Qt's
+// reader and no file without a BMP signature gets any further.
+BmpHeader ReadBitmapHeader(QFile& file) {
+    const auto header = BmpHeader::Parse(file.peek(BmpHeader::BytesNeeded));
+    if (!header)
+        ThrowUnreadable(file.fileName(), QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
+    const QSize size = header->Size();
     if (!PictureLimits::IsAcceptable(size.width(), size.height()))
-        ThrowUnreadable(fileName, PictureLimits::TooLargeMessage(size.width(), size.height()));
-    return size;
+        ThrowUnreadable(file.fileName(),
+                        PictureLimits::TooLargeMessage(size.width(), size.height()));
+    return *header;
+}
+
+// Qt's BMP reader is used strictly as a BMP reader, so that a file of another kind behind
+// a ".bmp" name does not slip past our own decoders and their limits. The size is our own
+// header's: Qt reports the height of a top-down file as negative.
+QSize BitmapSize(QImageReader& reader, const BmpHeader& header, const QString& fileName) {
+    reader.setAutoDetectImageFormat(false);
+    if (!reader.canRead())
+        ThrowUnreadable(fileName, QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
+    return header.Size();
 }
 
 // Qt's reader returns a picture even when the pixel rows of an uncompressed BMP stop short,
 // filling the rest with whatever it finds; the player gets an error instead.
-void CheckBitmapComplete(QFile& file) {
-    const QByteArray header = file.peek(34);
-    const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
-    const auto u16 = [&](int at) { return qint64(bytes[at] | (bytes[at + 1] << 8)); };
-    const auto u32 = [&](int at) { return u16(at) | (u16(at + 2) << 16); };
-    if (header.size() < 26)
-        return; // too short for any header: the reader refuses it
-    const qint64 offset = u32(10);
-    qint64 width = 0;
-    qint64 height = 0;
-    qint64 bitCount = 0;
-    qint64 compression = 0;
-    if (u32(14) == 12) {
-        width = u16(18);
-        height = u16(20);
-        bitCount = u16(24);
-    } else if (header.size() >= 34) {
-        width = static_cast<qint32>(u32(18));
-        height = std::abs(static_cast<qint32>(u32(22)));
-        bitCount = u16(28);
-        compression = u32(30);
-    }
-    if (compression != 0 && compression != 3)
-        return; // run-length data has no fixed size
-    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-    if (offset + stride * height > file.size())
+void CheckBitmapComplete(const QFile& file, const BmpHeader& header) {
+    const auto required = header.RequiredFileSize();
+    if (required && *required > file.size())
         ThrowUnreadable(file.fileName(), QStringLiteral("Die BMP-Daten sind unvollständig."));
 }
 
@@ -134,8 +121,9 @@ QSize PictureFile::ReadSize(const QString& fileName, Kind kind) {
     case Kind::Bitmap:
         break;
     }
+    const BmpHeader header = ReadBitmapHeader(file);
     QImageReader reader(&file, "bmp");
-    return BitmapSize(reader, fileName);
+    return BitmapSize(reader, header, fileName);
 }
 
 QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) {
@@ -151,16 +139,21 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     }
     case Kind::Metafile: {
         const QByteArray data = ReadAll(file, MaximumMetafileBytes);
-        return NamingFile(fileName, [&] { return WmfPlayer(data).Render(); });
+        return NamingFile(fileName, [&] {
+            const WmfPlayer player(data);
+            return minimumSize.width() > 0 && minimumSize.height() > 0 ? player.Render(minimumSize)
+                                                                       : player.Render();
+        });
     }
     case Kind::Bitmap:
         break;
     }
-    CheckBitmapComplete(file);
+    const BmpHeader header = ReadBitmapHeader(file);
+    CheckBitmapComplete(file, header);
     QImageReader reader(&file, "bmp");
-    BitmapSize(reader, fileName);
+    const QSize size = BitmapSize(reader, header, fileName);
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || image.size() != size)
         ThrowUnreadable(fileName, QStringLiteral("Die BMP-Daten sind beschädigt."));
     return image.convertToFormat(QImage::Format_RGB888);
 }

@@ -20,7 +20,9 @@ public:
 
     // The whole picture as Format_RGB888. With a minimumSize that has a positive
     // component, a JPEG may come back smaller than the file (scaled by n/8 while decoding)
-    // but never smaller than minimumSize; a component <= 0 does not constrain. Other kinds
-    // always come at their own size. Throws AppError naming the file on any failure.
+    // but never smaller than minimumSize; a component <= 0 does not constrain. A metafile
+    // with both components positive is drawn straight at minimumSize, otherwise at its own
+    // size (shrunk to what can be held, see WmfPlayer). Bitmaps always come at their own
+    // size. Throws AppError naming the file on any failure.
     static QImage Load(const QString& fileName, Kind kind, QSize minimumSize = {});
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <set>
 #include <utility>
@@ -32,12 +33,33 @@ constexpr int MaximumClipRects = 4096;
 constexpr qsizetype MaximumObjects = 65535;
 constexpr int MaximumFontPixels = 4096;
 
-// Drawing work allowed per picture, in painted device pixels: generous for real pictures
-// (hundreds of full-size fills), but a small file repeating huge shapes cannot keep the
-// program busy for minutes.
-constexpr double WorkPerPixel = 256;
-constexpr double MinimumWork = 1e7;
-constexpr double MaximumWork = 2e9;
+// Drawing work is estimated before each record is drawn, in nanoseconds of Qt's raster
+// engine with antialiasing on a typical desktop machine, and a picture may cost at most
+// WorkBudget: a small hostile file then ends in an error within about half a second instead
+// of keeping the program busy for minutes. The estimates err on the high side.
+constexpr double WorkBudget = 300e6;
+// Reading and dispatching a record; a record that draws costs DrawCallCost more for the
+// painter's work around every call.
+constexpr double RecordCost = 400;
+constexpr double DrawCallCost = 1600;
+// A device pixel filled with a solid colour, and with a pattern or a scaled bitmap.
+constexpr double SolidPixelCost = 1;
+constexpr double PatternPixelCost = 6;
+// A device pixel of a thin (cosmetic) line.
+constexpr double LinePixelCost = 40;
+// Filling a shape costs EdgeRowCost * cells^1.5, where cells adds up the pixel cells that the
+// antialiasing rasteriser visits along each edge (a row for each row and a column for each
+// column it crosses inside the picture, plus one per edge): the rasteriser keeps the cells of
+// a row sorted, so many edges crossing the same rows cost far more than their number. A
+// zigzag of 500 corners over 1000 rows takes seconds; a round outline of as many corners
+// takes milliseconds.
+constexpr double EdgeRowCost = 45;
+// A pixel of a glyph's square, and a byte of an embedded bitmap to decode.
+constexpr double GlyphPixelCost = 8;
+constexpr double BitmapByteCost = 2;
+constexpr double BitmapPixelCost = 4;
+// A rectangle of the clip region, each time the region changes.
+constexpr double ClipRectCost = 50;
 
 namespace Function {
 enum : quint16 {
@@ -267,8 +289,9 @@ QString DecodeAnsi(const uchar* text, qsizetype length) {
 
 // A device-independent bitmap as stored in a record: header, colour table, pixels. Qt's
 // BMP reader decodes it once we put a file header in front. Returns a null image for
-// kinds we do not draw (palette-indexed colours, embedded JPEG/PNG).
-QImage DecodeDib(Reader& reader) {
+// kinds we do not draw (palette-indexed colours, embedded JPEG/PNG). The cost of decoding is
+// charged once the header is known to be sound, before anything is allocated.
+QImage DecodeDib(Reader& reader, const std::function<void(double)>& charge) {
     const qsizetype available = reader.Remaining();
     const uchar* dib = reader.Take(available);
     Reader header(dib, available);
@@ -297,7 +320,8 @@ QImage DecodeDib(Reader& reader) {
         Malformed(QStringLiteral("ein eingebettetes Bild hat einen unbekannten Kopf."));
     }
     height = std::abs(height);
-    if (width <= 0 || height <= 0 || !PictureLimits::IsAcceptable(width, height))
+    // No bitmap inside a picture needs more pixels than the whole picture is drawn with.
+    if (width <= 0 || height <= 0 || width * height > WmfPlayer::MaximumRenderPixels)
         Malformed(QStringLiteral("ein eingebettetes Bild hat eine ungültige Größe."));
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
         bitCount != 32)
@@ -327,6 +351,8 @@ QImage DecodeDib(Reader& reader) {
         return {};
     }
 
+    charge(BitmapByteCost * static_cast<double>(available) +
+           BitmapPixelCost * static_cast<double>(width * height));
     QByteArray file;
     file.reserve(14 + available);
     const auto put32 = [&file](quint32 value) {
@@ -391,8 +417,6 @@ public:
         for (size_t i = 0; i < objects.size(); ++i)
             freeSlots.insert(i);
         frame = target;
-        budget =
-            std::clamp(WorkPerPixel * target.width() * target.height(), MinimumWork, MaximumWork);
         if (header.placeable) {
             state.windowOrigin = header.bounds.topLeft();
             state.windowExtent = header.bounds.size();
@@ -406,6 +430,7 @@ public:
 
     void Run(const QByteArray& data, qsizetype offset) {
         ForEachRecord(data, offset, [this](const Record& record) {
+            Charge(RecordCost);
             Reader reader(record.params, record.size);
             Execute(record.function, reader, record.size);
             return true;
@@ -420,37 +445,130 @@ private:
     std::vector<std::optional<GdiObject>> objects;
     std::set<size_t> freeSlots; // GDI fills the lowest free slot first
     QRectF frame;               // the target, in painter coordinates
-    double budget = 0;
+    double budget = WorkBudget;
 
-    void Charge(double pixels) {
-        if (!std::isfinite(pixels))
-            pixels = frame.width() * frame.height();
-        budget -= pixels + 1;
+    void Charge(double nanoseconds) {
+        budget -= std::isfinite(nanoseconds) ? nanoseconds : budget + 1;
         if (budget < 0)
             throw AppError(QStringLiteral("Das WMF-Bild ist zu aufwendig, um es zu zeichnen."));
     }
 
-    void ChargeArea(const QRectF& logical) {
-        const QRectF painted = painter.worldTransform().mapRect(logical).intersected(frame);
-        Charge(painted.width() * painted.height());
+    void ChargeDrawing(double nanoseconds) { Charge(DrawCallCost + nanoseconds); }
+
+    double PixelCost() const {
+        const Qt::BrushStyle style = state.brush.style();
+        return style == Qt::SolidPattern || style == Qt::NoBrush ? SolidPixelCost
+                                                                 : PatternPixelCost;
     }
 
-    void ChargeStroke(const QPointF* points, size_t count, bool closed) {
-        if (count == 0 || state.pen.style() == Qt::NoPen)
-            return Charge(0);
+    // The device pixels of a logical rectangle that lie in the picture.
+    double PaintedArea(const QRectF& logical) const {
+        const QRectF painted = painter.worldTransform().mapRect(logical).intersected(frame);
+        return painted.width() * painted.height();
+    }
+
+    // The extent of the range a to b that lies within low ... high.
+    static double Within(double a, double b, double low, double high) {
+        return std::max(0.0, std::min(std::max(a, b), high) - std::max(std::min(a, b), low));
+    }
+
+    // The rows of the picture that the device line from y0 to y1 crosses, plus one.
+    double RowsCrossed(double y0, double y1) const {
+        return Within(y0, y1, frame.top(), frame.bottom()) + 1;
+    }
+
+    // The pixel cells of the picture that the rasteriser visits along an edge: one per row
+    // and one per column it crosses inside the picture, plus one.
+    double CellsCrossed(const QLineF& line) const {
+        return Within(line.y1(), line.y2(), frame.top(), frame.bottom()) +
+               Within(line.x1(), line.x2(), frame.left(), frame.right()) + 1;
+    }
+
+    static double FillCost(double rows, double area, double pixelCost) {
+        return EdgeRowCost * std::pow(rows, 1.5) + pixelCost * area;
+    }
+
+    double PenWidth() const {
         const QTransform world = painter.worldTransform();
-        const double area = frame.width() * frame.height();
-        const double width =
-            state.pen.isCosmetic()
-                ? 1.0
-                : std::max(1.0, state.pen.widthF() * std::hypot(world.m11(), world.m12()));
-        double pixels = 0;
-        const size_t segments = closed ? count : count - 1;
-        for (size_t i = 0; i < segments; ++i) {
-            const QLineF line(world.map(points[i]), world.map(points[(i + 1) % count]));
-            pixels += std::min(line.length() * width, area); // clipped to the frame
+        return state.pen.isCosmetic()
+                   ? 1.0
+                   : std::max(1.0, state.pen.widthF() * std::hypot(world.m11(), world.m12()));
+    }
+
+    // The line of a pen along the segments: a thin pen is drawn pixel by pixel along the
+    // line, a wide one is filled as the outline around it.
+    double StrokeCost(const std::vector<QLineF>& segments) const {
+        if (state.pen.style() == Qt::NoPen || segments.empty())
+            return 0;
+        const double width = PenWidth();
+        const double longest = 2 * (frame.width() + frame.height());
+        double length = 0;
+        double rows = 0;
+        for (const QLineF& line : segments) {
+            length += std::min(line.length(), longest); // clipped to the picture
+            rows += 2 * (CellsCrossed(line) + 2 * width);
         }
-        Charge(pixels);
+        if (state.pen.isCosmetic() || width <= 1)
+            return LinePixelCost * length;
+        return FillCost(rows, std::min(length * width, frame.width() * frame.height()),
+                        SolidPixelCost);
+    }
+
+    std::vector<QLineF> DeviceSegments(const QPointF* points, size_t count, bool closed) const {
+        std::vector<QLineF> segments;
+        if (count == 0)
+            return segments;
+        const QTransform world = painter.worldTransform();
+        const size_t last = closed ? count : count - 1;
+        segments.reserve(last);
+        for (size_t i = 0; i < last; ++i)
+            segments.emplace_back(world.map(points[i]), world.map(points[(i + 1) % count]));
+        return segments;
+    }
+
+    // A polygon or a set of them filled in one go, and its outline.
+    void ChargePolygons(const std::vector<std::vector<QLineF>>& outlines) {
+        double rows = 0;
+        QRectF bounds;
+        double stroke = 0;
+        for (const std::vector<QLineF>& outline : outlines) {
+            for (const QLineF& line : outline) {
+                rows += CellsCrossed(line);
+                bounds |= QRectF(line.p1(), line.p2()).normalized();
+            }
+            stroke += StrokeCost(outline);
+        }
+        double fill = 0;
+        if (state.brush.style() != Qt::NoBrush) {
+            const QRectF painted = bounds.intersected(frame);
+            fill = FillCost(rows, painted.width() * painted.height(), PixelCost());
+        }
+        ChargeDrawing(fill + stroke);
+    }
+
+    void ChargePolyline(const QPointF* points, size_t count) {
+        ChargeDrawing(StrokeCost(DeviceSegments(points, count, false)));
+    }
+
+    // Rectangles, ellipses and arcs: two edges per row and the area inside, with the
+    // outline as four lines around the box.
+    void ChargeShape(const QRectF& logical, bool filled) {
+        const QRectF device = painter.worldTransform().mapRect(logical.normalized());
+        double fill = 0;
+        if (filled && state.brush.style() != Qt::NoBrush)
+            fill = FillCost(2 * RowsCrossed(device.top(), device.bottom()) + 64,
+                            PaintedArea(logical.normalized()), PixelCost());
+        const std::vector<QLineF> box = {QLineF(device.topLeft(), device.topRight()),
+                                         QLineF(device.topRight(), device.bottomRight()),
+                                         QLineF(device.bottomRight(), device.bottomLeft()),
+                                         QLineF(device.bottomLeft(), device.topLeft())};
+        ChargeDrawing(fill + StrokeCost(box));
+    }
+
+    // A bitmap drawn into a logical rectangle, after its bytes were decoded.
+    void ChargeBitmap(qsizetype bytes, double deviceArea) {
+        const double area = std::min(std::abs(deviceArea), frame.width() * frame.height());
+        ChargeDrawing(BitmapByteCost * static_cast<double>(bytes) + PatternPixelCost * area);
     }
 
     QTransform Mapping() const {
@@ -665,7 +783,7 @@ private:
             if (function == Function::Chord)
                 path.closeSubpath();
         }
-        ChargeArea(box);
+        ChargeShape(box, function != Function::Arc);
         if (function == Function::Arc) {
             painter.strokePath(path, state.pen);
             return;
@@ -696,16 +814,22 @@ private:
         const std::vector<QPointF> points = ReadPoints(reader, total);
         QPainterPath path;
         path.setFillRule(state.fillRule);
+        std::vector<std::vector<QLineF>> outlines;
         auto next = points.begin();
         for (qsizetype count : counts) {
+            if (count > 0)
+                outlines.push_back(DeviceSegments(&*next, static_cast<size_t>(count), true));
+            next += count;
+        }
+        ChargePolygons(outlines);
+        next = points.begin();
+        for (qsizetype count : counts) {
             if (count > 0) {
-                ChargeStroke(&*next, static_cast<size_t>(count), true);
                 path.addPolygon(QPolygonF(QList<QPointF>(next, next + count)));
                 path.closeSubpath();
             }
             next += count;
         }
-        ChargeArea(path.boundingRect());
         DrawShape(path);
     }
 
@@ -729,9 +853,10 @@ private:
         font.setUnderline(state.font.underline);
         font.setStrikeOut(state.font.strikeOut);
         const QFontMetricsF metrics(font);
-        Charge(static_cast<double>(font.pixelSize()) * font.pixelSize() * text.size());
+        ChargeDrawing(GlyphPixelCost * font.pixelSize() * font.pixelSize() *
+                      static_cast<double>(text.size()));
         if (opaqueRect)
-            ChargeArea(*opaqueRect);
+            Charge(SolidPixelCost * PaintedArea(*opaqueRect));
 
         painter.save();
         if (opaqueRect)
@@ -861,7 +986,9 @@ private:
         default:
             break;
         }
-        ChargeArea(rect);
+        const QRectF device = painter.worldTransform().mapRect(rect);
+        ChargeDrawing(FillCost(2 * RowsCrossed(device.top(), device.bottom()), PaintedArea(rect),
+                               PixelCost()));
         painter.drawRect(rect);
         painter.restore();
     }
@@ -871,7 +998,7 @@ private:
                     quint32 rasterOperation) {
         if (image.isNull() || source.width() == 0 || source.height() == 0)
             return;
-        ChargeArea(destination.normalized());
+        ChargeBitmap(0, PaintedArea(destination.normalized()));
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, state.smoothStretch);
         painter.setCompositionMode(ModeFor(rasterOperation));
@@ -896,7 +1023,7 @@ private:
         const double height = reader.I16();
         const double width = reader.I16();
         const QPointF at = reader.PointYX();
-        const QImage image = DecodeDib(reader);
+        const QImage image = DecodeDib(reader, [this](double cost) { Charge(cost); });
         if (colourUsage != 0)
             return; // palette indices: no palette to look them up in
         // The source rectangle counts rows from the bottom of the bitmap.
@@ -930,7 +1057,7 @@ private:
             FillWithoutSource(rop, destination.normalized());
             return;
         }
-        const QImage image = DecodeDib(reader);
+        const QImage image = DecodeDib(reader, [this](double cost) { Charge(cost); });
         DrawBitmap(image, SourceRect(sourceX, sourceY, sourceWidth, sourceHeight), destination,
                    rop);
     }
@@ -944,13 +1071,13 @@ private:
         const double height = reader.I16();
         const double width = reader.I16();
         const QPointF at = reader.PointYX();
-        const QImage image = DecodeDib(reader);
+        const QImage image = DecodeDib(reader, [this](double cost) { Charge(cost); });
         if (colourUsage != 0 || image.isNull())
             return;
         // The size is in device pixels: draw at the mapped corner without stretching.
         const QTransform world = painter.worldTransform();
         const double top = image.height() - sourceY - height;
-        Charge(std::min(std::abs(width * height), frame.width() * frame.height()));
+        ChargeBitmap(0, width * height * device.m11() * device.m22());
         painter.save();
         painter.setWorldTransform(QTransform());
         const QPointF corner = world.map(at);
@@ -963,6 +1090,7 @@ private:
     void ChangeClip(const QRectF& logical, bool exclude) {
         if (state.clip.rectCount() > MaximumClipRects)
             return; // a pathological file: keep the clip as it is rather than crawl
+        Charge(ClipRectCost * state.clip.rectCount());
         const QRect rect = painter.worldTransform().mapRect(logical).toAlignedRect();
         state.clip = exclude ? state.clip.subtracted(rect) : state.clip.intersected(rect);
         const QTransform world = painter.worldTransform();
@@ -1082,7 +1210,7 @@ private:
             const quint16 colourUsage = reader.U16();
             GdiObject object{GdiObject::Type::Brush, {}, QBrush(Qt::gray), {}};
             if (style == 5 && colourUsage == 0) {
-                const QImage pattern = DecodeDib(reader);
+                const QImage pattern = DecodeDib(reader, [this](double cost) { Charge(cost); });
                 if (!pattern.isNull())
                     object.brush = QBrush(pattern);
             }
@@ -1114,21 +1242,20 @@ private:
         case Function::LineTo: {
             const QPointF to = reader.PointYX();
             const QPointF line[2] = {state.position, to};
-            ChargeStroke(line, 2, false);
+            ChargePolyline(line, 2);
             painter.drawLine(state.position, to);
             state.position = to;
             break;
         }
         case Function::Polyline: {
             const std::vector<QPointF> points = ReadPoints(reader, reader.U16());
-            ChargeStroke(points.data(), points.size(), false);
+            ChargePolyline(points.data(), points.size());
             painter.drawPolyline(points.data(), static_cast<int>(points.size()));
             break;
         }
         case Function::Polygon: {
             const std::vector<QPointF> points = ReadPoints(reader, reader.U16());
-            ChargeStroke(points.data(), points.size(), true);
-            ChargeArea(QPolygonF(QList<QPointF>(points.begin(), points.end())).boundingRect());
+            ChargePolygons({DeviceSegments(points.data(), points.size(), true)});
             painter.drawPolygon(points.data(), static_cast<int>(points.size()), state.fillRule);
             break;
         }
@@ -1137,7 +1264,7 @@ private:
             break;
         case Function::Rectangle: {
             const QRectF rect = reader.RectBRTL();
-            ChargeArea(rect);
+            ChargeShape(rect, true);
             painter.drawRect(rect);
             break;
         }
@@ -1145,13 +1272,13 @@ private:
             const double cornerHeight = reader.I16();
             const double cornerWidth = reader.I16();
             const QRectF rect = reader.RectBRTL();
-            ChargeArea(rect);
+            ChargeShape(rect, true);
             painter.drawRoundedRect(rect, std::abs(cornerWidth) / 2, std::abs(cornerHeight) / 2);
             break;
         }
         case Function::Ellipse: {
             const QRectF rect = reader.RectBRTL();
-            ChargeArea(rect);
+            ChargeShape(rect, true);
             painter.drawEllipse(rect);
             break;
         }
@@ -1161,6 +1288,7 @@ private:
             DrawArc(function, reader);
             break;
         case Function::SetPixel: {
+            ChargeDrawing(SolidPixelCost);
             const QColor colour = reader.Color();
             const QPointF at = painter.worldTransform().map(reader.PointYX());
             painter.save();
@@ -1233,8 +1361,8 @@ void WmfPlayer::Play(QPainter& painter, const QRectF& target) const {
     painter.restore();
 }
 
-QImage WmfPlayer::Render() const {
-    QImage image(pixelSize, QImage::Format_RGB32);
+QImage WmfPlayer::Render(QSize size) const {
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw AppError(QStringLiteral("Für das WMF-Bild reicht der Arbeitsspeicher nicht."));
     image.fill(Qt::white);
@@ -1242,7 +1370,16 @@ QImage WmfPlayer::Render() const {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        Play(painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
+        Play(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     return image.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage WmfPlayer::Render() const {
+    const double pixels = double(pixelSize.width()) * pixelSize.height();
+    if (pixels <= MaximumRenderPixels)
+        return Render(pixelSize);
+    const double shrink = std::sqrt(MaximumRenderPixels / pixels);
+    return Render(QSize(std::max(1, static_cast<int>(pixelSize.width() * shrink)),
+                        std::max(1, static_cast<int>(pixelSize.height() * shrink))));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Plays a Windows metafile (WMF) onto a QPainter: headers, mapping modes, GDI objects,
 // shapes, text and device-independent bitmaps, with every record checked against the file
-// so that a damaged or hostile file ends in an AppError and never in a crash or a hang.
+// and the drawing work bounded, so that a damaged or hostile file ends in an AppError and
+// never in a crash or a hang.
 
 #include <QByteArray>
 #include <QImage>
@@ -26,7 +27,12 @@ public:
     // record; what was drawn up to it stays on the painter's device.
     void Play(QPainter& painter, const QRectF& target) const;
 
-    // The picture at PixelSize() on white, as 24-bit RGB.
+    // The most pixels Render() draws at the picture's own size; larger pictures are shrunk.
+    static constexpr qint64 MaximumRenderPixels = 16'000'000;
+
+    // The picture on white, as 24-bit RGB, drawn straight at the given size.
+    QImage Render(QSize size) const;
+    // The same at PixelSize(), shrunk to at most MaximumRenderPixels with its proportions.
     QImage Render() const;
 
 private:

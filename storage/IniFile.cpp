@@ -49,18 +49,26 @@ IniFile::IniFile(const QString& fileName) : fileName(fileName) {
 
 void IniFile::Parse(const QByteArray& bytes) {
     QByteArray content = bytes;
-    if (content.startsWith("\xEF\xBB\xBF"))
+    // A byte order mark is no part of the first line, but is written back as it was.
+    byteOrderMark = content.startsWith("\xEF\xBB\xBF");
+    if (byteOrderMark)
         content.remove(0, 3);
-    if (content.contains("\r\n"))
-        lineBreak = QStringLiteral("\r\n");
-
+    // Each line keeps its own break, so that a file is written back as it was: a CR that is
+    // not followed by LF is part of its line's text.
     QList<QByteArray> rawLines = content.split('\n');
-    if (!rawLines.isEmpty() && rawLines.last().isEmpty())
+    const bool endsWithBreak = rawLines.last().isEmpty();
+    if (endsWithBreak)
         rawLines.removeLast(); // the break after the last line does not start another
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    for (qsizetype i = 0; i < rawLines.size(); ++i) {
+        QByteArray raw = rawLines[i];
         Line line;
+        if (i + 1 < rawLines.size() || endsWithBreak) {
+            line.lineBreak = QStringLiteral("\n");
+            if (raw.endsWith('\r')) {
+                raw.chop(1);
+                line.lineBreak = QStringLiteral("\r\n");
+            }
+        }
         line.text = Windows1252::DecodeUtf8OrWindows1252(raw);
         const QString trimmed = line.text.trimmed();
         if (trimmed.startsWith(u'[')) {
@@ -72,10 +80,14 @@ void IniFile::Parse(const QByteArray& bytes) {
             line.kind = LineKind::Key;
             const qsizetype equals = trimmed.indexOf(u'=');
             line.name = trimmed.left(equals).trimmed();
-            line.value = trimmed.mid(equals + 1).trimmed();
+            // A value never holds a line break: a CR inside one reads as the space that
+            // WriteString() saves it as, so that reading and saving agree.
+            line.value = trimmed.mid(equals + 1).replace(u'\r', u' ').trimmed();
         }
         lines.push_back(line);
     }
+    if (!lines.empty() && !lines.front().lineBreak.isEmpty())
+        lineBreak = lines.front().lineBreak;
 }
 
 std::optional<std::size_t> IniFile::FindSection(const QString& section) const {
@@ -164,12 +176,14 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     keyLine.name = key;
     keyLine.value = cleanValue.trimmed();
     keyLine.text = key + u'=' + cleanValue;
+    keyLine.lineBreak = lineBreak;
 
     auto sectionLine = FindSection(section);
     if (!sectionLine) {
         if (!lines.empty() && !lines.back().text.trimmed().isEmpty())
-            lines.push_back(Line{});
+            lines.push_back(Line{LineKind::Other, {}, {}, {}, lineBreak});
         Line header;
+        header.lineBreak = lineBreak;
         header.kind = LineKind::Section;
         header.name = section;
         header.text = u'[' + section + u']';
@@ -182,6 +196,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         // The key keeps the spelling the file gave it.
         keyLine.name = lines[*existing].name;
         keyLine.text = keyLine.name + u'=' + cleanValue;
+        keyLine.lineBreak = lines[*existing].lineBreak;
         lines[*existing] = keyLine;
         return;
     }
@@ -198,9 +213,13 @@ void IniFile::WriteBool(const QString& section, const QString& key, bool value) 
 
 QByteArray IniFile::ToBytes() const {
     QString text;
-    for (const Line& line : lines)
-        text += line.text + lineBreak;
-    return text.toUtf8();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Only the file's last line may lack a break; once others follow it, it gets one.
+        const Line& line = lines[i];
+        const bool last = i + 1 == lines.size();
+        text += line.text + (line.lineBreak.isEmpty() && !last ? lineBreak : line.lineBreak);
+    }
+    return (byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8();
 }
 
 void IniFile::UpdateFile() const {

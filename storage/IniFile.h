@@ -33,7 +33,9 @@ public:
     // Replaces the file on disk with the lines in memory (atomically; see StoredFile).
     void UpdateFile() const;
 
-    // The file as it would be written: UTF-8, with the line breaks the file had.
+    // The file as it would be written: UTF-8 (with the byte order mark if the file had
+    // one), every line with the line break it had; new lines take the break of the file's
+    // first line.
     QByteArray ToBytes() const;
 
     static std::optional<int> ParseInteger(const QString& text);
@@ -45,6 +47,9 @@ private:
         QString text;  // the line as read, for lines that are written back unchanged
         QString name;  // section or key name, trimmed
         QString value; // key value, trimmed
+        // The break that ends the line: "\n" or "\r\n", or none for a last line without
+        // one.
+        QString lineBreak;
     };
 
     void Parse(const QByteArray& bytes);
@@ -56,5 +61,7 @@ private:
 
     QString fileName;
     std::vector<Line> lines;
+    bool byteOrderMark = false;
+    // The break new lines get.
     QString lineBreak = QStringLiteral("\n");
 };

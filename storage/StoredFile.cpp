@@ -2,8 +2,10 @@
 
 #include "platform/AppError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace StoredFile {
@@ -38,14 +40,29 @@ void Replace(const QString& fileName, const QByteArray& bytes) {
 
     QSaveFile file(fileName);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every byte reaches the system inside write() and a full disk shows
+    // in its result: a buffered write would only fail when commit() flushes it, and commit()
+    // would then rename the empty temporary file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw AppError(WriteErrorText(fileName));
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         throw AppError(WriteErrorText(fileName));
     }
     if (!file.commit())
         throw AppError(WriteErrorText(fileName));
+}
+
+void RemoveLeftovers(const QString& fileName) {
+    const QFileInfo file(fileName);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QDir folder = file.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
 } // namespace StoredFile

@@ -18,6 +18,11 @@ std::optional<QByteArray> ReadIfExists(const QString& fileName, qint64 maxBytes 
 // failure raises "In <name> kann nicht geschrieben werden" and leaves the old file as it was.
 void Replace(const QString& fileName, const QByteArray& bytes);
 
+// Removes what an interrupted Replace() of the file left behind: its temporary copies, named
+// after the file plus a dot and six letters or digits. Only one copy of the program runs at a
+// time, so at start-up every such copy is a leftover. Nothing else is touched.
+void RemoveLeftovers(const QString& fileName);
+
 QString WriteErrorText(const QString& fileName);
 QString ReadErrorText(const QString& fileName);
 

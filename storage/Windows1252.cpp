@@ -101,7 +101,14 @@ QString DecodeUtf8OrWindows1252(const QByteArray& bytes) {
         } else {
             pos += length;
         }
-        text.append(QString::fromUcs4(&codePoint, 1));
+        // Appended as UTF-16 by hand: QString::fromUcs4 would take a U+FEFF for a byte
+        // order mark and drop it.
+        if (QChar::requiresSurrogates(codePoint)) {
+            text.append(QChar(QChar::highSurrogate(codePoint)));
+            text.append(QChar(QChar::lowSurrogate(codePoint)));
+        } else {
+            text.append(QChar(static_cast<char16_t>(codePoint)));
+        }
     }
     return text;
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 
 class QWidget;
@@ -10,9 +11,12 @@ class QWidget;
 namespace ModalDriver {
 
 // Waits (in the event loop) for the next modal window and hands it to `answer`, which must
-// close it, e.g. with a key press. Gives up silently after half a minute, long enough for
-// a whole game played through tips on a busy machine.
-void AnswerNext(std::function<void(QWidget*)> answer);
+// close it, e.g. with a key press. The wait is measured in real time, however busy the
+// event loop is meanwhile; when no modal window appears within `timeLimit`, the running test
+// fails with a message saying so, and the driver answers nothing any more. A driver armed in
+// one test never answers a window of another test.
+void AnswerNext(std::function<void(QWidget*)> answer,
+                std::chrono::milliseconds timeLimit = std::chrono::seconds(90));
 
 // Presses a key on the next modal window.
 void PressKeyOnNext(int key);

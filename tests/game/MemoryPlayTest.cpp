@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -148,6 +149,52 @@ TEST_F(MemoryPlay, APairBurstsOpenAndStaysOpen) {
     QTest::mousePress(form->Image1, Qt::LeftButton, {},
                       HomeSlots[first]->geometry().center() - form->Image1->pos());
     EXPECT_EQ(TurnedCount, 0);
+}
+
+TEST_F(MemoryPlay, OtherButtonsWhileACardIsHeldLeaveItItsOwnRelease) {
+    Start(2);
+    const QPoint somewhere = form->Image1->mapTo(form.get(), QPoint(5, 5));
+    const int first = 1;
+    Click(first);
+    Press(Partner(first));
+    // While the left button holds the card, the right and the middle button go down and up.
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(form->windowHandle(), other, {}, somewhere);
+        QTest::mouseRelease(form->windowHandle(), other, {}, somewhere);
+    }
+    EXPECT_EQ(DoneCount, 0);
+    Release();
+    EXPECT_EQ(DoneCount, 2);
+    EXPECT_EQ(TurnedCount, 0);
+
+    // The game goes on: the next pair counts as well.
+    int next = 1;
+    while (Pieces[next]->isHidden())
+        ++next;
+    Click(next);
+    Click(Partner(next));
+    EXPECT_EQ(DoneCount, 4);
+    EXPECT_EQ(form->StaticTextMode->text(), "4");
+}
+
+TEST_F(MemoryPlay, APuzzleStartedDuringTheBurstKeepsItsOwnCounter) {
+    Start(2);
+    Click(1);
+    // The burst lets window messages through; the player starts a puzzle meanwhile.
+    bool started = false;
+    QTimer::singleShot(0, [&] {
+        started = true;
+        PlayMode = ModeStandard;
+        GameSize = 1;
+        form->StartPuzzle();
+    });
+    Click(Partner(1));
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(PiecesCreated);
+    EXPECT_EQ(PieceCount, 9);
+    EXPECT_EQ(DoneCount, 0);
+    EXPECT_EQ(form->LabeModeTitle->text(), "Teile:");
+    EXPECT_EQ(form->StaticTextMode->text(), "9");
 }
 
 TEST_F(MemoryPlay, TipLightsUpAPairAndCostsFiveSeconds) {

@@ -54,15 +54,16 @@ protected:
     }
 
     // Takes the piece, moves the pointer to `target` (play-area coordinates) and lets go.
-    void DragTo(TPuzzleCrap* piece, QPoint target, QPoint grab = QPoint(5, 5)) {
-        QTest::mousePress(piece, Qt::LeftButton, {}, grab);
+    void DragTo(TPuzzleCrap* piece, QPoint target, QPoint grab = QPoint(5, 5),
+                Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(piece, button, {}, grab);
         const QPoint global = form->PanelBack->mapToGlobal(target);
         QCursor::setPos(global);
         QMouseEvent move(QEvent::MouseMove, piece->mapFromGlobal(QPointF(global)), QPointF(global),
-                         Qt::LeftButton, Qt::LeftButton, {});
+                         button, button, {});
         QApplication::sendEvent(piece, &move);
         QMouseEvent release(QEvent::MouseButtonRelease, piece->mapFromGlobal(QPointF(global)),
-                            QPointF(global), Qt::LeftButton, Qt::NoButton, {});
+                            QPointF(global), button, Qt::NoButton, {});
         QApplication::sendEvent(piece, &release);
     }
 
@@ -136,6 +137,21 @@ TEST_F(PuzzlePlay, DropCountsByThePointerEdgesIncluded) {
     EXPECT_TRUE(Pieces[2]->isVisible());
     EXPECT_EQ(DoneCount, 1);
     EXPECT_EQ(TestAudio::LastPlayingSlot(), 2); // drop
+}
+
+TEST_F(PuzzlePlay, TheMiddleButtonTakesAPieceAndOnlyTheRightOneIsIgnored) {
+    Start(ModeStandard, 1);
+    DragTo(Pieces[1], Home(1).center(), QPoint(5, 5), Qt::MiddleButton);
+    EXPECT_TRUE(Pieces[1]->isHidden());
+    EXPECT_EQ(DoneCount, 1);
+    EXPECT_TRUE(TestAudio::Playing(3));         // take
+    EXPECT_EQ(TestAudio::LastPlayingSlot(), 4); // fit
+
+    const QPoint before = Pieces[2]->pos();
+    DragTo(Pieces[2], Home(2).center(), QPoint(5, 5), Qt::RightButton);
+    EXPECT_TRUE(Pieces[2]->isVisible());
+    EXPECT_EQ(Pieces[2]->pos(), before);
+    EXPECT_EQ(DoneCount, 1);
 }
 
 TEST_F(PuzzlePlay, PieceCoveringItsHomeButReleasedWithThePointerOutsideStays) {

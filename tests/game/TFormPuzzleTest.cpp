@@ -1,6 +1,7 @@
 #include "game/TFormPuzzle.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
+#include "dialogs/THelpForm.h"
 #include "game/TImage.h"
 #include "game/TPuzzleCrap.h"
 #include "game/VarUnit.h"
@@ -17,8 +18,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -101,6 +105,23 @@ TEST_F(MainWindow, MemoryModeFromTheSettingsShowsPairsAndItsOwnFile) {
     EXPECT_EQ(StatisticsFileName, DataDir + "tessaly.mem");
 }
 
+TEST_F(MainWindow, StartRemovesWhatAKilledSaveLeftBehind) {
+    form.reset();
+    const QStringList leftovers = {SettingsDir + "tessaly.ini.QwErTy",
+                                   DataDir + "tessaly.dat.AbCdEf", DataDir + "tessaly.mem.zzzzzz",
+                                   FavoritesDir + "Favorite.dat.K3y5ab"};
+    const QString foreign = DataDir + "tessaly.dat.bak";
+    for (const QString& name : leftovers + QStringList{foreign}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    form = std::make_unique<TFormPuzzle>();
+    ASSERT_TRUE(form->FormCreate());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(name)) << qPrintable(name);
+    EXPECT_TRUE(QFileInfo::exists(foreign));
+}
+
 TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {
     GameSize = 1;
     form->CutPieces();
@@ -113,6 +134,24 @@ TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {
     EXPECT_FALSE(QFileInfo::exists(IniFileName));
 }
 
+TEST_F(MainWindow, TheClockStandsWhileTheQuitQuestionIsOpen) {
+    PlayMode = ModeStandard;
+    GameSize = 1;
+    form->StartPuzzle();
+    form->TimerCounterTimer();
+    ASSERT_EQ(form->StaticTextTime->text(), "00:00:01");
+    ModalDriver::AnswerNext([](QWidget* box) {
+        QTest::qWait(2200); // two ticks of the clock's timer
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:01");
+    EXPECT_TRUE(form->TimerCounter->isActive());
+    EXPECT_FALSE(DialogOpen);
+    form->TimerCounterTimer();
+    EXPECT_EQ(form->StaticTextTime->text(), "00:00:02");
+}
+
 TEST_F(MainWindow, ConfirmedQuitWritesSettingsAndStatistics) {
     ModalDriver::PressKeyOnNext(Qt::Key_Return);
     EXPECT_TRUE(form->close());
@@ -120,18 +159,60 @@ TEST_F(MainWindow, ConfirmedQuitWritesSettingsAndStatistics) {
     EXPECT_EQ(QFileInfo(StatisticsFileName).size(), 1500);
 }
 
-TEST_F(MainWindow, SettingsThatCannotBeWrittenKeepTheWindowAndTheGame) {
+namespace {
+
+// Confirms the quit question, then answers the question that follows a failed save with
+// "Ja" or "Nein" and notes what it said.
+void QuitThenAnswer(bool quitAnyway, QString* asked) {
+    ModalDriver::AnswerNext([quitAnyway, asked](QWidget* quit) {
+        ModalDriver::AnswerNext([quitAnyway, asked](QWidget* box) {
+            *asked = box->windowTitle() + "|" + ModalDriver::LabelTexts(box).join('|');
+            QTest::keyClick(box, quitAnyway ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QTest::keyClick(quit, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndNoKeepsTheGame) {
     GameSize = 1;
     form->CutPieces();
+    const QPoint before = Pieces[5]->pos();
     ASSERT_TRUE(QDir().mkpath(IniFileName)); // a folder where the file belongs
-    ModalDriver::PressKeyOnNext(Qt::Key_Return);
+    QString asked;
+    QuitThenAnswer(false, &asked);
     EXPECT_FALSE(form->close());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(IniFileName));
+    EXPECT_TRUE(asked.startsWith("Beenden|"));
+    EXPECT_TRUE(asked.contains("Die Daten konnten nicht gespeichert werden. Trotzdem beenden?"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(PiecesCreated);
-    EXPECT_FALSE(QFileInfo::exists(StatisticsFileName));
+    EXPECT_EQ(Pieces[5]->pos(), before);
+    // The statistics did not depend on the settings.
+    EXPECT_EQ(QFileInfo(StatisticsFileName).size(), 1500);
     QDir(IniFileName).removeRecursively();
+}
+
+TEST_F(MainWindow, PlayerWhoseFilesCannotBeWrittenMayQuitWithoutThem) {
+    ASSERT_TRUE(QDir().mkpath(IniFileName));
+    ASSERT_TRUE(QDir().mkpath(StatisticsFileName));
+    QString asked;
+    QuitThenAnswer(true, &asked);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains(IniFileName));
+    EXPECT_TRUE(errors[1].contains(StatisticsFileName));
+    EXPECT_TRUE(asked.contains("Trotzdem beenden?"));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(PiecesCreated);
+    // Nothing else was written.
+    EXPECT_EQ(QDir(SettingsDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"tessaly.ini"});
+    EXPECT_EQ(QDir(DataDir).entryList(QDir::Files), QStringList());
+    QDir(IniFileName).removeRecursively();
+    QDir(StatisticsFileName).removeRecursively();
 }
 
 TEST_F(MainWindow, LoadsAPictureOntoBoardAndPreview) {
@@ -302,4 +383,115 @@ TEST_F(MainWindow, AltBAndTheCloseButtonAskBeforeQuitting) {
     EXPECT_TRUE(asked[0].contains("Möchten Sie Tessaly wirklich beenden?"));
     EXPECT_EQ(asked[1], asked[0]);
     EXPECT_TRUE(form->isVisible());
+}
+
+namespace {
+
+// A PATH for the help's launcher: none at all, or a stand-in "xdg-open" that notes what it
+// was asked to open and ends with the given exit code.
+class LauncherPath {
+public:
+    explicit LauncherPath(std::optional<int> exitCode)
+        : folder(TestHome::Path() + "/launcher-" + QString::number(exitCode.value_or(-1))),
+          saved(qgetenv("PATH")) {
+        QDir(folder).removeRecursively();
+        EXPECT_TRUE(QDir().mkpath(folder));
+        if (exitCode) {
+            QFile script(folder + "/xdg-open");
+            EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1/asked'\nexit %2\n")
+                             .arg(folder)
+                             .arg(*exitCode)
+                             .toUtf8());
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        }
+        qputenv("PATH", folder.toUtf8());
+    }
+    ~LauncherPath() {
+        qputenv("PATH", saved);
+        if (THelpForm::Current())
+            delete THelpForm::Current();
+    }
+
+    QString Asked() const {
+        QFile asked(folder + "/asked");
+        return asked.open(QIODevice::ReadOnly) ? QString::fromUtf8(asked.readAll()).trimmed()
+                                               : QString();
+    }
+
+private:
+    QString folder;
+    QByteArray saved;
+};
+
+bool HelpWindowShowsTheHelpFile() {
+    THelpForm* help = THelpForm::Current();
+    return help && help->isVisible() && help->size() == QSize(800, 600) &&
+           help->windowTitle() == "Tessaly – Hilfe" &&
+           help->Browser->toPlainText().contains("Ein Spiel beginnen");
+}
+
+} // namespace
+
+TEST_F(MainWindow, HelpWithoutABrowserOpensInAWindowOfItsOwn) {
+    const LauncherPath none(std::nullopt);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_TRUE(HelpWindowShowsTheHelpFile());
+}
+
+TEST_F(MainWindow, HelpThatTheBrowserCannotOpenOpensInAWindowOfItsOwn) {
+    const LauncherPath failing(3);
+    form->mHelpClick();
+    EXPECT_TRUE(QTest::qWaitFor([] { return THelpForm::Current() != nullptr; }, 10000));
+    EXPECT_TRUE(HelpWindowShowsTheHelpFile());
+    EXPECT_EQ(failing.Asked(), QUrl::fromLocalFile(HelpFileName).toString());
+}
+
+TEST_F(MainWindow, HelpThatTheBrowserShowsOpensNoWindow) {
+    const LauncherPath working(0);
+    form->mHelpClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !working.Asked().isEmpty(); }, 10000));
+    QTest::qWait(200);
+    EXPECT_EQ(THelpForm::Current(), nullptr);
+}
+
+TEST_F(MainWindow, LinksOfTheHelpWindowLeadToTheOtherPages) {
+    const QString folder = TestHome::Path() + "/hilfe/";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const auto& [name, html] :
+         {std::pair{"tessaly.html", "<html><head><title>Hilfe</title></head><body>"
+                                    "<p><a href=\"tasten.html\">Tasten</a></p></body></html>"},
+          std::pair{"tasten.html", "<html><body><p>F1 zeigt diese Hilfe.</p></body></html>"}}) {
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+    }
+    HelpFileName = folder + "tessaly.html";
+    const LauncherPath none(std::nullopt);
+    form->mHelpClick();
+    THelpForm* help = THelpForm::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "Hilfe");
+    // Click on the link where the browser laid it out.
+    QTextCursor link(help->Browser->document());
+    link.setPosition(help->Browser->toPlainText().indexOf("Tasten") + 2);
+    const QPoint at = help->Browser->cursorRect(link).center();
+    QTest::mouseClick(help->Browser->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(help->Browser->source().toString().endsWith("tasten.html"));
+    EXPECT_TRUE(help->Browser->toPlainText().contains("F1 zeigt diese Hilfe."));
+}
+
+TEST_F(MainWindow, MissingHelpFileWithoutABrowserIsReportedInTheNoticeBox) {
+    HelpFileName = TestHome::Path() + "/gibt-es-nicht.html";
+    const LauncherPath none(std::nullopt);
+    QString shown;
+    ModalDriver::AnswerNext([&shown](QWidget* box) {
+        shown = box->windowTitle() + "|" + ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    form->mHelpClick();
+    EXPECT_TRUE(shown.contains("Die Hilfedatei wurde nicht gefunden!"));
+    EXPECT_EQ(THelpForm::Current(), nullptr);
 }

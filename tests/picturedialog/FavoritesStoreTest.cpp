@@ -224,10 +224,9 @@ TEST_F(FavoritesStoreTest, FullDiskLeavesTheOldListWhole) {
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Favorite.dat"}));
 }
 
-// A short list stays in the file's write buffer until the replacement is committed, so the
-// full disk shows only when that last flush is checked; StoredFile::Replace does not check
-// it yet. Enable together with that check.
-TEST_F(FavoritesStoreTest, DISABLED_ShortListOnFullDiskLeavesTheOldListWhole) {
+// A short list would stay in a write buffer until the replacement is committed; the full
+// disk must show before the old list is replaced all the same.
+TEST_F(FavoritesStoreTest, ShortListOnFullDiskLeavesTheOldListWhole) {
     const FavoritesStore store(folder);
     WriteFile(store.FileName(), "/alt.jpg\r\n");
     FavoritesList list;

@@ -138,3 +138,74 @@ TEST(PictureFile, JpegHeadersClaimingGiganticPicturesAreRefusedAtTheSizeCheck) {
     EXPECT_TRUE(FailureOf(path, Kind::Jpeg, true).endsWith(tooLarge));
     EXPECT_TRUE(FailureOf(path, Kind::Jpeg).endsWith(tooLarge));
 }
+
+namespace {
+
+// A 24-bit BMP with a 40-byte info header; `height` < 0 stores the rows top-down.
+QByteArray Bitmap24(int width, int height, const QByteArray& pixels) {
+    QByteArray bmp = "BM";
+    Put32(bmp, static_cast<quint32>(54 + pixels.size()));
+    Put32(bmp, 0);
+    Put32(bmp, 54);
+    Put32(bmp, 40);
+    Put32(bmp, static_cast<quint32>(width));
+    Put32(bmp, static_cast<quint32>(height));
+    Put16(bmp, 1);
+    Put16(bmp, 24);
+    for (int i = 0; i < 6; ++i)
+        Put32(bmp, 0);
+    return bmp + pixels;
+}
+
+} // namespace
+
+TEST(PictureFile, TopDownBitmapsLoadTheRightWayUp) {
+    // Two rows of three pixels, stored top row first (each row padded to 12 bytes).
+    QByteArray rows;
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) // blue, green, red
+            for (int value : {80 * x, 100 * y, 50})
+                rows += static_cast<char>(value);
+        rows += QByteArray(3, '\0');
+    }
+    const QString path = WriteFile(QStringLiteral("oben.bmp"), Bitmap24(3, -2, rows));
+    EXPECT_EQ(PictureFile::ReadSize(path, Kind::Bitmap), QSize(3, 2));
+    const QImage image = PictureFile::Load(path, Kind::Bitmap);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(50, 0, 0));
+    EXPECT_EQ(image.pixelColor(2, 1), QColor(50, 100, 160));
+
+    // Cut short, it is refused like a bottom-up file.
+    const QString cut = WriteFile(QStringLiteral("oben-halb.bmp"), Bitmap24(3, -2, rows.left(20)));
+    EXPECT_TRUE(FailureOf(cut, Kind::Bitmap).endsWith(QStringLiteral("unvollständig.")));
+}
+
+TEST(PictureFile, HostileBitmapHeadersAreRefusedWithoutArithmeticOverflow) {
+    const QString invalid = QStringLiteral("Die Daten sind kein gültiges BMP-Bild.");
+    // Sizes whose row bytes times rows overflow 64 bits, and a height of INT_MIN, which
+    // has no positive counterpart.
+    QByteArray huge = Bitmap24(0x7FFFFFFF, 0x7FFFFFFF, QByteArray(4, '\0'));
+    huge[28] = 32; // bits per pixel
+    const QString overflow = WriteFile(QStringLiteral("ueberlauf.bmp"), huge);
+    const QString intMin =
+        WriteFile(QStringLiteral("intmin.bmp"), Bitmap24(4, INT_MIN, QByteArray(4, '\0')));
+    // No signature at all, but a header size and sizes that would overflow.
+    const QString unsigned_ =
+        WriteFile(QStringLiteral("ohne-signatur.bmp"),
+                  QByteArray::fromHex("1a000000000000000000820000"
+                                      "7c0000000005000000040000007c00000005000000"));
+    for (bool sizeOnly : {true, false}) {
+        EXPECT_TRUE(FailureOf(overflow, Kind::Bitmap, sizeOnly)
+                        .endsWith(QStringLiteral("(höchstens 100 Megapixel).")));
+        EXPECT_TRUE(FailureOf(intMin, Kind::Bitmap, sizeOnly).endsWith(invalid));
+        EXPECT_TRUE(FailureOf(unsigned_, Kind::Bitmap, sizeOnly).endsWith(invalid));
+    }
+}
+
+TEST(PictureFile, MetafilesAreDrawnAtTheSizeAskedFor) {
+    WmfBuilder metafile;
+    metafile.Placeable(0, 0, 30000, 3000, 96); // 31 megapixels
+    const QString wmf = WriteFile(QStringLiteral("breit.wmf"), metafile.Finish());
+    EXPECT_EQ(PictureFile::ReadSize(wmf, Kind::Metafile), QSize(30000, 3000));
+    EXPECT_EQ(PictureFile::Load(wmf, Kind::Metafile, QSize(700, 500)).size(), QSize(700, 500));
+}

@@ -292,3 +292,94 @@ TEST(WmfPlayer, RandomlyDamagedFilesNeverCrash) {
     }
     EXPECT_GT(failures, 0); // some damage must be noticed; none may crash
 }
+
+namespace {
+
+// A polygon whose corners alternate between the top and the bottom edge of a 1000 x 1000
+// picture: every edge crosses every row, which is what makes filling it expensive.
+QByteArray ZigZag(int corners) {
+    WmfBuilder wmf;
+    wmf.Placeable(0, 0, 1000, 1000, 96);
+    QByteArray points;
+    Put16(points, corners);
+    for (int i = 0; i < corners; ++i) {
+        Put16(points, i * 4 % 1001);
+        Put16(points, i % 2 ? 0 : 1000);
+    }
+    wmf.AddBytes(Polygon, points);
+    return wmf.Finish();
+}
+
+// The same lying on its side, far wider than the picture: every edge crosses every column.
+QByteArray SidewaysZigZag(int corners) {
+    WmfBuilder wmf;
+    wmf.Placeable(0, 0, 1000, 1000, 96);
+    QByteArray points;
+    Put16(points, corners);
+    for (int i = 0; i < corners; ++i) {
+        Put16(points, i % 2 ? -30000 : 30000);
+        Put16(points, i * 1000 / corners);
+    }
+    wmf.AddBytes(Polygon, points);
+    return wmf.Finish();
+}
+
+// A round outline with as many corners, each edge only a pixel or two long.
+QByteArray Round(int corners) {
+    WmfBuilder wmf;
+    wmf.Placeable(0, 0, 1000, 1000, 96);
+    QByteArray points;
+    Put16(points, corners);
+    for (int i = 0; i < corners; ++i) {
+        const double angle = 2 * M_PI * i / corners;
+        Put16(points, static_cast<int>(500 + 400 * std::cos(angle)));
+        Put16(points, static_cast<int>(500 + 400 * std::sin(angle)));
+    }
+    wmf.AddBytes(Polygon, points);
+    return wmf.Finish();
+}
+
+} // namespace
+
+TEST(WmfPlayer, TheCostOfFillingManyCrossingEdgesIsRefusedBeforeItIsSpent) {
+    const QString tooCostly = QStringLiteral("Das WMF-Bild ist zu aufwendig, um es zu zeichnen.");
+    for (QSize size : {QSize(500, 500), QSize(1000, 1000)}) {
+        for (int corners : {500, 4000}) {
+            for (const QByteArray& file : {ZigZag(corners), SidewaysZigZag(corners)}) {
+                try {
+                    WmfPlayer(file).Render(size);
+                    ADD_FAILURE() << corners << " corners at " << size.width() << " were drawn";
+                } catch (const AppError& error) {
+                    EXPECT_EQ(error.Message(), tooCostly);
+                }
+            }
+        }
+    }
+    // As many corners on a plain outline cost little and are drawn.
+    const QImage round = WmfPlayer(Round(4000)).Render(QSize(500, 500));
+    EXPECT_EQ(round.pixelColor(250, 250), QColor(Qt::white));
+    EXPECT_EQ(round.pixelColor(20, 250), QColor(Qt::white));
+    int darkest = 255; // the outline, in the default black pen, crosses the row at x = 450
+    for (int x = 445; x <= 455; ++x)
+        darkest = std::min(darkest, round.pixelColor(x, 250).value());
+    EXPECT_LT(darkest, 128);
+}
+
+TEST(WmfPlayer, IsDrawnStraightAtTheSizeItIsNeeded) {
+    // The header claims 32767 x 3051 pixels: 100 megapixels, 400 MB to draw at its own size.
+    WmfBuilder huge;
+    huge.Placeable(0, 0, 32767, 3051, 96);
+    SolidBrush(huge, Qt::red);
+    huge.Add(SelectObject, {0});
+    huge.Add(Rectangle, {3051, 16384, 0, 0});
+    const WmfPlayer player(huge.Finish());
+    EXPECT_EQ(player.PixelSize(), QSize(32767, 3051));
+    const QImage board = player.Render(QSize(700, 500));
+    EXPECT_EQ(board.size(), QSize(700, 500));
+    EXPECT_EQ(board.pixelColor(340, 250), QColor(Qt::red));
+    EXPECT_EQ(board.pixelColor(360, 250), QColor(Qt::white));
+    // Drawn at its own size, it is shrunk to a size that can be held.
+    const QImage own = player.Render();
+    EXPECT_LE(qint64(own.width()) * own.height(), WmfPlayer::MaximumRenderPixels);
+    EXPECT_NEAR(double(own.width()) / own.height(), 32767.0 / 3051.0, 0.01);
+}

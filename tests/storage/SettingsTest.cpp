@@ -276,3 +276,14 @@ TEST_F(SettingsFile, UnreadableFileRaisesAnErrorNamingIt) {
         EXPECT_TRUE(error.Message().contains(IniName()));
     }
 }
+
+TEST_F(SettingsFile, ALoneCrInsideAValueReadsAsTheSpaceItIsSavedAs) {
+    WriteBytes(IniName(), "[PLAYER]\nName=Eva\rMeier\n[CONFIG]\rVolume=5\n");
+    LoadSettings(IniName());
+    EXPECT_EQ(PlayerName, QStringLiteral("Eva Meier"));
+    SaveSettings(IniName());
+    ResetSettings();
+    LoadSettings(IniName());
+    EXPECT_EQ(PlayerName, QStringLiteral("Eva Meier"));
+    EXPECT_EQ(Volume, 50); // the CR did not start a line of its own
+}

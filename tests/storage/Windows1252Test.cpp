@@ -29,3 +29,9 @@ TEST(Windows1252, MixedFilesDecodeUtf8AndTakeTheRestAsWindows1252) {
     EXPECT_EQ(DecodeUtf8OrWindows1252("a\xE2\x82"), QStringLiteral("aâ‚"));
     EXPECT_EQ(DecodeUtf8OrWindows1252("\xF4\x90\x80\x80"), QStringLiteral("ô\u0090€€"));
 }
+
+TEST(Windows1252, AByteOrderMarkIsACharacterLikeAnyOther) {
+    EXPECT_EQ(Windows1252::DecodeUtf8OrWindows1252("\xEF\xBB\xBF"), QStringLiteral("\uFEFF"));
+    EXPECT_EQ(Windows1252::DecodeUtf8OrWindows1252("a\xEF\xBB\xBF\xF0\x9F\x98\x80"),
+              QStringLiteral("a\uFEFF\U0001F600"));
+}
