@@ -4,12 +4,26 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace LoaderTestSupport {
 
 std::unique_ptr<QBuffer> StreamOf(const std::vector<std::uint8_t>& bytes) {
+    // With TESSALY_LOADER_SEED_DIR set, every image a test loads is also written there: the
+    // fuzzer's seed corpus is made this way.
+    if (const char* folder = std::getenv("TESSALY_LOADER_SEED_DIR")) {
+        std::uint64_t hash = 14695981039346656037ull;
+        for (std::uint8_t byte : bytes)
+            hash = (hash ^ byte) * 1099511628211ull;
+        char name[32];
+        std::snprintf(name, sizeof name, "/image-%016llx", static_cast<unsigned long long>(hash));
+        std::ofstream(std::string(folder) + name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
     auto stream = std::make_unique<QBuffer>();
     stream->setData(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));

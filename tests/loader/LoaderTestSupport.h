@@ -12,7 +12,8 @@
 
 namespace LoaderTestSupport {
 
-// An open read-only memory stream over a copy of bytes.
+// An open read-only memory stream over a copy of bytes (also written to the folder
+// TESSALY_LOADER_SEED_DIR names, when it is set).
 std::unique_ptr<QBuffer> StreamOf(const std::vector<std::uint8_t>& bytes);
 
 // The test library's bare name and its file beside the tests.
