@@ -20,9 +20,12 @@ struct TBassFunctions {
 
 inline TBassFunctions Bass;
 
-// Fills the table from libtsaudio.so beside the program; entries the library does not
-// offer (or all of them, without the library) stay null. Called before any window exists.
+// Maps the carried library image and fills the table from its exports, which lead into
+// libtsaudio.so (beside the program or where it is installed); entries that cannot be
+// resolved (or all of them, without the image or the engine) stay null. Called before any
+// window exists.
 void BindBass();
 
-// Clears the table and closes the library; called when the program ends.
+// Clears the table and unloads the image, which closes the engine; called when the
+// program ends.
 void UnbindBass();

@@ -64,6 +64,8 @@ end_ns=$(date +%s%N)
 echo "unpacked program mapped its 900x700 window after $(((end_ns - start_ns) / 1000000)) ms"
 grep -q " $root/usr/lib/tessaly/libtsmotive.so\$" /proc/$game/maps ||
     fail "the motif library was not loaded from the unpacked tree"
+grep -q " $root/usr/lib/tessaly/libtsaudio.so\$" /proc/$game/maps ||
+    fail "the audio engine was not loaded from the unpacked tree"
 sleep 1
 [ "$(windows '^Tessaly$' '[0-9]*x[0-9]*' | wc -l)" = 1 ] ||
     fail "more than the main window shows (help file not found?)"

@@ -229,12 +229,16 @@ TEST(SoundBinding, WithoutAnEngineTheGameRunsSilent) {
     EXPECT_EQ(SoundChannels[1], 0u);
 }
 
-TEST(SoundBinding, TheTableIsFilledFromTheLibraryBesideTheProgramOrLeftEmpty) {
-    // The test program has no engine library beside it: every entry stays null.
+TEST(SoundBinding, TheCarriedImageFillsTheTableAndUnbindingEmptiesIt) {
+    // The test program finds the engine through its build folder, as the game does.
     BindBass();
-    EXPECT_EQ(Bass.BASS_Init, nullptr);
-    EXPECT_EQ(Bass.BASS_GetVersion, nullptr);
+    ASSERT_NE(Bass.BASS_GetVersion, nullptr);
+    EXPECT_EQ(Bass.BASS_GetVersion(), 0x00010002u);
+    EXPECT_NE(Bass.BASS_Init, nullptr);
+    EXPECT_NE(Bass.BASS_StreamCreateFile, nullptr);
+    EXPECT_NE(Bass.BASS_Free, nullptr);
     UnbindBass();
+    EXPECT_EQ(Bass.BASS_GetVersion, nullptr);
     EXPECT_EQ(Bass.BASS_Free, nullptr);
 }
 

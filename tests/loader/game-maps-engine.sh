@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real game maps its carried library image at start-up and so brings the audio engine
+# in: its memory map shows libtsaudio.so although the program does not link it.
+set -uo pipefail
+program=$(realpath "$1")
+fail() { echo "FAIL: $*"; [ -n "${game:-}" ] && kill "$game" 2>/dev/null; exit 1; }
+
+if readelf -d "$program" | grep -q 'NEEDED.*libtsaudio'; then
+    fail "the program links libtsaudio.so"
+fi
+if ldd "$program" | grep -q libtsaudio; then
+    fail "ldd shows libtsaudio.so"
+fi
+
+home=$(mktemp -d /tmp/tessaly-loader-XXXXXX)
+trap 'rm -rf "$home"' EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen
+
+"$program" &
+game=$!
+deadline=$((SECONDS + 30))
+found=""
+while [ $SECONDS -lt $deadline ] && kill -0 "$game" 2>/dev/null; do
+    found=$(grep -m1 'libtsaudio\.so' "/proc/$game/maps" 2>/dev/null || true)
+    [ -n "$found" ] && break
+    sleep 0.2
+done
+[ -n "$found" ] || fail "libtsaudio.so never appeared in the game's memory map"
+echo "mapped: ${found##* }"
+kill "$game"
+wait "$game" 2>/dev/null
+echo "PASS"
