@@ -8,21 +8,7 @@ passed=0
 fail() { echo "FAIL: $*"; kill "${game:-}" 2>/dev/null; echo "$passed passed, 1 failed"; exit 1; }
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null' EXIT
-sleep 1
-
-find_window() { # name, seconds
-    local deadline=$((SECONDS + $2))
-    while [ $SECONDS -lt $deadline ]; do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.3
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../common/x-session.sh"
 
 # The RMS amplitude (0..1) of what the null sink plays during the next `seconds`.
 recorded_rms() {
