@@ -26,3 +26,18 @@ wait_for() { # seconds, command...
     done
     return 1
 }
+
+quit_game() { # Alt+B on $window, Enter on the question; the game $game must end with 0.
+    xdotool windowactivate --sync "$window" key alt+b
+    local question code
+    question=$(find_window '^Beenden$' 20) || fail "no question on Alt+B"
+    xdotool windowactivate --sync "$question" key Return
+    for _ in $(seq 1 50); do
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.2
+    done
+    kill -0 "$game" 2>/dev/null && fail "program still runs after confirming"
+    wait "$game"
+    code=$?
+    [ $code -eq 0 ] || fail "exit code $code"
+}

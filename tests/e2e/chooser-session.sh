@@ -61,17 +61,7 @@ read -r left length < <("$probe" run "$window" 132)
 echo "game of nine started"
 
 # Alt+B asks; Enter confirms; the favorites are written at the end.
-xdotool windowactivate --sync "$window" key alt+b
-question=$(find_window '^Beenden$' 20) || fail "no question on Alt+B"
-xdotool windowactivate --sync "$question" key Return
-for _ in $(seq 1 50); do
-    kill -0 $game 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 $game 2>/dev/null && fail "program still runs after confirming"
-wait $game
-code=$?
-[ $code -eq 0 ] || fail "exit code $code"
+quit_game
 cmp -s <(printf '%s/a.JPG\r\n' "$pictures") "$favorites/Favorite.dat" ||
     fail "Favorite.dat is not the path with CR LF: $(od -c "$favorites/Favorite.dat" | head -3)"
 echo "Favorite.dat holds the path ending in CR LF"

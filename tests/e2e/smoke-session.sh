@@ -61,17 +61,7 @@ xdotool search --onlyvisible --name '^Statistik$' >/dev/null 2>&1 && fail "stati
 echo "statistics window shown and closed"
 
 # Alt+B asks; Enter confirms.
-xdotool windowactivate --sync "$window" key alt+b
-question=$(find_window '^Beenden$' 20) || fail "no question on Alt+B"
-xdotool windowactivate --sync "$question" key Return
-for _ in $(seq 1 50); do
-    kill -0 $game 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 $game 2>/dev/null && fail "program still runs after confirming"
-wait $game
-code=$?
-[ $code -eq 0 ] || fail "exit code $code"
+quit_game
 
 # The confirmed close wrote the settings and the best times.
 documents=$(HOME="$HOME" xdg-user-dir DOCUMENTS 2>/dev/null || echo "$HOME/Documents")

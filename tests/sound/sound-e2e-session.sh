@@ -65,16 +65,6 @@ sleep 1.2
 find_window '^Information$' 1 >/dev/null && fail "a message appeared"
 pass "the game goes on without the server"
 
-xdotool windowactivate --sync "$window" key alt+b
-question=$(find_window '^Beenden$' 20) || fail "no question on Alt+B"
-xdotool windowactivate --sync "$question" key Return
-for _ in $(seq 1 50); do
-    kill -0 $game 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 $game 2>/dev/null && fail "program still runs after confirming"
-wait $game
-code=$?
-[ $code -eq 0 ] || fail "exit code $code"
+quit_game
 pass "orderly exit"
 echo "$passed passed, 0 failed"
