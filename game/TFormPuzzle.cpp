@@ -503,11 +503,11 @@ void TFormPuzzle::closeEvent(QCloseEvent* event) {
                          QStringLiteral("Möchten Sie Tessaly wirklich beenden?"),
                          QStringLiteral("Ja"), QStringLiteral("Nein")) &&
                ExitSave::SaveForQuit({[] { SaveSettings(IniFileName); },
-                                       [] { SaveStatistics(StatisticsFileName); },
-                                       [] {
-                                           if (OpenDialogForm)
-                                               OpenDialogForm->SaveFavorites();
-                                       }});
+                                      [] { SaveStatistics(StatisticsFileName); },
+                                      [] {
+                                          if (OpenDialogForm)
+                                              OpenDialogForm->SaveFavorites();
+                                      }});
     });
     if (!quit)
         return;

@@ -52,8 +52,10 @@ bool EndsWithDll(const std::string& name) {
 } // namespace
 
 ModuleSystem& ModuleSystem::Default() {
-    static ModuleSystem system;
-    return system;
+    // Never destroyed: a loader that outlives the other static objects still finds its
+    // system when it unloads at exit.
+    static ModuleSystem* const system = new ModuleSystem;
+    return *system;
 }
 
 std::size_t ModuleSystem::PageSize() {
@@ -98,9 +100,15 @@ ModuleSystem::LibraryHandle ModuleSystem::LoadLibrary(const std::string& name) {
     const std::string sharedObject = SharedObjectName(name);
     if (sharedObject.empty())
         return dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
-    const std::string beside = ProgramFolder() + '/' + sharedObject;
-    if (void* library = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL))
-        return library;
+    // The program's own libraries lie beside it in the build folder and in its library
+    // folder when installed. The installed folder is tried here rather than left to the
+    // program's run path, which a dlopen from inside a sanitizer runtime does not see.
+    for (const std::string& folder :
+         {ProgramFolder(), ProgramFolder() + '/' + TESSALY_LIBDIR_FROM_BINDIR}) {
+        const std::string path = folder + '/' + sharedObject;
+        if (void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return library;
+    }
     return dlopen(sharedObject.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 

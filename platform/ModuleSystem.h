@@ -49,8 +49,8 @@ public:
     void Release(void* address, std::size_t size);
 
     // A bare "NAME" or "NAME.dll" is first looked for as libNAME.so beside the program,
-    // then as libNAME.so through the system's search; any other name goes to the system
-    // as it is. nullptr when nothing loads.
+    // then in the program's installed library folder, then through the system's search; any other
+    // name goes to the system as it is. nullptr when nothing loads.
     virtual LibraryHandle LoadLibrary(const std::string& name);
     // nullptr when the library is null or has no such function.
     virtual void* FindFunction(LibraryHandle library, const std::string& name);

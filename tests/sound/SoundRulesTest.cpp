@@ -230,7 +230,7 @@ TEST(SoundBinding, WithoutAnEngineTheGameRunsSilent) {
 }
 
 TEST(SoundBinding, TheCarriedImageFillsTheTableAndUnbindingEmptiesIt) {
-    // The test program finds the engine through its build folder, as the game does.
+    // The engine lies beside the test program, as it lies beside the game.
     BindBass();
     ASSERT_NE(Bass.BASS_GetVersion, nullptr);
     EXPECT_EQ(Bass.BASS_GetVersion(), 0x00010002u);
