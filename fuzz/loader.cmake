@@ -6,3 +6,5 @@ tessaly_fuzz_target(DllLoaderFuzz
             ${CMAKE_SOURCE_DIR}/sound/DLLLoader/TExportTree.cpp
             ${CMAKE_SOURCE_DIR}/platform/ModuleSystem.cpp
     LIBRARIES Qt6::Core ${CMAKE_DL_LIBS})
+target_compile_definitions(DllLoaderFuzz PRIVATE
+    TESSALY_LIBDIR_FROM_BINDIR="${TESSALY_LIBDIR_FROM_BINDIR}")
