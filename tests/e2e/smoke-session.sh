@@ -24,7 +24,7 @@ kill -0 $game 2>/dev/null || fail "first copy ended when the second started"
 sleep 0.5
 main_windows=0
 for id in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 900x700' && main_windows=$((main_windows + 1))
+    xdotool getwindowgeometry "$id" 2>/dev/null | grep 'Geometry: 900x700' >/dev/null && main_windows=$((main_windows + 1))
 done
 [ "$main_windows" = 1 ] || fail "$main_windows main windows instead of one"
 echo "second start refused"
@@ -45,7 +45,7 @@ for _ in $(seq 1 60); do
     xdotool windowactivate --sync "$window" key alt+t
     sleep 0.7
     for id in $(xdotool search --onlyvisible --name '^Tessaly$' 2>/dev/null); do
-        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 320x220' && great=$id
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep 'Geometry: 320x220' >/dev/null && great=$id
     done
     [ -n "$great" ] && break
 done
@@ -69,7 +69,7 @@ documents=$(HOME="$HOME" xdg-user-dir DOCUMENTS 2>/dev/null || echo "$HOME/Docum
 statistics="$documents/Tessaly/tessaly.dat"
 settings="$XDG_CONFIG_HOME/Tessaly/tessaly.ini"
 [ "$(stat -c %s "$statistics" 2>/dev/null)" = 1500 ] || fail "no 1500-byte $statistics"
-head -c 25 "$statistics" | grep -q "Spieler" || fail "first result is not the player's"
+head -c 25 "$statistics" | grep "Spieler" >/dev/null || fail "first result is not the player's"
 grep -q '^Name=Spieler' "$settings" || fail "settings without the player's name"
 grep -q '^Mode=Standard' "$settings" || fail "settings without the mode"
 echo "settings and best times written"

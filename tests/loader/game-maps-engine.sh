@@ -5,10 +5,10 @@ set -uo pipefail
 program=$(realpath "$1")
 fail() { echo "FAIL: $*"; [ -n "${game:-}" ] && kill "$game" 2>/dev/null; exit 1; }
 
-if readelf -d "$program" | grep -q 'NEEDED.*libtsaudio'; then
+if readelf -d "$program" | grep 'NEEDED.*libtsaudio' >/dev/null; then
     fail "the program links libtsaudio.so"
 fi
-if ldd "$program" | grep -q libtsaudio; then
+if ldd "$program" | grep libtsaudio >/dev/null; then
     fail "ldd shows libtsaudio.so"
 fi
 

@@ -18,7 +18,7 @@ sleep 1
 # Visible windows of that name and size.
 windows() { # name, size
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2\$" && echo "$id"
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep "Geometry: $2\$" >/dev/null && echo "$id"
     done
 }
 wait_window() { # name, size, seconds

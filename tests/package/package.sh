@@ -26,8 +26,8 @@ depends=$(field Depends)
 for needed in fonts-liberation2 fonts-dejavu-core libqt6widgets6 libjpeg62-turbo libc6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
-field Description | grep -q 'jigsaw puzzle' || fail "no English description"
-field Description | grep -q 'Puzzle und bietet außerdem' || fail "no German description"
+field Description | grep 'jigsaw puzzle' >/dev/null || fail "no English description"
+field Description | grep 'Puzzle und bietet außerdem' >/dev/null || fail "no German description"
 echo "depends: $depends"
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
@@ -49,14 +49,14 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for size in 16 22 24 32 48 64 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/tessaly.png"
-    file -b "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $size is $(file -b "$icon")"
+    file -b "$icon" | grep "PNG image data, $size x $size" >/dev/null || fail "icon $size is $(file -b "$icon")"
 done
 desktop-file-validate "$root/usr/share/applications/tessaly.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/tessaly.metainfo.xml" >/dev/null ||
     fail "metainfo"
 runpath=$(readelf -d "$root/usr/bin/tessaly" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')
 [ "$runpath" = '$ORIGIN/../lib/tessaly' ] || fail "the program's library path is '$runpath'"
-file -b "$root/usr/bin/tessaly" | grep -q 'not stripped' && fail "the program is not stripped"
+file -b "$root/usr/bin/tessaly" | grep 'not stripped' >/dev/null && fail "the program is not stripped"
 echo "contents, icons, desktop entry, metainfo and library path in order"
 
 # The unpacked program must find everything through its own layout, nothing through the

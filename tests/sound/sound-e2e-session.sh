@@ -28,7 +28,7 @@ window=$(find_window '^Tessaly$' 30) || fail "main window did not appear"
 sleep 1
 
 inputs=$(pactl list sink-inputs 2>/dev/null)
-echo "$inputs" | grep -q "application.name = \"QtPulseAudio:$game\"" ||
+echo "$inputs" | grep "application.name = \"QtPulseAudio:$game\"" >/dev/null ||
     fail "no stream of the game on the server: $inputs"
 pass "the game's stream is on the server"
 
