@@ -7,6 +7,8 @@
 #include "dialogs/TVLMUrlLabel.h"
 #include "storage/Settings.h"
 
+#include "GalleryShot.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -15,12 +17,7 @@
 
 namespace {
 
-bool Save(QWidget* window, const QString& folder, const QString& name) {
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    const bool saved = window->grab().save(path, "PNG");
-    std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(path));
-    return saved;
-}
+using GalleryShot::Save;
 
 } // namespace
 

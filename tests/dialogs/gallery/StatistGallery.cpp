@@ -3,6 +3,7 @@
 // PNG files.
 //   statist_gallery <output folder>
 
+#include "GalleryShot.h"
 #include "dialogs/TFormConfig.h"
 #include "dialogs/TFormStatist.h"
 #include "dialogs/TFormStatistDelete.h"
@@ -23,10 +24,7 @@ QString folder;
 bool ok = true;
 
 void Save(QWidget* window, const QString& name) {
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    const bool saved = window->grab().save(path, "PNG");
-    std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(path));
-    ok = ok && saved;
+    ok = GalleryShot::Save(window, folder, name) && ok;
 }
 
 void FillLists() {

@@ -10,6 +10,8 @@
 #include "storage/Settings.h"
 #include "widgets/WDCheckBox.h"
 
+#include "GalleryShot.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QItemSelectionModel>
@@ -43,12 +45,7 @@ QImage Landscape(QSize size, int seed) {
     return picture;
 }
 
-bool Save(QWidget* window, const QString& folder, const QString& name) {
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    const bool saved = window->grab().save(path, "PNG");
-    std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(path));
-    return saved;
-}
+using GalleryShot::Save;
 
 } // namespace
 
