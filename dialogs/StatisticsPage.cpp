@@ -40,7 +40,7 @@ void StatisticsPage::Block(int firstSize, int& row, int titleRise) {
     const int rowPoints = Points(a, 10, 8, 7);
     static constexpr int columnN[3] = {10, 80, 150};
     // A text ends this far before the next one begins.
-    const int gap = u;
+    const int gap = u / 2;
     int nameX[3];
     int timeX[3];
     int end[3];

@@ -215,7 +215,11 @@ TEST_F(Printing, OnePortraitPageWithTheListsReachesTheDefaultPrinter) {
 }
 
 TEST_F(Printing, TheBlockIsCentredEveryTextStaysAboveTheRuleAndThePreviewShowsIt) {
-    // Names as a damaged or forged file holds them.
+    // The Memory lists, whose titles are the widest, with names as a damaged or forged file
+    // holds them.
+    PlayMode = ModeMemory;
+    StatisticsFileName = StatisticsFileNameFor(DataDir, ModeMemory);
+    ResetStatistics();
     AddResult(2, QStringLiteral("WWWWWWWWWW"), QStringLiteral("00:01:00"));
     AddResult(2, QStringLiteral("line1\nline2\nl3"), QStringLiteral("00:02:00"));
     AddResult(3, QString::fromUtf8("\x1b[31mX\x07\t\r\xc2\x81Ute"), QStringLiteral("00:03:00"));
@@ -250,6 +254,7 @@ TEST_F(Printing, TheBlockIsCentredEveryTextStaysAboveTheRuleAndThePreviewShowsIt
         if (word.text.startsWith("WWW"))
             wide = &word;
     }
+    EXPECT_TRUE(all.contains("Memory mit 10 Paare ")) << all.toStdString();
     // One line each, the control characters left out, the wide name cut before its time.
     EXPECT_TRUE(all.contains("line1line2 ")) << all.toStdString();
     EXPECT_TRUE(all.contains("[31mXUte ")) << all.toStdString();
