@@ -67,12 +67,10 @@ struct Call {
     std::array<char, 512> reason{};
 };
 
-// Runs `work` on a thread of its own and waits at most `limit` for it; a call that takes
-// longer is abandoned and counts as unanswered.
-std::shared_ptr<Call> RunBounded(std::function<int(Call&)> work, std::chrono::seconds limit,
-                                 const TsPrintSheet& sheet = {}) {
-    auto call = std::make_shared<Call>();
-    call->sheet = sheet;
+// Runs `work` on `call` on a thread of its own and waits at most `limit` for it; a call
+// that takes longer is abandoned and counts as unanswered.
+void RunBounded(const std::shared_ptr<Call>& call, std::function<int(Call&)> work,
+                std::chrono::seconds limit) {
     std::thread([call, work = std::move(work)] {
         const int outcome = work(*call);
         const std::lock_guard<std::mutex> lock(call->mutex);
@@ -85,7 +83,6 @@ std::shared_ptr<Call> RunBounded(std::function<int(Call&)> work, std::chrono::se
         call->abandoned = true;
         call->outcome = TsPrintNoAnswer;
     }
-    return call;
 }
 
 AppError NoAnswer() {
@@ -100,10 +97,13 @@ AppError NoPrinter() {
 
 Sheet DefaultSheet() {
     const Module& module = OpenModule();
-    const std::shared_ptr<Call> call =
-        RunBounded([function = module.defaultSheet](
-                       Call& call) { return function(&call.sheet, AnswerMilliseconds); },
-                   SheetLimit);
+    const auto call = std::make_shared<Call>();
+    RunBounded(
+        call,
+        [function = module.defaultSheet](Call& call) {
+            return function(&call.sheet, AnswerMilliseconds);
+        },
+        SheetLimit);
     const std::lock_guard<std::mutex> lock(call->mutex);
     switch (call->outcome) {
     case TsPrintDone:
@@ -128,20 +128,20 @@ void PrintPage(const Sheet& sheet, const QString& title, std::function<void(QPai
     if (sheet.printer.isEmpty())
         throw NoPrinter();
     const Module& module = OpenModule();
-    TsPrintSheet target{};
-    const QByteArray printer = sheet.printer.toUtf8();
-    qstrncpy(target.printer, printer.constData(), sizeof target.printer);
-    const std::shared_ptr<Call> call = RunBounded(
-        [function = module.printPage, title = title.toUtf8(), draw = std::move(draw)](Call& call) {
+    const auto call = std::make_shared<Call>();
+    qstrncpy(call->sheet.printer, sheet.printer.toUtf8().constData(), sizeof call->sheet.printer);
+    RunBounded(
+        call,
+        [function = module.printPage, title = title.toUtf8(),
+         draw = std::move(draw)](Call& call) mutable {
             const auto paint = [](QPainter* painter, void* context) {
-                (*static_cast<const std::function<void(QPainter&)>*>(context))(*painter);
+                (*static_cast<std::function<void(QPainter&)>*>(context))(*painter);
             };
-            return function(&call.sheet, title.constData(), paint,
-                            const_cast<std::function<void(QPainter&)>*>(&draw), AnswerMilliseconds,
+            return function(&call.sheet, title.constData(), paint, &draw, AnswerMilliseconds,
                             &call.abandoned, call.reason.data(),
                             static_cast<int>(call.reason.size()));
         },
-        PageLimit, target);
+        PageLimit);
     const std::lock_guard<std::mutex> lock(call->mutex);
     switch (call->outcome) {
     case TsPrintDone:
