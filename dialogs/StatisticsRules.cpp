@@ -1,7 +1,10 @@
 #include "dialogs/StatisticsRules.h"
 
+#include "game/VarUnit.h"
 #include "storage/Statistics.h"
 
+#include <QDate>
+#include <QLocale>
 #include <algorithm>
 
 namespace StatisticsRules {
@@ -16,6 +19,25 @@ int Amount(bool memory, int size) {
 }
 
 } // namespace
+
+bool LoadedKindIsMemory() {
+    return IsMemoryStatisticsFile(StatisticsFileName);
+}
+
+QString ShownName(const QString& name) {
+    QString shown;
+    shown.reserve(name.size());
+    for (const QChar character : name)
+        if (character.category() != QChar::Other_Control)
+            shown.append(character);
+    return shown;
+}
+
+QString PrintedDate(const QLocale& locale, const QDate& date) {
+    if (locale.language() == QLocale::C)
+        return date.toString(QStringLiteral("dd.MM.yyyy"));
+    return locale.toString(date, QLocale::ShortFormat);
+}
 
 QString WindowTitle(bool memory) {
     return memory ? QStringLiteral("Statistik - Memory") : QStringLiteral("Statistik - Puzzle");

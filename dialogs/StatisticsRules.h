@@ -1,11 +1,29 @@
 #pragma once
-// The rules of the statistics window that need no window: the titles of both kinds of
-// game, the bar chart of solved games and which list entry a new result highlights.
+// The rules of the statistics window that need no window: the kind of the lists shown, the
+// titles of both kinds of game, how names and dates are shown, the bar chart of solved games
+// and which list entry a new result highlights.
 
 #include <QString>
 #include <array>
 
+class QDate;
+class QLocale;
+
 namespace StatisticsRules {
+
+// Whether the set of lists in memory (the file StatisticsFileName names) is the Memory set.
+// The window shows, prints and clears that set, whatever PlayMode says: opening a picture
+// in Memory mode switches the mode before the game start dialog, and a cancelled start
+// leaves the Memory set loaded.
+bool LoadedKindIsMemory();
+
+// A stored name as the lists show and print it: on one line, its control characters (line
+// feeds, tabs, escapes, bytes the code page leaves undefined) left out.
+QString ShownName(const QString& name);
+
+// The date in the printed title: the locale's short date, or dd.MM.yyyy when the locale is
+// C or POSIX, whose English month names would stand in the German text.
+QString PrintedDate(const QLocale& locale, const QDate& date);
 
 // "Statistik - Memory" or "Statistik - Puzzle".
 QString WindowTitle(bool memory);

@@ -1,7 +1,8 @@
 #include "dialogs/TFormStatist.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/StatisticsPage.h"
+#include "dialogs/HighlightBar.h"
+#include "dialogs/PrintPlacement.h"
 #include "dialogs/StatisticsRules.h"
 #include "dialogs/TFormStatistDelete.h"
 #include "dialogs/TFormStatistPrintView.h"
@@ -21,6 +22,7 @@
 #include "widgets/WindowDrag.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
 #include <QPaintDevice>
@@ -34,7 +36,11 @@ constexpr int ListRowPitch = 16;
 constexpr int ChartRowPitch = 26;
 
 bool MemoryKind() {
-    return PlayMode == ModeMemory;
+    return StatisticsRules::LoadedKindIsMemory();
+}
+
+QString Today() {
+    return StatisticsRules::PrintedDate(QLocale::system(), QDate::currentDate());
 }
 
 QPixmap Art(const QString& name) {
@@ -68,8 +74,9 @@ TFormStatist::TFormStatist(QWidget* parent)
     ImagePodest->setPixmap(Art(QStringLiteral("STATIST_PODEST")));
 
     ImageWinner = new QLabel(this);
-    ImageWinner->resize(190, 12);
-    ImageWinner->setPixmap(Art(QStringLiteral("STATIST_WINNER")));
+    ImageWinner->resize(WinnerWidth, 12);
+    ImageWinner->setPixmap(QPixmap::fromImage(
+        HighlightBar::Laid(ArtResources::LoadArt(QStringLiteral("STATIST_WINNER")), WinnerWidth)));
     ImageWinner->hide();
 
     btnPrint = DialogParts::Button(this, QStringLiteral("Drucken"), QPoint(24, 468));
@@ -199,14 +206,14 @@ void TFormStatist::ShowLists() {
         ResultJustAdded ? StatisticsRules::HighlightRank(GameSize, PlayerName, LastResultTime) : 0;
     for (int size = 1; size <= 6; ++size) {
         for (int rank = 1; rank <= RanksPerList; ++rank) {
-            NameLabel(size, rank)->setText(Result(size, rank).Name());
-            TimeLabel(size, rank)->setText(Result(size, rank).Time());
+            NameLabel(size, rank)->setText(StatisticsRules::ShownName(Result(size, rank).Name()));
+            TimeLabel(size, rank)->setText(StatisticsRules::ShownName(Result(size, rank).Time()));
         }
     }
     if (highlighted > 0) {
         QLabel* name = NameLabel(GameSize, highlighted);
         ImageWinner->setParent(WDPanel[GameSize - 1]);
-        ImageWinner->move(7, name->y() + 1);
+        ImageWinner->move(WinnerLeft, name->y() + 1);
         // Behind the labels of its row, in front of the panel's own painting.
         ImageWinner->lower();
         ImageWinner->show();
@@ -264,7 +271,7 @@ void TFormStatist::btnDeleteClick() {
         if (!DeleteMarks[size - 1])
             continue;
         // Also takes the list's counter out of the total, never below 0.
-        ClearResults(size);
+        ClearResults(size, MemoryKind());
         for (int rank = 1; rank <= RanksPerList; ++rank) {
             NameLabel(size, rank)->clear();
             TimeLabel(size, rank)->clear();
@@ -276,14 +283,22 @@ void TFormStatist::btnDeleteClick() {
 
 void TFormStatist::btnPrintClick() {
     ShowPrintPreview();
-    if (!PrintConfirmed)
+    if (!PrintConfirmed || !printedPage)
         return;
     // A missing printer or a refused job goes to the error box and the window stays open.
     // The box is shown here: an exception would have to cross the toolkit's mouse
     // handling, which does not clean up behind it.
     try {
-        DefaultPrinter::PrintPage(QStringLiteral("Tessaly - Statistik"),
-                                  [this](QPainter& painter) { DrawStatistics(painter, 1); });
+        if (!printProblem.isEmpty())
+            throw AppError(printProblem);
+        const StatisticsPage& page = *printedPage;
+        const QTransform onSheet =
+            PrintPlacement::OnSheet(printSheet, page.Rule().x1, page.Rule().x2);
+        DefaultPrinter::PrintPage(printSheet, QStringLiteral("Tessaly - Statistik"),
+                                  [page, onSheet](QPainter& painter) {
+                                      painter.setTransform(onSheet, true);
+                                      DrawPage(painter, page, 1);
+                                  });
     } catch (const AppError& error) {
         TessalyApplication::ShowError(error.Message());
     }
@@ -293,42 +308,69 @@ void TFormStatist::ShowPrintPreview() {
     PrintConfirmed = false;
     if (FormStatistPrintView == nullptr)
         return;
-    QImage& page = FormStatistPrintView->Page();
-    // The preview's fonts are sized as on the screen, 96 dots per inch.
-    page.setDotsPerMeterX(3780);
-    page.setDotsPerMeterY(3780);
+    // The page is laid out once, shown here and printed from the preview as it is shown,
+    // on the sheet of the printer it will print on.
+    printedPage.emplace(1, MemoryKind(), Today());
+    printProblem.clear();
+    try {
+        printSheet = DefaultPrinter::DefaultSheet();
+    } catch (const AppError& error) {
+        printSheet = DefaultPrinter::StandardSheet();
+        printProblem = error.Message();
+    }
+    QImage& image = FormStatistPrintView->Page();
     {
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        DrawStatistics(painter, 3);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        const QTransform toPreview = PrintPlacement::SheetToPreview(printSheet.paper, image.size());
+        painter.fillRect(toPreview.mapRect(QRectF(QPointF(0, 0), printSheet.paper)), Qt::white);
+        const StatisticsPage::Line& rule = printedPage->Rule();
+        painter.setTransform(PrintPlacement::OnSheet(printSheet, rule.x1, rule.x2) * toPreview);
+        DrawPage(painter, *printedPage, 1);
     }
     FormStatistPrintView->exec();
 }
 
 void TFormStatist::DrawStatistics(QPainter& canvas, int divisor) {
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    const StatisticsPage page(divisor, MemoryKind(), date);
+    DrawPage(canvas, StatisticsPage(divisor, MemoryKind(), Today()), divisor);
+}
+
+void TFormStatist::DrawPage(QPainter& canvas, const StatisticsPage& page, int divisor) {
     const QColor ink(69, 58, 14);
-    // Points are physical: the device's dots per inch, undone by the painter's own scale.
-    const double scale = canvas.worldTransform().m22() > 0 ? canvas.worldTransform().m22() : 1.0;
-    const double unitsPerPoint = canvas.device()->logicalDpiY() / 72.0 / scale;
+    double unitsPerPoint = double(DefaultPrinter::UnitsPerInch) / 72;
+    if (divisor > 1) {
+        // Points of the device, undone by the painter's own scale.
+        const double scale =
+            canvas.worldTransform().m22() > 0 ? canvas.worldTransform().m22() : 1.0;
+        unitsPerPoint = canvas.device()->logicalDpiY() / 72.0 / scale;
+    }
 
     canvas.save();
     canvas.setBrush(Qt::NoBrush);
     canvas.setBackgroundMode(Qt::TransparentMode);
     QFont font = canvas.font();
     font.setFamily(QStringLiteral("Tahoma"));
+    // Unhinted, a text measures the same in the preview as on the printer, so both cut it
+    // at the same character.
+    font.setHintingPreference(QFont::PreferNoHinting);
     for (const StatisticsPage::Text& text : page.Texts()) {
         if (text.points > 0)
             font.setPixelSize(std::max(1, qRound(text.points * unitsPerPoint)));
         font.setBold(text.bold);
         canvas.setFont(font);
         canvas.setPen(ink);
-        canvas.drawText(QRect(text.x, text.y, 100000, 100000), Qt::AlignLeft | Qt::AlignTop,
-                        text.text);
+        canvas.drawText(QRect(text.x, text.y, 100000, 100000),
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                        StatisticsPage::Fitted(text.text, text.width, QFontMetricsF(font)));
     }
     const StatisticsPage::Line& rule = page.Rule();
-    canvas.setPen(QPen(ink, rule.width));
+    QPen pen(ink, rule.width);
+    // Scaled down for the preview, the rule would fade below a pixel; it keeps one.
+    if (rule.width * canvas.worldTransform().m22() < 1) {
+        pen.setWidth(1);
+        pen.setCosmetic(true);
+    }
+    canvas.setPen(pen);
     canvas.drawLine(rule.x1, rule.y, rule.x2, rule.y);
     canvas.restore();
 }

@@ -3,8 +3,12 @@
 // the solved games per size, and the way to clear lists and to print them. After a game
 // it marks the result just added.
 
+#include "dialogs/StatisticsPage.h"
+#include "platform/DefaultPrinter.h"
+
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -28,13 +32,18 @@ public:
     void btnPrintClick();
     void ShowPrintPreview();
 
-    // Draws the statistics page on `canvas` at 1/divisor of the printed size: divisor 1 for
-    // the printer (in 1/600 inch), 3 for the preview (in pixels). Fonts are in points of the
-    // canvas's device, whatever scale the painter draws at.
+    // Draws the statistics page on `canvas` at 1/divisor of the printed size. Divisor 1 is
+    // the page the printer prints and the preview shows, in units of 1/600 inch with fonts
+    // in points of that page, whatever device and scale the painter draws at; the smaller
+    // layouts of larger divisors are in the canvas's pixels, their fonts in its points.
     void DrawStatistics(QPainter& canvas, int divisor);
 
     // The full width of a chart bar, for the largest counter.
     static constexpr int FullBarWidth = 132;
+    // The highlight bar reaches from the left of the rank to the inner edge of the panel,
+    // so that its rounded end lies past the marked time.
+    static constexpr int WinnerLeft = 7;
+    static constexpr int WinnerWidth = 195;
 
     // Components, named as in the window's layout. Panels 1..6 hold the lists of size
     // 1..6, panel 7 the chart, panel 8 the podium; all at indexes from 0.
@@ -66,10 +75,20 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Draws `page` as DrawStatistics does; reads nothing else, so that the printer's thread
+    // can draw a page laid out here.
+    static void DrawPage(QPainter& canvas, const StatisticsPage& page, int divisor);
+
     void CreateListPanel(int size);
     void CreateChartPanel();
     QLabel* Strip(QWidget* parent, const QString& artName, const QRect& place);
     void SetBar(int k, int width);
+
+    // The page the preview showed, the sheet it showed it on and, when no printer could be
+    // asked, why: "Drucken" in the preview prints exactly that page there, or says that.
+    std::optional<StatisticsPage> printedPage;
+    DefaultPrinter::Sheet printSheet;
+    QString printProblem;
 };
 
 // The program's one statistics window, created at start-up.

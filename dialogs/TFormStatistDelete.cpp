@@ -73,7 +73,7 @@ void TFormStatistDelete::showEvent(QShowEvent* event) {
 
 void TFormStatistDelete::FormShow() {
     CentreOnDesktop(this);
-    const bool memory = PlayMode == ModeMemory;
+    const bool memory = StatisticsRules::LoadedKindIsMemory();
     for (int k = 0; k < 6; ++k) {
         Label[k]->setText(StatisticsRules::ListTitle(memory, k + 1));
         Label[k]->adjustSize();

@@ -29,6 +29,10 @@ QString StatisticsFileNameFor(const QString& dataDir, std::uint8_t playMode) {
            (playMode == ModeMemory ? QStringLiteral("tessaly.mem") : QStringLiteral("tessaly.dat"));
 }
 
+bool IsMemoryStatisticsFile(const QString& fileName) {
+    return fileName.endsWith(QStringLiteral("tessaly.mem"));
+}
+
 void LoadStatistics(const QString& fileName) {
     const auto bytes = StoredFile::ReadIfExists(fileName, FileSize);
     const qsizetype available = bytes ? bytes->size() / ResultEntry::RecordSize : 0;
@@ -83,11 +87,11 @@ void SortResults(int size) {
     }
 }
 
-void ClearResults(int size) {
+void ClearResults(int size, bool memoryKind) {
     for (int rank = 1; rank <= RanksPerList; ++rank)
         Result(size, rank).Clear();
-    auto& solved = PlayMode == ModeMemory ? MemorySolved : PuzzleSolved;
-    int& total = PlayMode == ModeMemory ? MemorySolvedTotal : PuzzleSolvedTotal;
+    auto& solved = memoryKind ? MemorySolved : PuzzleSolved;
+    int& total = memoryKind ? MemorySolvedTotal : PuzzleSolvedTotal;
     // Counters come from a file the player may have edited; compute wide so that no value
     // there can overflow.
     const qint64 remaining = qint64(total) - solved.at(size);

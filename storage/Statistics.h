@@ -28,6 +28,9 @@ ResultEntry& Result(int size, int rank);
 // dataDir + "tessaly.mem" for Memory, dataDir + "tessaly.dat" for the puzzle modes.
 QString StatisticsFileNameFor(const QString& dataDir, std::uint8_t playMode);
 
+// Whether the file of that name holds the Memory set (the other holds the puzzle set).
+bool IsMemoryStatisticsFile(const QString& fileName);
+
 // Fills the lists from the file. A missing file empties them; records that a short file
 // lacks are empty. A file that cannot be read raises an AppError naming it and leaves the
 // lists as they were.
@@ -46,9 +49,10 @@ void AddResult(int size, const QString& name, const QString& time);
 // of equal times the lists have always had.
 void SortResults(int size);
 
-// Empties the list of the size and takes its solved-games counter out of the total of the
-// current PlayMode's kind (never below 0). The file changes at the next SaveStatistics.
-void ClearResults(int size);
+// Empties the list of the size and takes its solved-games counter out of the total of its
+// kind, Memory or the puzzles (never below 0): the kind of the set in memory, which after a
+// cancelled game start need not be PlayMode's. The file changes at the next SaveStatistics.
+void ClearResults(int size, bool memoryKind);
 
 // All entries to zero bytes, no last result (what the program has before any file is read).
 void ResetStatistics();

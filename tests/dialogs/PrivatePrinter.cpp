@@ -35,6 +35,7 @@ PrivatePrinter::PrivatePrinter(bool withPdfQueue) {
                                     QFileDevice::ExeOther | QFileDevice::ReadGroup |
                                     QFileDevice::ExeGroup);
     // Every client in this process, Qt's print support included, talks to this server.
+    previousServer = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", (root + "/cups.sock").toLocal8Bit());
     // A server named earlier in this process is forgotten.
     cupsSetServer(nullptr);
@@ -115,7 +116,10 @@ PrivatePrinter::~PrivatePrinter() {
             QThread::msleep(50);
         }
     }
-    qunsetenv("CUPS_SERVER");
+    if (previousServer.isEmpty())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", previousServer);
     cupsSetServer(nullptr);
     if (!root.isEmpty())
         QDir(root).removeRecursively();

@@ -1,7 +1,8 @@
 #pragma once
 // A print server of the test's own: cupsd with its own configuration, socket and spool
 // in a temporary folder, optionally with a PDF printer as the default, stopped again when
-// the object goes. The machine's own print system is never asked.
+// the object goes, when the server named before is the one asked again. The machine's own
+// print system is never asked.
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,7 @@ private:
     bool Start();
 
     QString root;
+    QByteArray previousServer;
     qint64 serverPid = 0;
     bool ready = false;
     QString problem;

@@ -1,8 +1,12 @@
+#include "dialogs/StatisticsRules.h"
 #include "dialogs/TFormStatist.h"
+#include "game/VarUnit.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
 
+#include <QDate>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -114,6 +118,7 @@ protected:
     void TearDown() override {
         ResetSettings();
         ResetStatistics();
+        StatisticsFileName.clear();
     }
 
     void Draw(RecordingDevice& device, int divisor) {
@@ -136,7 +141,8 @@ TEST_F(StatisticsPageDrawing, PrinterPageAtFullSize) {
     EXPECT_TRUE(page.texts[0].text.startsWith("Tessaly - Statistik vom "));
     EXPECT_TRUE(near(page.texts[0].topLeft.toPoint(), {200, 200}));
     ASSERT_EQ(page.lines.size(), 1u);
-    EXPECT_EQ(page.lines[0], QLineF(200, 360, 4160, 360));
+    // The rule spans the three columns, each as wide as the distance between them.
+    EXPECT_EQ(page.lines[0], QLineF(200, 360, 4400, 360));
     EXPECT_EQ(page.penWidths[0], 3);
 
     EXPECT_TRUE(near(page.At("Puzzle mit 9 Teile"), {200, 500}));
@@ -173,20 +179,36 @@ TEST_F(StatisticsPageDrawing, PrinterPageAtFullSize) {
 }
 
 TEST_F(StatisticsPageDrawing, PreviewAtAThirdAndTheMemoryTitles) {
-    PlayMode = ModeMemory;
+    StatisticsFileName = StatisticsFileNameFor(QStringLiteral("/data/"), ModeMemory);
     RecordingDevice page(96);
     Draw(page, 3);
     const auto near = [](QPoint at, QPoint expected) {
         return std::abs(at.x() - expected.x()) <= 1 && std::abs(at.y() - expected.y()) <= 1;
     };
     EXPECT_TRUE(near(page.texts[0].topLeft.toPoint(), {18, 18}));
-    EXPECT_EQ(page.lines[0], QLineF(18, 36, 414, 36));
+    EXPECT_EQ(page.lines[0], QLineF(18, 36, 438, 36));
     EXPECT_EQ(page.penWidths[0], 1);
-    EXPECT_TRUE(near(page.At("Memory mit 3 Paare"), {18, 48}));
-    EXPECT_TRUE(near(page.At("Memory mit 6 Paare"), {156, 48}));
-    EXPECT_TRUE(near(page.At("Memory mit 10 Paare"), {300, 48}));
-    EXPECT_TRUE(near(page.At("Memory mit 15 Paare"), {18, 180}));
-    EXPECT_TRUE(near(page.At("Memory mit 24 Paare"), {300, 180}));
+    // At this size the longer titles do not fit their columns; they are cut before the
+    // next column or the end of the rule.
+    const auto drawnAt = [&page, &near](QPoint place) -> const RecordingDevice::Text* {
+        for (const auto& text : page.texts)
+            if (near(text.topLeft.toPoint(), place) && text.font.bold())
+                return &text;
+        ADD_FAILURE() << "nothing drawn at " << place.x() << ", " << place.y();
+        return nullptr;
+    };
+    const std::pair<QPoint, const char*> titles[] = {
+        {{18, 48}, "Memory mit 3 Paare"},    {{156, 48}, "Memory mit 6 Paare"},
+        {{300, 48}, "Memory mit 10 Paare"},  {{18, 180}, "Memory mit 15 Paare"},
+        {{156, 180}, "Memory mit 21 Paare"}, {{300, 180}, "Memory mit 24 Paare"}};
+    for (const auto& [place, title] : titles) {
+        const RecordingDevice::Text* drawn = drawnAt(place);
+        ASSERT_NE(drawn, nullptr);
+        EXPECT_TRUE(drawn->text.size() >= 12 && QString::fromUtf8(title).startsWith(drawn->text))
+            << drawn->text.toStdString();
+        const int end = place.x() == 300 ? 438 : place.x() + 138;
+        EXPECT_LE(place.x() + QFontMetricsF(drawn->font).horizontalAdvance(drawn->text), end);
+    }
     EXPECT_TRUE(near(page.At("Name", 2), {330, 63}));
     EXPECT_TRUE(near(page.At("Zeit", 1), {240, 63}));
     EXPECT_TRUE(near(page.At("1", 1), {168, 72}));
@@ -196,7 +218,7 @@ TEST_F(StatisticsPageDrawing, PreviewAtAThirdAndTheMemoryTitles) {
     EXPECT_TRUE(near(page.At("01:02:03"), {378, 204}));
     // 10, 8 and 7 points on the screen's 96 dots per inch.
     EXPECT_EQ(page.texts[0].font.pixelSize(), 13);
-    EXPECT_EQ(page.Find("Memory mit 3 Paare")->font.pixelSize(), 11);
+    EXPECT_EQ(drawnAt({18, 48})->font.pixelSize(), 11);
     EXPECT_EQ(page.Find("Rang")->font.pixelSize(), 9);
 }
 
@@ -218,4 +240,13 @@ TEST_F(StatisticsPageDrawing, DivisorsOutsideTheTable) {
     painter.end();
     ASSERT_FALSE(tiny.texts.empty());
     EXPECT_EQ(tiny.texts[0].font.pixelSize(), 21);
+}
+
+TEST(PrintedDate, GermanDigitsInTheCLocaleAndTheUsersShortDateOtherwise) {
+    const QDate day(2026, 12, 8);
+    using StatisticsRules::PrintedDate;
+    EXPECT_EQ(PrintedDate(QLocale::c(), day), "08.12.2026");
+    EXPECT_EQ(PrintedDate(QLocale(QStringLiteral("POSIX")), day), "08.12.2026");
+    EXPECT_EQ(PrintedDate(QLocale(QLocale::German, QLocale::Germany), day), "08.12.26");
+    EXPECT_EQ(PrintedDate(QLocale(QLocale::English, QLocale::UnitedStates), day), "12/8/26");
 }

@@ -1,5 +1,7 @@
 #include "dialogs/TFormStatist.h"
 #include "ModalDriver.h"
+#include "TestHome.h"
+#include "dialogs/HighlightBar.h"
 #include "dialogs/StatisticsRules.h"
 #include "dialogs/TFormStatistDelete.h"
 #include "dialogs/TFormStatistPrintView.h"
@@ -37,6 +39,13 @@ protected:
         FormStatistPrintView = nullptr;
         ResetSettings();
         ResetStatistics();
+        StatisticsFileName.clear();
+    }
+
+    // The lists of `mode`'s kind are the ones loaded, and the game is in that mode.
+    static void Play(std::uint8_t mode) {
+        PlayMode = mode;
+        StatisticsFileName = StatisticsFileNameFor(TestHome::Path() + "/", mode);
     }
 
     // Shows the window modally and runs `actions` while it is up, then leaves it with OK.
@@ -81,7 +90,7 @@ protected:
 
 TEST_F(StatisticsWindow, NoResultsShowEmptyListsWithRanksAndNoBars) {
     for (const std::uint8_t mode : {ModeStandard, ModeMemory}) {
-        PlayMode = mode;
+        Play(mode);
         Show([this, mode] {
             ASSERT_EQ(window.ListLabels.size(), 120u);
             for (QLabel* label : window.ListLabels)
@@ -147,6 +156,24 @@ TEST_F(StatisticsWindow, OnlyTheResultJustAddedIsMarkedAndOnlyAfterAGame) {
     ShowAfterGame(2, "Jonas", "00:01:30", [this] { EXPECT_EQ(MarkedRank(), 2); });
 }
 
+TEST_F(StatisticsWindow, TheMarkedTimeStaysWhollyReadableOnTheBar) {
+    ShowAfterGame(3, "Lotte", "00:02:59", [this] {
+        ASSERT_EQ(MarkedRank(), 1);
+        const QLabel* time = window.TimeLabel(3, 1);
+        const int textEnd = time->x() + QFontMetrics(time->font()).horizontalAdvance(time->text());
+        const QRect bar = window.ImageWinner->geometry();
+        // Inside the panel's frame of 3 pixels, with the rounded end past the time.
+        EXPECT_LE(bar.x() + bar.width(), 205 - 3);
+        EXPECT_GE(bar.x() + bar.width() - HighlightBar::EndWidth, textEnd);
+        // Under the digits the bar is plain: no sparkle.
+        const QImage shown = window.ImageWinner->pixmap().toImage();
+        for (int x = time->x(); x < textEnd; ++x) {
+            const QColor middle = shown.pixelColor(x - bar.x(), 6);
+            EXPECT_LT(std::min({middle.red(), middle.green(), middle.blue()}), 200) << x;
+        }
+    });
+}
+
 TEST_F(StatisticsWindow, ALongNameIsShownCutAndNotMarked) {
     ShowAfterGame(3, "Christophorus Winter", "00:03:00", [this] {
         EXPECT_EQ(window.NameLabel(3, 1)->text(), "Christophorus W");
@@ -190,7 +217,7 @@ TEST_F(StatisticsWindow, DeletingTheMarkedListClearsItTakesItsCountAndTheMark) {
 }
 
 TEST_F(StatisticsWindow, PreviewIsDrawnFreshEachTimeAndCancellingPrintsNothing) {
-    PlayMode = ModeMemory;
+    Play(ModeMemory);
     AddResult(1, "Mia", "00:00:31");
     int drawn = 0;
     Show([this, &drawn] {
@@ -200,11 +227,15 @@ TEST_F(StatisticsWindow, PreviewIsDrawnFreshEachTimeAndCancellingPrintsNothing) 
                 const QImage page = preview.ImagePage->pixmap().toImage();
                 EXPECT_EQ(page.size(), QSize(428, 516));
                 // Ink where the title lies, nothing far below the lists.
-                int ink = 0;
-                for (int x = 18; x < 200; ++x)
-                    ink += qAlpha(page.pixel(x, 24)) > 0 ? 1 : 0;
-                drawn += ink > 10 ? 1 : 0;
-                EXPECT_EQ(qAlpha(page.pixel(200, 480)), 0);
+                const auto ink = [&page](int x, int y) {
+                    return qAlpha(page.pixel(x, y)) > 0 && qGray(page.pixel(x, y)) < 160;
+                };
+                int inked = 0;
+                for (int y = 10; y < 30; ++y)
+                    for (int x = 18; x < 200; ++x)
+                        inked += ink(x, y) ? 1 : 0;
+                drawn += inked > 10 ? 1 : 0;
+                EXPECT_FALSE(ink(200, 480));
                 QTest::keyClick(dialog, Qt::Key_Escape);
             });
             Click(window.btnPrint);
@@ -235,7 +266,7 @@ protected:
 } // namespace
 
 TEST_F(DeletionDialog, OpensUncheckedAndAllSixCanBeMarked) {
-    PlayMode = ModeMemory;
+    Play(ModeMemory);
     Run([this] {
         Click(erase.CheckBox[0]);
         Click(erase.btnCancel);

@@ -9,6 +9,8 @@ picture=$3
 work=$4
 program="$root/usr/bin/tessaly"
 fail() { echo "FAIL: $*"; kill "${game:-}" 2>/dev/null; exit 1; }
+# The machine's print system is never asked: the program finds no print server.
+export CUPS_SERVER="$work/no-print-server"
 
 openbox >/dev/null 2>&1 &
 wm=$!
@@ -88,6 +90,21 @@ mains=$(windows "^Tessaly$" 900x700 | wc -l)
 xdotool search --onlyvisible --name '^Spiel starten$' >/dev/null 2>&1 &&
     fail "the second copy's picture reached the first"
 echo "second start refused"
+
+# Printing is loaded when the player prints, from the unpacked tree, and not before.
+grep -q "/libcups\.so" /proc/$game/maps && fail "the print system's library was loaded before printing"
+xdotool windowactivate --sync "$window" key F2
+statist=$(wait_any '^Statistik$' 20) || fail "no statistics window on F2"
+sleep 0.5
+xdotool mousemove --window "$statist" 66 481 click 1
+preview=$(wait_any 'Druckvorschau$' 20) || fail "no print preview on Drucken"
+grep -q " $root/usr/lib/tessaly/libtsprint.so\$" /proc/$game/maps ||
+    fail "the printing module was not loaded from the unpacked tree"
+xdotool windowactivate --sync "$preview" key Escape
+sleep 0.5
+xdotool windowactivate --sync "$statist" key Escape
+sleep 0.5
+echo "printing module loaded from the unpacked tree when asked for"
 quit "$window"
 
 # A missing picture: the notice, then the main window as after a plain start.

@@ -96,7 +96,7 @@ TEST_F(StatisticsFile, NamesAndTimesAreCutAndOldBytesStayBehindTheLength) {
     EXPECT_EQ(Result(1, 1).Name(), QStringLiteral("Maximilian Must"));
     EXPECT_EQ(Result(1, 1).Time(), QStringLiteral("00:00:42"));
 
-    ClearResults(1);
+    ClearResults(1, false);
     AddResult(1, QStringLiteral("Bo"), QStringLiteral("00:00:07"));
     SaveStatistics(DatName());
 
@@ -209,7 +209,7 @@ TEST_F(StatisticsFile, ClearingTakesTheSizeOutOfTheTotalOfTheCurrentKind) {
     MemorySolved[2] = 3;
     MemorySolvedTotal = 3;
 
-    ClearResults(2);
+    ClearResults(2, false);
     EXPECT_FALSE(Result(2, 1).IsUsed());
     EXPECT_TRUE(Result(3, 1).IsUsed());
     EXPECT_EQ(PuzzleSolved[2], 0);
@@ -219,14 +219,14 @@ TEST_F(StatisticsFile, ClearingTakesTheSizeOutOfTheTotalOfTheCurrentKind) {
 
     PlayMode = ModeMemory;
     MemorySolved[4] = 7; // more than the total: a hand-edited file
-    ClearResults(4);
+    ClearResults(4, true);
     EXPECT_EQ(MemorySolved[4], 0);
     EXPECT_EQ(MemorySolvedTotal, 0);
     EXPECT_EQ(PuzzleSolvedTotal, 6);
 
     MemorySolvedTotal = -2147483647 - 1;
     MemorySolved[1] = 5;
-    ClearResults(1);
+    ClearResults(1, true);
     EXPECT_EQ(MemorySolvedTotal, 0);
 }
 
@@ -292,6 +292,6 @@ TEST_F(StatisticsFile, SolvedGamesAreCountedForTheKindOfTheMode) {
 
 TEST_F(StatisticsFile, SizesOutsideOneToSixAreRefused) {
     EXPECT_THROW(AddResult(0, QStringLiteral("X"), QStringLiteral("00:00:01")), std::out_of_range);
-    EXPECT_THROW(ClearResults(7), std::out_of_range);
+    EXPECT_THROW(ClearResults(7, false), std::out_of_range);
     EXPECT_THROW(CountSolvedGame(7), std::out_of_range);
 }

@@ -161,15 +161,16 @@ void WinnerBar() {
     painter.drawRoundedRect(bar.adjusted(1, 1, -1, -1), 4.5, 4.5);
     painter.setPen(QPen(QColor(255, 255, 240, 200), 1));
     painter.drawLine(QPointF(6, 2), QPointF(184, 2));
-    for (const QPointF centre : {QPointF(5, 6), QPointF(185, 6)}) {
-        QPainterPath star;
-        star.moveTo(centre + QPointF(0, -4.5));
-        star.quadTo(centre, centre + QPointF(4.5, 0));
-        star.quadTo(centre, centre + QPointF(0, 4.5));
-        star.quadTo(centre, centre + QPointF(-4.5, 0));
-        star.quadTo(centre, centre + QPointF(0, -4.5));
-        painter.fillPath(star, QColor(255, 255, 255, 240));
-    }
+    // One sparkle, at the left end: the right end lies under the marked time, which it
+    // would hide.
+    const QPointF centre(5, 6);
+    QPainterPath star;
+    star.moveTo(centre + QPointF(0, -4.5));
+    star.quadTo(centre, centre + QPointF(4.5, 0));
+    star.quadTo(centre, centre + QPointF(0, 4.5));
+    star.quadTo(centre, centre + QPointF(-4.5, 0));
+    star.quadTo(centre, centre + QPointF(0, -4.5));
+    painter.fillPath(star, QColor(255, 255, 255, 240));
     painter.end();
     SaveWithAlpha("STATIST_WINNER", canvas);
 }

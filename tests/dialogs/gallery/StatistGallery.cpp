@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
     }
     folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+    // The preview shows its standard sheet, whatever printers the machine has.
+    qputenv("CUPS_SERVER", (folder + "/no-print-server").toLocal8Bit());
 
     Volume = 65;
     Music = false;
@@ -79,12 +81,14 @@ int main(int argc, char** argv) {
     ResultJustAdded = false;
 
     PlayMode = ModeMemory;
+    StatisticsFileName = StatisticsFileNameFor(folder + "/", ModeMemory);
     ResetStatistics();
     statist.show();
     app.processEvents();
     Save(&statist, QStringLiteral("statist_memory_empty"));
     statist.hide();
     PlayMode = ModeStandard;
+    StatisticsFileName = StatisticsFileNameFor(folder + "/", ModeStandard);
     FillLists();
 
     TFormStatistDelete erase;
