@@ -29,6 +29,7 @@
 #include "widgets/WindowDrag.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
@@ -198,13 +199,12 @@ void TOpenDialogForm::CreateFilePanel() {
     ListView1->setFont(TimesPixels(13));
     ListView1->setMouseTracking(true);
     ListView1->setAutoScroll(false);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TOpenDialogForm::ListView1Change);
     connect(ListView1, &QTableView::doubleClicked, this, &TOpenDialogForm::btnOKClick);
-    connect(ListView1, &QTableView::customContextMenuRequested, this, [this](QPoint position) {
-        PopupFilesPopup(ListView1->viewport()->mapToGlobal(position));
-    });
+    // The popup is requested through the event filter, the mouse's on the viewport and
+    // the keyboard's on the list.
+    ListView1->installEventFilter(this);
     ListView1->viewport()->installEventFilter(this);
 }
 
@@ -689,6 +689,14 @@ void TOpenDialogForm::mPopFilesDragClick() {
 }
 
 bool TOpenDialogForm::eventFilter(QObject* watched, QEvent* event) {
+    // The popup opens where the window system says the pointer is. A position inside the
+    // list mapped to the screen depends on where the toolkit believes the window stands,
+    // which a window manager or compositor need not have told it.
+    if ((watched == ListView1 || watched == ListView1->viewport()) &&
+        event->type() == QEvent::ContextMenu) {
+        PopupFilesPopup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (watched == ListView1->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

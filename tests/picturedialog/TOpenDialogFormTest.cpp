@@ -531,6 +531,36 @@ TEST_F(Chooser, PopupItemOpensTheSelectedPicture) {
     EXPECT_EQ(ChosenFile, folder + "a.jpg");
 }
 
+// The window system reports where the pointer is on the screen; where the toolkit believes
+// the window stands may differ (a compositor need not tell it), so no popup may be placed
+// by mapping a position inside the window to the screen.
+TEST_F(Chooser, PopupsOpenWhereTheWindowSystemSaysThePointerIs) {
+    const QString folder = Folder("Platz");
+    Picture(folder + "a.jpg", QSize(800, 600));
+    Picture(folder + "b.jpg", QSize(800, 600));
+    StoredFavorites({folder + "a.jpg"});
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    const QPoint pointer(150, 120);
+    const auto popupAt = [&](QWidget* widget, QPoint at) {
+        QPoint opened(-1, -1);
+        bool enabled = false;
+        InspectNextPopup([&](QMenu* menu) {
+            opened = menu->pos();
+            enabled = menu->actions().first()->isEnabled();
+        });
+        QTest::mouseClick(widget, Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, pointer);
+        QApplication::sendEvent(widget, &request);
+        EXPECT_TRUE(enabled);
+        return opened;
+    };
+    // A right click on a row that is not yet selected selects it and opens there.
+    EXPECT_EQ(popupAt(chooser.ListView1->viewport(), RowCentre(1)), pointer);
+    EXPECT_EQ(chooser.SelectedRow(), 1);
+    EXPECT_EQ(popupAt(chooser.FavoriteThumbs[0], QPoint(20, 20)), pointer);
+}
+
 TEST_F(Chooser, RowDraggedOntoTheStripIsAdded) {
     const QString folder = Folder("Ziehen");
     Picture(folder + "a.jpg", QSize(800, 600));
