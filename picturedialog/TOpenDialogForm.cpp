@@ -396,8 +396,11 @@ void TOpenDialogForm::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
+// A window restored after minimising is shown again by the window system; that is no new
+// showing, so the player's unsaved choices and the window's place stay.
 void TOpenDialogForm::showEvent(QShowEvent* event) {
-    FormShow();
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
 }
 

@@ -396,6 +396,23 @@ TEST_F(Chooser, SecondShowingKeepsTreeAndListAsTheyWereLeft) {
     EXPECT_EQ(ChooserResult, 0);
 }
 
+TEST_F(Chooser, RestoringTheMinimisedWindowIsNoNewShowing) {
+    PreviewEnabled = true;
+    TOpenDialogForm& chooser = Show();
+    Click(chooser.CheckBoxView);
+    ASSERT_FALSE(chooser.CheckBoxView->Checked());
+    chooser.move(chooser.pos() + QPoint(37, 23));
+    const QPoint dragged = chooser.pos();
+    ChooserResult = 2;
+    chooser.showMinimized();
+    QCoreApplication::processEvents();
+    chooser.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(chooser.CheckBoxView->Checked());
+    EXPECT_EQ(chooser.pos(), dragged);
+    EXPECT_EQ(ChooserResult, 2);
+}
+
 TEST_F(Chooser, FolderClickedBeforeCancellingIsRemembered) {
     const QString parent = Folder("Eltern");
     Folder("Eltern/Kind");
