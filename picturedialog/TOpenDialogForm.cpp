@@ -808,13 +808,13 @@ void TOpenDialogForm::mThumbOnClick(TThumbImage* slot) {
     accept();
 }
 
-// The strip follows its bar by the bar's Step, which during a jump to either end holds
-// the distance jumped.
+// The strip follows its bar pixel for pixel, however the bar moved (a step, a page, a jump
+// or a dragged thumb), so that the bar's start always shows the strip's start.
 void TOpenDialogForm::ScrollStrip(TWDScrollBox* strip, TWDHorBar* bar, int& lastPosition) {
     const int position = bar->Position();
     if (position == lastPosition)
         return;
-    strip->ScrollBy(position > lastPosition ? -bar->Step() : bar->Step(), 0);
+    strip->ScrollBy(lastPosition - position, 0);
     lastPosition = position;
 }
 

@@ -485,7 +485,7 @@ TEST_F(Chooser, MotifStripShowsEveryThumbnailAndAClickChoosesIt) {
     EXPECT_FALSE(chooser.isVisible());
 }
 
-TEST_F(Chooser, MotifBarScrollsTheStripByItsStepAndFollowsJumpsExactly) {
+TEST_F(Chooser, MotifStripFollowsItsBarExactly) {
     TOpenDialogForm& chooser = Show();
     TWDHorBar* bar = chooser.WDThumbsBar;
     const TThumbImage* first = chooser.MotifThumbs[1];
@@ -502,6 +502,16 @@ TEST_F(Chooser, MotifBarScrollsTheStripByItsStepAndFollowsJumpsExactly) {
     Click(bar, QPoint(20, 8));
     EXPECT_EQ(bar->Position(), 0);
     EXPECT_EQ(first->x(), 4);
+    // The thumb dragged and the track pressed move the strip by as much as the bar moved.
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(26, 8));
+    QTest::mouseMove(bar, QPoint(26 + 301, 8));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(26 + 301, 8));
+    EXPECT_GT(bar->Position(), 0);
+    EXPECT_EQ(first->x(), 4 - bar->Position());
+    Click(bar, QPoint(600, 8));
+    EXPECT_EQ(first->x(), 4 - bar->Position());
+    Click(bar, QPoint(8, 8));
+    EXPECT_EQ(first->x(), 4 - bar->Position());
 }
 
 // ---- The favorites -----------------------------------------------------------------------
