@@ -6,6 +6,7 @@
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
 #include "picturedialog/PictureSizeCheck.h"
+#include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
 #include "platform/AppError.h"
@@ -45,7 +46,6 @@
 
 namespace {
 
-const QColor SectionText(0x4D, 0x3A, 0x15);
 const QColor ListText(0x2F, 0x24, 0x0D);
 const QColor ListBack(0xFA, 0xF4, 0xE2);
 
@@ -141,10 +141,8 @@ TWDPanel* TOpenDialogForm::CreatePanel(const QRect& geometry) {
 }
 
 QLabel* TOpenDialogForm::CreateSectionLabel(QWidget* panel, const QString& text) {
-    auto* label = new QLabel(text, panel);
-    label->setGeometry(8, 2, 300, 15);
-    label->setFont(TimesPixels(13, true));
-    SetTextColour(label, SectionText);
+    auto* label = new TSectionLabel(text, panel, TimesPixels(13, true));
+    label->setGeometry(6, 1, 300, 17);
     return label;
 }
 
@@ -194,7 +192,8 @@ void TOpenDialogForm::CreateFilePanel() {
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setWordWrap(false);
-    ListView1->setTextElideMode(Qt::ElideRight);
+    // A long name keeps its start and its extension; the row's tooltip shows all of it.
+    ListView1->setTextElideMode(Qt::ElideMiddle);
     ListView1->setIconSize(QSize(16, 16));
     ListView1->setFont(TimesPixels(13));
     ListView1->setMouseTracking(true);
@@ -219,10 +218,8 @@ void TOpenDialogForm::CreatePreviewPanel() {
 
     CheckBoxView = new TWDCheckBox(WDPanel5);
     CheckBoxView->move(169, 25);
-    Label2 = new QLabel(QStringLiteral("Bildvorschau"), WDPanel5);
-    Label2->setGeometry(190, 24, 100, 17);
-    Label2->setFont(TimesPixels(13));
-    SetTextColour(Label2, SectionText);
+    Label2 = new TSectionLabel(QStringLiteral("Bildvorschau"), WDPanel5, TimesPixels(13));
+    Label2->setGeometry(188, 24, 100, 17);
 
     btnOK = new TWDButton(WDPanel5);
     btnOK->move(261, 63);

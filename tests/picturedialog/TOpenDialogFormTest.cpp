@@ -3,6 +3,7 @@
 #include "TestHome.h"
 #include "game/VarUnit.h"
 #include "picturedialog/FavoritesStore.h"
+#include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
 #include "platform/JpegCodec.h"
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -214,6 +216,43 @@ TEST_F(Chooser, RememberedFolderIsWalkedToAndItsPictureFilesListed) {
     EXPECT_FALSE(chooser.btnOK->Enabled());
     EXPECT_FALSE(chooser.TreeInitializing);
     EXPECT_EQ(LastFolder, folder);
+}
+
+// Relative luminance of a colour as the contrast rules for text define it.
+double Luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        value /= 255.0;
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
+}
+
+TEST_F(Chooser, SectionTitlesStandOutAndLongNamesKeepTheirExtension) {
+    const QString folder = Folder("Lesbar");
+    const QString longName = "Sonnenuntergang am Meer bei Nacht mit Leuchtturm.jpg";
+    Picture(folder + longName, QSize(800, 600));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    for (QLabel* label : {chooser.LabelDirectory, chooser.LabelFiles, chooser.LabelView,
+                          chooser.LabelFavorite, chooser.LabelMotive, chooser.Label2}) {
+        // The lightest pixel of the plate beside the text against the text's colour.
+        const QImage shot = label->grab().toImage();
+        double lightest = 0;
+        for (int y = 2; y < shot.height() - 2; ++y)
+            for (int x = 2; x < TSectionLabel::Padding; ++x)
+                lightest = std::max(lightest, Luminance(shot.pixelColor(x, y)));
+        const double text = Luminance(label->palette().color(QPalette::WindowText));
+        EXPECT_GE((text + 0.05) / (lightest + 0.05), 4.5) << label->text().toStdString();
+        EXPECT_GT(static_cast<TSectionLabel*>(label)->PlateRect().width(),
+                  label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (1)");
+    // The row shows the start and the extension of a long name, its tooltip all of it.
+    const QModelIndex row = chooser.ListView1->model()->index(0, 0);
+    EXPECT_EQ(row.data(Qt::ToolTipRole).toString(), longName);
+    EXPECT_EQ(row.siblingAtColumn(2).data(Qt::ToolTipRole).toString(), longName);
+    EXPECT_EQ(chooser.ListView1->textElideMode(), Qt::ElideMiddle);
 }
 
 TEST_F(Chooser, SizesAreShownInBytesKilobytesAndMegabytes) {
