@@ -2,9 +2,12 @@
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TInfoForm.h"
+#include "game/PictureHandOver.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
 #include "game/VarUnit.h"
+#include "platform/InstanceChannel.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
@@ -13,11 +16,13 @@
 #include "widgets/WDMessageDialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -144,4 +149,56 @@ TEST_F(OpenWithStart, APictureTooSmallGetsTheSizeNoticeAndNoGameStartDialog) {
     EXPECT_EQ(NoticeOnOpening(file), "Die Bildgröße sollte mindestens 400 x 500 Pixel betragen.");
     EXPECT_EQ(startDialog.count(), 0);
     EXPECT_TRUE(PictureIsMotif);
+}
+
+// ---- A picture handed over by a second start ----------------------------------------------
+
+TEST(InstanceChannel, APathSentByASecondStartArrivesThroughAnOwnerOnlySocket) {
+    InstanceChannel channel;
+    ASSERT_TRUE(channel.Listen());
+    const QFileInfo socket(InstanceChannel::SocketPath());
+    EXPECT_TRUE(socket.absoluteFilePath().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+    EXPECT_EQ(socket.permissions() &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    QSignalSpy received(&channel, &InstanceChannel::PictureReceived);
+    // The second start waits for the answer, so it runs beside this event loop.
+    const QString picture = "/home/spieler/Bilder/Strand am Meer.jpg";
+    auto sent =
+        std::async(std::launch::async, [picture] { return InstanceChannel::Send(picture); });
+    QTRY_COMPARE(received.count(), 1);
+    EXPECT_EQ(received.first().first().toString(), picture);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_TRUE(sent.get());
+}
+
+TEST_F(OpenWithStart, AHandedOverPictureClosesTheOpenDialogAndOpensAsAChoiceWould) {
+    const QString picture = WriteJpeg("Strand.jpg", QSize(800, 600));
+    TInfoForm info;
+    InfoForm = &info;
+    PictureHandOver handOver(*form);
+    bool infoWasOpen = false;
+    bool startDialogShown = false;
+    QString loaded;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        infoWasOpen = modal == &info;
+        form->showMinimized();
+        handOver.Receive(picture);
+        EXPECT_FALSE(form->isMinimized());
+    });
+    // The info dialog closes as if cancelled; the game start dialog follows.
+    form->mInfoClick();
+    EXPECT_TRUE(infoWasOpen);
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_EQ(handOver.Pending(), picture);
+    ModalDriver::AnswerNext([&](QWidget* next) {
+        startDialogShown = next == changeMode.get();
+        loaded = PictureFile;
+        QTest::keyClick(next, Qt::Key_Escape);
+    });
+    QTRY_VERIFY(startDialogShown);
+    EXPECT_EQ(loaded, picture);
+    EXPECT_TRUE(handOver.Pending().isEmpty());
+    InfoForm = nullptr;
 }
