@@ -16,12 +16,15 @@
 #include "widgets/WDMessageDialog.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
@@ -200,5 +203,75 @@ TEST_F(OpenWithStart, AHandedOverPictureClosesTheOpenDialogAndOpensAsAChoiceWoul
     QTRY_VERIFY(startDialogShown);
     EXPECT_EQ(loaded, picture);
     EXPECT_TRUE(handOver.Pending().isEmpty());
+    InfoForm = nullptr;
+}
+
+// ---- A picture dropped from the file manager ----------------------------------------------
+
+namespace {
+
+// Drags `files` over the window and lets them go, as a file manager does; true when the
+// window took the drop.
+bool Drop(QWidget* window, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    const QPoint at(450, 350);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+TEST_F(OpenWithStart, ADroppedPictureOpensAsOpenWithWouldAndNotWhileADialogIsOpen) {
+    const QString first = WriteJpeg("Erstes.jpg", QSize(800, 600));
+    const QString second = WriteJpeg("Zweites.jpg", QSize(800, 600));
+    QString loaded;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        if (modal == changeMode.get())
+            loaded = PictureFile;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(Drop(form.get(), {first, second}));
+    QTRY_COMPARE(loaded, first);
+
+    // A folder and a file that is no picture get the notices of "open with".
+    for (const QString& file : {folder, QString(folder + "liesmich.txt")}) {
+        if (!file.endsWith('/')) {
+            QFile text(file);
+            ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+            text.write("kein Bild");
+        }
+        QString notice;
+        ModalDriver::AnswerNext([&](QWidget* modal) {
+            notice = ModalDriver::LabelTexts(modal).join('|');
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        EXPECT_TRUE(Drop(form.get(), {file}));
+        QTRY_VERIFY(!notice.isEmpty());
+        const QString named = QDir::cleanPath(file);
+        EXPECT_TRUE(notice.contains(OpenWith::Refusal(named))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QFileInfo(named).fileName())) << notice.toStdString();
+    }
+
+    // While a dialog is open the window takes nothing.
+    TInfoForm info;
+    InfoForm = &info;
+    bool taken = true;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        taken = Drop(form.get(), {second});
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    form->mInfoClick();
+    EXPECT_FALSE(taken);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(PictureFile, first);
     InfoForm = nullptr;
 }
