@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The part of the package test that runs inside the X server (see package.sh): the unpacked
 # program starts to its window with the motif board, refuses a second copy (which hands a
-# picture it was given to the first), and opens a
-# picture named on its command line.
+# picture it was given to the first), and opens a picture named on its command line.
 set -uo pipefail
 root=$1
 probe=$2
