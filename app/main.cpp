@@ -8,8 +8,10 @@
 #include "dialogs/TFormStatistPrintView.h"
 #include "dialogs/TInfoForm.h"
 #include "game/OpenWith.h"
+#include "game/PictureHandOver.h"
 #include "game/TFormPuzzle.h"
 #include "picturedialog/TOpenDialogForm.h"
+#include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
@@ -30,6 +32,11 @@ int main(int argc, char** argv) {
 
     InstanceLock instanceLock;
     if (!instanceLock.Acquired()) {
+        // A picture given to a second start goes to the game that runs; without one, or when
+        // that game does not answer, the player is told that it runs already.
+        const QString picture = OpenWith::PictureArgument(QApplication::arguments());
+        if (!picture.isEmpty() && InstanceChannel::Send(picture))
+            return 0;
         WDMessage(QStringLiteral("Information"),
                   QStringLiteral("Das Programm wurde bereits gestartet!"));
         return 0;
@@ -57,6 +64,11 @@ int main(int argc, char** argv) {
     OpenDialogForm = &openDialogForm;
 
     formPuzzle.show();
+    PictureHandOver handOver(formPuzzle);
+    InstanceChannel channel;
+    QObject::connect(&channel, &InstanceChannel::PictureReceived, &handOver,
+                     &PictureHandOver::Receive);
+    channel.Listen();
     OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());
     return app.exec();
 }

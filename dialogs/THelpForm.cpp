@@ -1,9 +1,11 @@
 #include "THelpForm.h"
 
+#include "widgets/FormStyle.h"
 #include "widgets/WDMessageDialog.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -24,10 +26,27 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
-    connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
-        const QString title = Browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Tessaly – Hilfe") : title);
-    });
+    // One title for every page of the help, so the task bar names the window the same way.
+    setWindowTitle(QStringLiteral("Tessaly – Hilfe"));
+}
+
+// Escape reaches the window from the browser, which leaves the key alone.
+void THelpForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The first showing stands over the middle of the main window; later ones leave the window
+// where the player put it.
+void THelpForm::CentreOn(const QWidget* window) {
+    if (!window) {
+        CentreOnDesktop(this);
+        return;
+    }
+    move(window->frameGeometry().center() - rect().center());
 }
 
 THelpForm* THelpForm::Current() {
@@ -41,8 +60,10 @@ void THelpForm::ShowHelp(const QString& helpFile, QWidget* parent) {
                   QStringLiteral("Die Hilfedatei wurde nicht gefunden!"));
         return;
     }
-    if (!current)
+    if (!current) {
         current = new THelpForm(parent);
+        current->CentreOn(parent ? parent->window() : nullptr);
+    }
     current->Browser->setSearchPaths({file.absolutePath()});
     current->Browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     current->show();

@@ -21,4 +21,10 @@ public:
     static THelpForm* Current();
 
     QTextBrowser* Browser;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CentreOn(const QWidget* window);
 };

@@ -4,6 +4,7 @@
 #include "ExitSave.h"
 #include "GameClock.h"
 #include "MemoryLayout.h"
+#include "PictureDrop.h"
 #include "PictureTools.h"
 #include "PiecePlacement.h"
 #include "TImage.h"
@@ -41,6 +42,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -96,6 +98,7 @@ TFormPuzzle::TFormPuzzle(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     CreateFrame();
 
     DialogKeys::Install(this);
+    setAcceptDrops(true);
 
     TimerCounter = new QTimer(this);
     TimerCounter->setInterval(1000);
@@ -539,6 +542,24 @@ bool TFormPuzzle::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A picture file dropped from the file manager opens as "open with" opens it.
+void TFormPuzzle::dragEnterEvent(QDragEnterEvent* event) {
+    if (PictureDrop::Accepts(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TFormPuzzle::dragMoveEvent(QDragMoveEvent* event) {
+    if (PictureDrop::Accepts(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TFormPuzzle::dropEvent(QDropEvent* event) {
+    if (!PictureDrop::Accepts(event->mimeData()))
+        return;
+    event->acceptProposedAction();
+    PictureDrop::Open(*this, PictureDrop::FileOf(event->mimeData()));
 }
 
 void TFormPuzzle::mCloseClick() {

@@ -38,6 +38,9 @@ QVariant PictureFileModel::data(const QModelIndex& index, int role) const {
             return FileListText::FormatModified(entry.modified, locale);
         }
         break;
+    case Qt::ToolTipRole:
+        // A long name is shortened in the row; the whole of it shows over every column.
+        return entry.name;
     case Qt::DecorationRole:
         if (index.column() == 0)
             return icons.IconFor(entry.name, entry.isFolder);

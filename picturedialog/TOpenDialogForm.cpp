@@ -6,6 +6,7 @@
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
 #include "picturedialog/PictureSizeCheck.h"
+#include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
 #include "platform/AppError.h"
@@ -29,6 +30,7 @@
 #include "widgets/WindowDrag.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
@@ -44,7 +46,6 @@
 
 namespace {
 
-const QColor SectionText(0x4D, 0x3A, 0x15);
 const QColor ListText(0x2F, 0x24, 0x0D);
 const QColor ListBack(0xFA, 0xF4, 0xE2);
 
@@ -140,10 +141,8 @@ TWDPanel* TOpenDialogForm::CreatePanel(const QRect& geometry) {
 }
 
 QLabel* TOpenDialogForm::CreateSectionLabel(QWidget* panel, const QString& text) {
-    auto* label = new QLabel(text, panel);
-    label->setGeometry(8, 2, 300, 15);
-    label->setFont(TimesPixels(13, true));
-    SetTextColour(label, SectionText);
+    auto* label = new TSectionLabel(text, panel, TimesPixels(13, true));
+    label->setGeometry(6, 1, 300, 17);
     return label;
 }
 
@@ -193,18 +192,18 @@ void TOpenDialogForm::CreateFilePanel() {
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setWordWrap(false);
-    ListView1->setTextElideMode(Qt::ElideRight);
+    // A long name keeps its start and its extension; the row's tooltip shows all of it.
+    ListView1->setTextElideMode(Qt::ElideMiddle);
     ListView1->setIconSize(QSize(16, 16));
     ListView1->setFont(TimesPixels(13));
     ListView1->setMouseTracking(true);
     ListView1->setAutoScroll(false);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TOpenDialogForm::ListView1Change);
     connect(ListView1, &QTableView::doubleClicked, this, &TOpenDialogForm::btnOKClick);
-    connect(ListView1, &QTableView::customContextMenuRequested, this, [this](QPoint position) {
-        PopupFilesPopup(ListView1->viewport()->mapToGlobal(position));
-    });
+    // The popup is requested through the event filter, the mouse's on the viewport and
+    // the keyboard's on the list.
+    ListView1->installEventFilter(this);
     ListView1->viewport()->installEventFilter(this);
 }
 
@@ -219,10 +218,8 @@ void TOpenDialogForm::CreatePreviewPanel() {
 
     CheckBoxView = new TWDCheckBox(WDPanel5);
     CheckBoxView->move(169, 25);
-    Label2 = new QLabel(QStringLiteral("Bildvorschau"), WDPanel5);
-    Label2->setGeometry(190, 24, 100, 17);
-    Label2->setFont(TimesPixels(13));
-    SetTextColour(Label2, SectionText);
+    Label2 = new TSectionLabel(QStringLiteral("Bildvorschau"), WDPanel5, TimesPixels(13));
+    Label2->setGeometry(188, 24, 100, 17);
 
     btnOK = new TWDButton(WDPanel5);
     btnOK->move(261, 63);
@@ -396,8 +393,11 @@ void TOpenDialogForm::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
+// A window restored after minimising is shown again by the window system; that is no new
+// showing, so the player's unsaved choices and the window's place stay.
 void TOpenDialogForm::showEvent(QShowEvent* event) {
-    FormShow();
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
 }
 
@@ -689,6 +689,14 @@ void TOpenDialogForm::mPopFilesDragClick() {
 }
 
 bool TOpenDialogForm::eventFilter(QObject* watched, QEvent* event) {
+    // The popup opens where the window system says the pointer is. A position inside the
+    // list mapped to the screen depends on where the toolkit believes the window stands,
+    // which a window manager or compositor need not have told it.
+    if ((watched == ListView1 || watched == ListView1->viewport()) &&
+        event->type() == QEvent::ContextMenu) {
+        PopupFilesPopup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (watched == ListView1->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -797,13 +805,13 @@ void TOpenDialogForm::mThumbOnClick(TThumbImage* slot) {
     accept();
 }
 
-// The strip follows its bar by the bar's Step, which during a jump to either end holds
-// the distance jumped.
+// The strip follows its bar pixel for pixel, however the bar moved (a step, a page, a jump
+// or a dragged thumb), so that the bar's start always shows the strip's start.
 void TOpenDialogForm::ScrollStrip(TWDScrollBox* strip, TWDHorBar* bar, int& lastPosition) {
     const int position = bar->Position();
     if (position == lastPosition)
         return;
-    strip->ScrollBy(position > lastPosition ? -bar->Step() : bar->Step(), 0);
+    strip->ScrollBy(lastPosition - position, 0);
     lastPosition = position;
 }
 

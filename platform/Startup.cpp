@@ -20,8 +20,9 @@ void PrepareEnvironment() {
 }
 
 void PrepareApplication(QApplication& app) {
+    // The name only: a display name would be appended by the window system to every
+    // window's title ("Tessaly – Hilfe — Tessaly").
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
     // The desktop entry's name, so the desktop matches the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaly"));
     // The wooden puzzle piece of the menu, drawn for each size.

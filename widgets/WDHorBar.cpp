@@ -1,5 +1,6 @@
 #include "WDHorBar.h"
 
+#include "HorBarLayout.h"
 #include "WDSkin.h"
 
 #include <QKeyEvent>
@@ -9,9 +10,9 @@
 
 namespace {
 
-const int arrowWidth = 16;
+const int arrowWidth = HorBarLayout::ArrowWidth;
 const int barHeight = 16;
-const int thumbWidth = 20;
+const int thumbWidth = HorBarLayout::ThumbWidth;
 const int notch = 120;
 
 QString ArrowBitmap(bool left, TWDHorBar::TArrowState state) {
@@ -86,7 +87,21 @@ void TWDHorBar::JumpToEnd() {
     step = kept;
 }
 
+// The first repeat waits RepeatDelay, the following ones Track.
+void TWDHorBar::StartRepeating() {
+    repeat->setInterval(RepeatDelay);
+    repeat->start();
+}
+
 void TWDHorBar::RepeatTick() {
+    repeat->setInterval(track);
+    if (holding == Holding::Track)
+        PageTowardPress();
+    else
+        StepArrows();
+}
+
+void TWDHorBar::StepArrows() {
     if (downX > 0 && downX < arrowWidth && position > min) {
         if (leftState != TArrowState::Down)
             DrawArrow(true, TArrowState::Down);
@@ -97,6 +112,27 @@ void TWDHorBar::RepeatTick() {
             DrawArrow(false, TArrowState::Down);
         SetPosition(std::min(max, position + step));
     }
+}
+
+// A page toward the point pressed, until the thumb has arrived under it.
+void TWDHorBar::PageTowardPress() {
+    const HorBarLayout layout(width(), min, max, position);
+    const int page = layout.Page(step);
+    switch (layout.PartAt(downX)) {
+    case HorBarLayout::Part::TrackBefore:
+        SetPosition(std::max(min, position - page));
+        break;
+    case HorBarLayout::Part::TrackAfter:
+        SetPosition(std::min(max, position + page));
+        break;
+    default:
+        break;
+    }
+}
+
+void TWDHorBar::BeginDrag(int x) {
+    holding = Holding::Thumb;
+    thumbGrip = x - HorBarLayout(width(), min, max, position).ThumbLeft();
 }
 
 void TWDHorBar::SetFocusLook(bool value) {
@@ -134,10 +170,8 @@ void TWDHorBar::paintEvent(QPaintEvent*) {
     const int w = width();
     WDSkin::DrawOpaque(painter, QRect(arrowWidth, 0, w - 2 * arrowWidth, barHeight),
                        QStringLiteral("WHB_BAR"));
-    // 64-bit product: a wide range must not overflow into a thumb outside the bar.
-    const qint64 offset =
-        qint64(barWidth - 2 * arrowWidth - thumbWidth) * (position - min) / (qint64(max) - min);
-    WDSkin::DrawKeyed(painter, QRect(arrowWidth + int(offset), 2, thumbWidth, 12),
+    const int thumbLeft = HorBarLayout(barWidth, min, max, position).ThumbLeft();
+    WDSkin::DrawKeyed(painter, QRect(thumbLeft, 2, thumbWidth, 12),
                       focusLook ? QStringLiteral("WHB_FOCUS") : QStringLiteral("WHB_POS"));
     WDSkin::DrawOpaque(painter, QRect(0, 0, arrowWidth, barHeight),
                        ArrowBitmap(true, ShownState(true)));
@@ -152,23 +186,48 @@ void TWDHorBar::resizeEvent(QResizeEvent* event) {
     ForceSize();
 }
 
+// An arrow steps at once and repeats while held; a press just inside an arrow jumps to
+// that end, where the thumb then lies under the pointer and can be dragged on; the thumb is
+// dragged; the track pages toward the pointer, repeating while held.
 void TWDHorBar::mousePressEvent(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
     SetFocusLook(true);
     pressed = true;
     clickArmed = true;
     downX = x;
-    const int w = width();
-    if (x > arrowWidth && x < arrowWidth + thumbWidth && position > min)
+    holding = Holding::Nothing;
+    switch (HorBarLayout(width(), min, max, position).PartAt(x)) {
+    case HorBarLayout::Part::JumpToStart:
         JumpToStart();
-    else if (x > w - arrowWidth - thumbWidth && x < w - arrowWidth && position < max)
+        BeginDrag(x);
+        break;
+    case HorBarLayout::Part::JumpToEnd:
         JumpToEnd();
-    else
-        repeat->start();
+        BeginDrag(x);
+        break;
+    case HorBarLayout::Part::Thumb:
+        BeginDrag(x);
+        break;
+    case HorBarLayout::Part::LeftArrow:
+    case HorBarLayout::Part::RightArrow:
+        holding = Holding::Arrow;
+        StepArrows();
+        StartRepeating();
+        break;
+    case HorBarLayout::Part::TrackBefore:
+    case HorBarLayout::Part::TrackAfter:
+        holding = Holding::Track;
+        PageTowardPress();
+        StartRepeating();
+        break;
+    case HorBarLayout::Part::None:
+        break;
+    }
 }
 
 void TWDHorBar::mouseReleaseEvent(QMouseEvent* event) {
     repeat->stop();
+    holding = Holding::Nothing;
     if (position == min) {
         if (leftState != TArrowState::Disable)
             DrawArrow(true, TArrowState::Disable);
@@ -192,6 +251,12 @@ void TWDHorBar::mouseReleaseEvent(QMouseEvent* event) {
 
 void TWDHorBar::mouseMoveEvent(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
+    if (holding == Holding::Thumb) {
+        const int dragged =
+            HorBarLayout(width(), min, max, position).PositionForThumbLeft(x - thumbGrip);
+        if (dragged != position)
+            SetPosition(dragged);
+    }
     if (position == min) {
         if (leftState != TArrowState::Disable)
             DrawArrow(true, TArrowState::Disable);

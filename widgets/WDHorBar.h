@@ -1,6 +1,7 @@
 #pragma once
-// The 16 pixel high horizontal slider and scroll bar: two arrow buttons that step while
-// held, a thumb that shows the position, jumps to either end, keys and the mouse wheel.
+// The 16 pixel high horizontal slider and scroll bar: two arrow buttons that step at once
+// and again while held, a thumb to drag, a track that pages toward the pointer, jumps to
+// either end, keys and the mouse wheel.
 
 #include <QWidget>
 
@@ -32,7 +33,8 @@ public:
     int Step() const { return step; }
     void SetStep(int value) { step = std::max(value, 1); }
 
-    // Repeat interval in milliseconds while an arrow is held; never below 1.
+    // Repeat interval in milliseconds while an arrow or the track is held, after a first
+    // pause of RepeatDelay; never below 1.
     int Track() const { return track; }
     void SetTrack(int value);
 
@@ -44,6 +46,8 @@ public:
     // Stored, never drawn.
     QString Caption() const { return caption; }
     void SetCaption(const QString& value) { caption = value; }
+
+    static constexpr int RepeatDelay = 300;
 
     // Drawn look of an arrow button.
     enum class TArrowState { Norm, Move, Down, Disable };
@@ -70,6 +74,10 @@ private:
     void JumpToStart();
     void JumpToEnd();
     void RepeatTick();
+    void StepArrows();
+    void PageTowardPress();
+    void BeginDrag(int x);
+    void StartRepeating();
     void SetFocusLook(bool value);
     void DrawArrow(bool left, TArrowState requested);
     TArrowState ShownState(bool left) const;
@@ -88,6 +96,11 @@ private:
     bool focusLook = false;
     bool pressed = false;
     bool clickArmed = false;
+    // What the held button does: step by the arrows, drag the thumb or page the track.
+    enum class Holding { Nothing, Arrow, Thumb, Track };
+    Holding holding = Holding::Nothing;
+    // Where the pointer took the thumb, from the thumb's left edge.
+    int thumbGrip = 0;
     int downX = 0;
     int wheelRest = 0;
     TArrowState leftState = TArrowState::Norm;

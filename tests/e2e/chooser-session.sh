@@ -18,6 +18,17 @@ game=$!
 window=$(find_window '^Tessaly$' 30) || fail "main window did not appear"
 sleep 1
 
+# A second start with the picture hands it to this game, which opens it and asks for a
+# game; the second start ends without a notice.
+"$program" "$pictures/a.JPG" &
+second=$!
+mode=$(find_window '^Spiel starten$' 20) || fail "the picture of a second start did not open"
+wait $second || fail "second start with a picture ended with an error"
+xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 && fail "second start with a picture showed a notice"
+xdotool windowactivate --sync "$mode" key Escape
+sleep 0.5
+echo "picture of a second start opened in the running game"
+
 xdotool windowactivate --sync "$window" key alt+m
 chooser=$(find_window '^Bilddatei öffnen$' 20) || fail "no chooser on Alt+M"
 sleep 0.5

@@ -34,6 +34,9 @@ echo "second start refused"
 # window confuse the window manager's idea of the modifiers).
 xdotool windowactivate --sync "$window" key alt+s
 dialog=$(find_window '^Spiel starten$' 20) || fail "no game start dialog on Alt+S"
+# The desktop shows each window's own title, with nothing appended.
+title=$(xprop -id "$dialog" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//')
+[ "$title" = "Spiel starten" ] || fail "the game start dialog is titled \"$title\" on the desktop"
 sleep 0.5
 xdotool mousemove --window "$dialog" 70 199 click 1
 sleep 1

@@ -2,9 +2,12 @@
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
+#include "dialogs/TInfoForm.h"
+#include "game/PictureHandOver.h"
 #include "game/TFormPuzzle.h"
 #include "game/TImage.h"
 #include "game/VarUnit.h"
+#include "platform/InstanceChannel.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
@@ -13,11 +16,16 @@
 #include "widgets/WDMessageDialog.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
+#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -144,4 +152,126 @@ TEST_F(OpenWithStart, APictureTooSmallGetsTheSizeNoticeAndNoGameStartDialog) {
     EXPECT_EQ(NoticeOnOpening(file), "Die Bildgröße sollte mindestens 400 x 500 Pixel betragen.");
     EXPECT_EQ(startDialog.count(), 0);
     EXPECT_TRUE(PictureIsMotif);
+}
+
+// ---- A picture handed over by a second start ----------------------------------------------
+
+TEST(InstanceChannel, APathSentByASecondStartArrivesThroughAnOwnerOnlySocket) {
+    InstanceChannel channel;
+    ASSERT_TRUE(channel.Listen());
+    const QFileInfo socket(InstanceChannel::SocketPath());
+    EXPECT_TRUE(socket.absoluteFilePath().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+    EXPECT_EQ(socket.permissions() &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    QSignalSpy received(&channel, &InstanceChannel::PictureReceived);
+    // The second start waits for the answer, so it runs beside this event loop.
+    const QString picture = "/home/spieler/Bilder/Strand am Meer.jpg";
+    auto sent =
+        std::async(std::launch::async, [picture] { return InstanceChannel::Send(picture); });
+    QTRY_COMPARE(received.count(), 1);
+    EXPECT_EQ(received.first().first().toString(), picture);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_TRUE(sent.get());
+}
+
+TEST_F(OpenWithStart, AHandedOverPictureClosesTheOpenDialogAndOpensAsAChoiceWould) {
+    const QString picture = WriteJpeg("Strand.jpg", QSize(800, 600));
+    TInfoForm info;
+    InfoForm = &info;
+    PictureHandOver handOver(*form);
+    bool infoWasOpen = false;
+    bool startDialogShown = false;
+    QString loaded;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        infoWasOpen = modal == &info;
+        form->showMinimized();
+        handOver.Receive(picture);
+        EXPECT_FALSE(form->isMinimized());
+    });
+    // The info dialog closes as if cancelled; the game start dialog follows.
+    form->mInfoClick();
+    EXPECT_TRUE(infoWasOpen);
+    EXPECT_FALSE(info.isVisible());
+    EXPECT_EQ(handOver.Pending(), picture);
+    ModalDriver::AnswerNext([&](QWidget* next) {
+        startDialogShown = next == changeMode.get();
+        loaded = PictureFile;
+        QTest::keyClick(next, Qt::Key_Escape);
+    });
+    QTRY_VERIFY(startDialogShown);
+    EXPECT_EQ(loaded, picture);
+    EXPECT_TRUE(handOver.Pending().isEmpty());
+    InfoForm = nullptr;
+}
+
+// ---- A picture dropped from the file manager ----------------------------------------------
+
+namespace {
+
+// Drags `files` over the window and lets them go, as a file manager does; true when the
+// window took the drop.
+bool Drop(QWidget* window, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    const QPoint at(450, 350);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+TEST_F(OpenWithStart, ADroppedPictureOpensAsOpenWithWouldAndNotWhileADialogIsOpen) {
+    const QString first = WriteJpeg("Erstes.jpg", QSize(800, 600));
+    const QString second = WriteJpeg("Zweites.jpg", QSize(800, 600));
+    QString loaded;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        if (modal == changeMode.get())
+            loaded = PictureFile;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(Drop(form.get(), {first, second}));
+    QTRY_COMPARE(loaded, first);
+
+    // A folder and a file that is no picture get the notices of "open with".
+    for (const QString& file : {folder, QString(folder + "liesmich.txt")}) {
+        if (!file.endsWith('/')) {
+            QFile text(file);
+            ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+            text.write("kein Bild");
+        }
+        QString notice;
+        ModalDriver::AnswerNext([&](QWidget* modal) {
+            notice = ModalDriver::LabelTexts(modal).join('|');
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        EXPECT_TRUE(Drop(form.get(), {file}));
+        QTRY_VERIFY(!notice.isEmpty());
+        const QString named = QDir::cleanPath(file);
+        EXPECT_TRUE(notice.contains(OpenWith::Refusal(named))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QFileInfo(named).fileName())) << notice.toStdString();
+    }
+
+    // While a dialog is open the window takes nothing.
+    TInfoForm info;
+    InfoForm = &info;
+    bool taken = true;
+    ModalDriver::AnswerNext([&](QWidget* modal) {
+        taken = Drop(form.get(), {second});
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    form->mInfoClick();
+    EXPECT_FALSE(taken);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(PictureFile, first);
+    InfoForm = nullptr;
 }

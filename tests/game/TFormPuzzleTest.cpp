@@ -441,6 +441,19 @@ TEST_F(MainWindow, HelpWithoutABrowserOpensInAWindowOfItsOwn) {
     EXPECT_TRUE(HelpWindowShowsTheHelpFile());
 }
 
+TEST_F(MainWindow, HelpWindowStandsOverTheMainWindowAndEscapeClosesIt) {
+    const LauncherPath none(std::nullopt);
+    form->move(40, 30);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    ASSERT_TRUE(HelpWindowShowsTheHelpFile());
+    const QPointer<THelpForm> help = THelpForm::Current();
+    // Its frame, which the window system may add around it, stands centred on the window.
+    EXPECT_LE((help->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(),
+              4);
+    QTest::keyClick(help->Browser, Qt::Key_Escape);
+    EXPECT_FALSE(help && help->isVisible());
+}
+
 TEST_F(MainWindow, HelpThatTheBrowserCannotOpenOpensInAWindowOfItsOwn) {
     const LauncherPath failing(3);
     form->mHelpClick();
@@ -473,7 +486,7 @@ TEST_F(MainWindow, LinksOfTheHelpWindowLeadToTheOtherPages) {
     form->mHelpClick();
     THelpForm* help = THelpForm::Current();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle(), "Hilfe");
+    EXPECT_EQ(help->windowTitle(), "Tessaly – Hilfe");
     // Click on the link where the browser laid it out.
     QTextCursor link(help->Browser->document());
     link.setPosition(help->Browser->toPlainText().indexOf("Tasten") + 2);

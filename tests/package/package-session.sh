@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The part of the package test that runs inside the X server (see package.sh): the unpacked
-# program starts to its window with the motif board, refuses a second copy, and opens a
-# picture named on its command line.
+# program starts to its window with the motif board, refuses a second copy (which hands a
+# picture it was given to the first), and opens a picture named on its command line.
 set -uo pipefail
 root=$1
 probe=$2
@@ -77,8 +77,9 @@ awk -v b="$bluish" 'BEGIN { exit !(b > 5) }' || fail "no motif on the board ($bl
 [ -n "${TESSALY_PACKAGE_SHOTS:-}" ] && cp "$work/start.png" "$TESSALY_PACKAGE_SHOTS/"
 echo "motif board shown ($bluish % of the play area is sky)"
 
-# A second copy, even with a picture, only says that the program runs.
-"$program" "$picture" &
+# A second copy without a picture says that the program runs; with one, it hands the
+# picture to the first, which opens it into its game start dialog.
+"$program" &
 second=$!
 notice=$(wait_any '^Information$' 20) || fail "second start showed no notice"
 xdotool windowactivate --sync "$notice" key Return
@@ -87,8 +88,14 @@ kill -0 $game 2>/dev/null || fail "first copy ended when the second started"
 sleep 0.5
 mains=$(windows "^Tessaly$" 900x700 | wc -l)
 [ "$mains" = 1 ] || fail "$mains main windows instead of one"
-xdotool search --onlyvisible --name '^Spiel starten$' >/dev/null 2>&1 &&
-    fail "the second copy's picture reached the first"
+"$program" "$picture" &
+second=$!
+dialog=$(wait_any '^Spiel starten$' 20) || fail "the second copy's picture did not reach the first"
+wait_exit $second 20 || fail "second start with a picture ended with an error"
+xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 &&
+    fail "second start with a picture showed a notice"
+xdotool windowactivate --sync "$dialog" key Escape
+sleep 0.5
 echo "second start refused"
 
 # Printing is loaded when the player prints, from the unpacked tree, and not before.

@@ -3,6 +3,7 @@
 #include "TestHome.h"
 #include "game/VarUnit.h"
 #include "picturedialog/FavoritesStore.h"
+#include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
 #include "platform/JpegCodec.h"
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -216,6 +218,43 @@ TEST_F(Chooser, RememberedFolderIsWalkedToAndItsPictureFilesListed) {
     EXPECT_EQ(LastFolder, folder);
 }
 
+// Relative luminance of a colour as the contrast rules for text define it.
+double Luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        value /= 255.0;
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
+}
+
+TEST_F(Chooser, SectionTitlesStandOutAndLongNamesKeepTheirExtension) {
+    const QString folder = Folder("Lesbar");
+    const QString longName = "Sonnenuntergang am Meer bei Nacht mit Leuchtturm.jpg";
+    Picture(folder + longName, QSize(800, 600));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    for (QLabel* label : {chooser.LabelDirectory, chooser.LabelFiles, chooser.LabelView,
+                          chooser.LabelFavorite, chooser.LabelMotive, chooser.Label2}) {
+        // The lightest pixel of the plate beside the text against the text's colour.
+        const QImage shot = label->grab().toImage();
+        double lightest = 0;
+        for (int y = 2; y < shot.height() - 2; ++y)
+            for (int x = 2; x < TSectionLabel::Padding; ++x)
+                lightest = std::max(lightest, Luminance(shot.pixelColor(x, y)));
+        const double text = Luminance(label->palette().color(QPalette::WindowText));
+        EXPECT_GE((text + 0.05) / (lightest + 0.05), 4.5) << label->text().toStdString();
+        EXPECT_GT(static_cast<TSectionLabel*>(label)->PlateRect().width(),
+                  label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (1)");
+    // The row shows the start and the extension of a long name, its tooltip all of it.
+    const QModelIndex row = chooser.ListView1->model()->index(0, 0);
+    EXPECT_EQ(row.data(Qt::ToolTipRole).toString(), longName);
+    EXPECT_EQ(row.siblingAtColumn(2).data(Qt::ToolTipRole).toString(), longName);
+    EXPECT_EQ(chooser.ListView1->textElideMode(), Qt::ElideMiddle);
+}
+
 TEST_F(Chooser, SizesAreShownInBytesKilobytesAndMegabytes) {
     const QString folder = Folder("Groessen");
     const struct {
@@ -396,6 +435,23 @@ TEST_F(Chooser, SecondShowingKeepsTreeAndListAsTheyWereLeft) {
     EXPECT_EQ(ChooserResult, 0);
 }
 
+TEST_F(Chooser, RestoringTheMinimisedWindowIsNoNewShowing) {
+    PreviewEnabled = true;
+    TOpenDialogForm& chooser = Show();
+    Click(chooser.CheckBoxView);
+    ASSERT_FALSE(chooser.CheckBoxView->Checked());
+    chooser.move(chooser.pos() + QPoint(37, 23));
+    const QPoint dragged = chooser.pos();
+    ChooserResult = 2;
+    chooser.showMinimized();
+    QCoreApplication::processEvents();
+    chooser.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(chooser.CheckBoxView->Checked());
+    EXPECT_EQ(chooser.pos(), dragged);
+    EXPECT_EQ(ChooserResult, 2);
+}
+
 TEST_F(Chooser, FolderClickedBeforeCancellingIsRemembered) {
     const QString parent = Folder("Eltern");
     Folder("Eltern/Kind");
@@ -468,7 +524,7 @@ TEST_F(Chooser, MotifStripShowsEveryThumbnailAndAClickChoosesIt) {
     EXPECT_FALSE(chooser.isVisible());
 }
 
-TEST_F(Chooser, MotifBarScrollsTheStripByItsStepAndFollowsJumpsExactly) {
+TEST_F(Chooser, MotifStripFollowsItsBarExactly) {
     TOpenDialogForm& chooser = Show();
     TWDHorBar* bar = chooser.WDThumbsBar;
     const TThumbImage* first = chooser.MotifThumbs[1];
@@ -485,6 +541,16 @@ TEST_F(Chooser, MotifBarScrollsTheStripByItsStepAndFollowsJumpsExactly) {
     Click(bar, QPoint(20, 8));
     EXPECT_EQ(bar->Position(), 0);
     EXPECT_EQ(first->x(), 4);
+    // The thumb dragged and the track pressed move the strip by as much as the bar moved.
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(26, 8));
+    QTest::mouseMove(bar, QPoint(26 + 301, 8));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(26 + 301, 8));
+    EXPECT_GT(bar->Position(), 0);
+    EXPECT_EQ(first->x(), 4 - bar->Position());
+    Click(bar, QPoint(600, 8));
+    EXPECT_EQ(first->x(), 4 - bar->Position());
+    Click(bar, QPoint(8, 8));
+    EXPECT_EQ(first->x(), 4 - bar->Position());
 }
 
 // ---- The favorites -----------------------------------------------------------------------
@@ -529,6 +595,36 @@ TEST_F(Chooser, PopupItemOpensTheSelectedPicture) {
     RightClickRow(0);
     EXPECT_EQ(ChooserResult, 1);
     EXPECT_EQ(ChosenFile, folder + "a.jpg");
+}
+
+// The window system reports where the pointer is on the screen; where the toolkit believes
+// the window stands may differ (a compositor need not tell it), so no popup may be placed
+// by mapping a position inside the window to the screen.
+TEST_F(Chooser, PopupsOpenWhereTheWindowSystemSaysThePointerIs) {
+    const QString folder = Folder("Platz");
+    Picture(folder + "a.jpg", QSize(800, 600));
+    Picture(folder + "b.jpg", QSize(800, 600));
+    StoredFavorites({folder + "a.jpg"});
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    const QPoint pointer(150, 120);
+    const auto popupAt = [&](QWidget* widget, QPoint at) {
+        QPoint opened(-1, -1);
+        bool enabled = false;
+        InspectNextPopup([&](QMenu* menu) {
+            opened = menu->pos();
+            enabled = menu->actions().first()->isEnabled();
+        });
+        QTest::mouseClick(widget, Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, pointer);
+        QApplication::sendEvent(widget, &request);
+        EXPECT_TRUE(enabled);
+        return opened;
+    };
+    // A right click on a row that is not yet selected selects it and opens there.
+    EXPECT_EQ(popupAt(chooser.ListView1->viewport(), RowCentre(1)), pointer);
+    EXPECT_EQ(chooser.SelectedRow(), 1);
+    EXPECT_EQ(popupAt(chooser.FavoriteThumbs[0], QPoint(20, 20)), pointer);
 }
 
 TEST_F(Chooser, RowDraggedOntoTheStripIsAdded) {

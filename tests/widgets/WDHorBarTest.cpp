@@ -116,7 +116,7 @@ TEST(TWDHorBar, HoldingAnArrowStepsUntilTheEnd) {
     host.bar->SetStep(2);
     host.bar->SetTrack(1);
     QTest::mousePress(host.bar, Qt::LeftButton, {}, QPoint(8, 8));
-    EXPECT_EQ(host.bar->Position(), 6); // the first step comes one interval later
+    EXPECT_EQ(host.bar->Position(), 4); // the first step comes at once, the rest while held
     QTRY_COMPARE(host.bar->Position(), 0);
     EXPECT_EQ(host.LeftDrawn(), "DISABLE");
     QTest::mouseRelease(host.bar, Qt::LeftButton, {}, QPoint(8, 8));
@@ -124,13 +124,50 @@ TEST(TWDHorBar, HoldingAnArrowStepsUntilTheEnd) {
     EXPECT_EQ(host.bar->Step(), 2);
 }
 
-TEST(TWDHorBar, AShortClickOnAnArrowDoesNotMove) {
+TEST(TWDHorBar, AShortClickOnAnArrowMovesOneStep) {
     BarHost host;
     host.bar->SetPosition(50);
-    host.bar->SetTrack(60000);
+    host.bar->SetStep(3);
     QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_EQ(host.bar->Position(), 47);
     QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(192, 8));
+    QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(192, 8));
+    EXPECT_EQ(host.bar->Position(), 53);
+}
+
+TEST(TWDHorBar, ThumbIsDraggedAndTheTrackPagesTowardThePointer) {
+    BarHost host; // 200 wide: the thumb travels 148 pixels over 0..100
+    host.bar->SetStep(3);
+    host.bar->SetPosition(0);
+    QTest::mousePress(host.bar, Qt::LeftButton, {}, QPoint(26, 8)); // on the thumb
+    QTest::mouseMove(host.bar, QPoint(26 + 74, 8));
     EXPECT_EQ(host.bar->Position(), 50);
+    QTest::mouseMove(host.bar, QPoint(500, 8)); // beyond the bar: the end
+    EXPECT_EQ(host.bar->Position(), 100);
+    QTest::mouseMove(host.bar, QPoint(26 + 37, 8));
+    QTest::mouseRelease(host.bar, Qt::LeftButton, {}, QPoint(26 + 37, 8));
+    EXPECT_EQ(host.bar->Position(), 25);
+    QTest::mouseMove(host.bar, QPoint(150, 8)); // no button: nothing is dragged
+    EXPECT_EQ(host.bar->Position(), 25);
+
+    // A page is a tenth of the range, or a Step if that is more.
+    QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(150, 8));
+    EXPECT_EQ(host.bar->Position(), 35);
+    QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(50, 8));
+    EXPECT_EQ(host.bar->Position(), 25);
+    host.bar->SetStep(15);
+    QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(150, 8));
+    EXPECT_EQ(host.bar->Position(), 40);
+
+    // Held, the track pages on until the thumb stands under the pointer.
+    host.bar->SetStep(1);
+    host.bar->SetTrack(1);
+    host.bar->SetPosition(0);
+    QTest::mousePress(host.bar, Qt::LeftButton, {}, QPoint(120, 8));
+    QTRY_COMPARE(host.bar->Position(), 60);
+    QTest::qWait(2 * TWDHorBar::RepeatDelay);
+    EXPECT_EQ(host.bar->Position(), 60);
+    QTest::mouseRelease(host.bar, Qt::LeftButton, {}, QPoint(120, 8));
 }
 
 TEST(TWDHorBar, ClicksBesideTheArrowsJumpAndLendTheDistanceToStep) {
@@ -140,8 +177,6 @@ TEST(TWDHorBar, ClicksBesideTheArrowsJumpAndLendTheDistanceToStep) {
     int stepSeen = 0;
     QObject::connect(host.bar, &TWDHorBar::OnChange, [&] { stepSeen = host.bar->Step(); });
 
-    QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(100, 8)); // middle of the track
-    EXPECT_EQ(host.bar->Position(), 40);
     QTest::mouseClick(host.bar, Qt::LeftButton, {}, QPoint(17, 8));
     EXPECT_EQ(host.bar->Position(), 0);
     EXPECT_EQ(stepSeen, 40);

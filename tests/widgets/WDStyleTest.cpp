@@ -8,8 +8,12 @@
 
 #include <QHelpEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -51,6 +55,17 @@ int CountNear(const QImage& image, const QColor& colour, int tolerance) {
         for (int x = 0; x < image.width(); ++x)
             count += Near(image.pixelColor(x, y), colour, tolerance);
     return count;
+}
+
+// The same picture but for the rounding of a turned drawing.
+bool Alike(const QImage& drawn, const QImage& art) {
+    if (drawn.size() != art.size())
+        return false;
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            if (!Near(drawn.pixelColor(x, y), art.pixelColor(x, y), 4))
+                return false;
+    return true;
 }
 
 QWidget* ShownTip() {
@@ -147,4 +162,55 @@ TEST_F(WoodenLook, TheCentralErrorReportUsesTheWoodenBox) {
     TessalyApplication::ShowError(QStringLiteral("Drucken ist fehlgeschlagen."));
     EXPECT_EQ(shownText, "Drucken ist fehlgeschlagen.");
     EXPECT_TRUE(Near(background, WoodAverage(), 24)) << background.name().toStdString();
+}
+
+TEST_F(WoodenLook, ScrollBarsAndPopupMenusWearTheWood) {
+    QListWidget list;
+    for (int row = 0; row < 40; ++row)
+        list.addItem(QStringLiteral("Zeile %1").arg(row));
+    list.resize(160, 120);
+    WidgetProbe::ShowWindow(&list);
+    QScrollBar* bar = list.verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->width(), 16);
+    // At the top the upper arrow is the bar's disabled left arrow turned upright; the
+    // lower one its right arrow.
+    const QImage shot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QTransform upright = QTransform().rotate(90);
+    const QImage up = ArtResources::LoadSkin("WHB_LPOINTDISABLE").transformed(upright);
+    const QImage down = ArtResources::LoadSkin("WHB_RPOINTNORM").transformed(upright);
+    EXPECT_TRUE(Alike(shot.copy(0, 0, 16, 16), up));
+    EXPECT_TRUE(Alike(shot.copy(0, shot.height() - 16, 16, 16), down));
+    // The thumb is golden.
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    const QRect slider = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                      QStyle::SC_ScrollBarSlider, bar);
+    const QColor gold = shot.pixelColor(slider.left() + 4, slider.top() + 3);
+    EXPECT_GT(gold.red(), 150) << gold.name().toStdString();
+    EXPECT_GT(gold.red(), gold.blue() + 60) << gold.name().toStdString();
+
+    // A popup menu: dark wood inside a golden rim, light text, a golden bar under the pointer.
+    QMenu menu;
+    menu.addAction(QStringLiteral("Als Puzzle-Motiv öffnen"));
+    QAction* disabled = menu.addAction(QStringLiteral("In die Favoriten aufnehmen"));
+    disabled->setEnabled(false);
+    menu.popup(QPoint(20, 20));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    EXPECT_EQ(menu.font().family(), "Times New Roman");
+    const QImage drawn = menu.grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(0, drawn.height() / 2), TWDStyle::TipBorder);
+    const QRect first = menu.actionGeometry(menu.actions().first());
+    EXPECT_TRUE(
+        Near(Average(drawn, QRect(first.right() - 12, first.top() + 2, 8, 4)), WoodAverage(), 24));
+    EXPECT_GT(CountNear(drawn.copy(first), WDSkin::TextLight, 12), 30);
+    menu.setActiveAction(menu.actions().first());
+    const QImage lit = menu.grab().toImage();
+    EXPECT_EQ(lit.pixelColor(first.right() - 8, first.top() + 2), TWDStyle::TipBorder);
+    menu.close();
 }

@@ -1,8 +1,11 @@
 // Renders what the program shows on the desktop besides its own windows into PNG files: a
-// tooltip over the tool bar, a framework error box, the top bar with its title plate, and
-// the window icon at every size. Usage: desktop_gallery <output folder>
+// tooltip over the tool bar, a framework error box, the top bar with its title plate, the
+// program's own help window with its wooden scroll bar, and the window icon at every size. Usage:
+// desktop_gallery <output folder>
 
+#include "dialogs/THelpForm.h"
 #include "game/TFormPuzzle.h"
+#include "game/VarUnit.h"
 #include "platform/ArtResources.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
@@ -124,6 +127,11 @@ int main(int argc, char** argv) {
     TopBarWithTip(window, window.wbClose, "tooltip_caption");
     TitleZoom(window);
     ErrorBox();
+    THelpForm::ShowHelp(HelpFileName, &window);
+    if (THelpForm* help = THelpForm::Current()) {
+        QTest::qWait(50);
+        Save(help->grab().toImage(), "help_window");
+    }
     Icons();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "platform/Startup.h"
 #include "storage/Settings.h"
 #include "widgets/WDCheckBox.h"
+#include "widgets/WDStyle.h"
 
 #include "GalleryShot.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     QApplication app(argc, argv);
     Startup::PrepareApplication(app);
+    TWDStyle::Install();
     if (argc != 2) {
         std::fprintf(stderr, "usage: chooser_gallery <output folder>\n");
         return 2;
@@ -68,8 +70,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(pictures);
     QDir().mkpath(home.path() + QStringLiteral("/Bilder/Familie"));
     QDir().mkpath(home.path() + QStringLiteral("/Dokumente"));
-    const char* names[] = {"Almwiese.jpg", "Bergsee.jpg",    "Dünen am Meer.jpg",
-                           "Hafen.bmp",    "Leuchtturm.jpg", "Sonnenuntergang.jpg"};
+    const char* names[] = {"Almwiese.jpg",      "Bergsee.jpg",
+                           "Dünen am Meer.jpg", "Hafen.bmp",
+                           "Leuchtturm.jpg",    "Sonnenuntergang am Meer bei Nacht.jpg"};
     int seed = 0;
     for (const char* name : names) {
         const QString path = pictures + QString::fromUtf8(name);
