@@ -5,6 +5,7 @@
 #include "picturedialog/MotifLibrary.h"
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
+#include "picturedialog/PictureReach.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
@@ -947,8 +948,11 @@ void TOpenDialogForm::mFavoriteOnClick(TThumbImage* slot) {
     if (slot->Tag() >= favorites.Count())
         return;
     const QString path = favorites.At(slot->Tag()).path;
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        if (PictureReach::Of(path) == PictureReach::State::Unreachable)
+            WDMessage(QStringLiteral("Information"), PictureReach::UnreachableText(path));
         return;
+    }
     ChosenFile = path;
     ChooserResult = 1;
     accept();

@@ -13,7 +13,6 @@ namespace {
 
 const QString TemporaryPrefix = QStringLiteral(".~tessaly-");
 const QString TemporarySuffix = QStringLiteral(".tmp");
-constexpr int SystemNameLimit = 255;
 
 std::filesystem::path NativePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -51,10 +50,6 @@ QString ReadErrorText(const QString& fileName) {
 
 QString TemporaryName(const QString& name) {
     return TemporaryPrefix + name + TemporarySuffix;
-}
-
-int LongestSavableName() {
-    return SystemNameLimit - static_cast<int>(TemporaryName(QString()).toUtf8().size());
 }
 
 std::optional<QByteArray> ReadIfExists(const QString& fileName, qint64 maxBytes) {

@@ -23,10 +23,6 @@ void Replace(const QString& fileName, const QByteArray& bytes);
 // ".~tessaly-" + name + ".tmp", a name no person gives a file of their own.
 QString TemporaryName(const QString& name);
 
-// The longest name, in bytes, of a file that Replace() can still save: its temporary file
-// must fit the system's limit of 255 bytes too.
-int LongestSavableName();
-
 // Removes what interrupted Replace() calls left behind in the folder: files named exactly
 // like their temporary files, TemporaryName() of some name. Only one copy of the program
 // runs at a time, so at start-up every such file is a leftover. Nothing else is touched.

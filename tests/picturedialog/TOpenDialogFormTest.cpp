@@ -709,6 +709,32 @@ TEST_F(Chooser, ClickOnAFavoriteOpensItUnlessItsPictureIsGone) {
     EXPECT_EQ(ChosenFile, first);
 }
 
+TEST_F(Chooser, FavoriteOnAnUnpluggedStickStaysAndSaysItCannotBeReached) {
+    const QString stick = Folder("Stick");
+    const QString picture = Picture(stick + "Strand.jpg", QSize(800, 600));
+    StoredFavorites({picture});
+    ASSERT_TRUE(QDir().rename(stick, base + "Stick-abgezogen"));
+
+    TOpenDialogForm& chooser = Show();
+    ASSERT_EQ(chooser.Favorites().Count(), 1);
+    EXPECT_TRUE(chooser.FavoriteThumbs[0]->isVisible());
+    EXPECT_EQ(chooser.FavoriteThumbs[0]->width(), 133); // its own thumbnail, not a blank
+    QStringList notice;
+    CaptureNextBox(notice);
+    Click(chooser.FavoriteThumbs[0]);
+    EXPECT_TRUE(notice.contains("Das Bild " + picture +
+                                " kann nicht erreicht werden, weil sein Ordner oder sein "
+                                "Datenträger nicht verfügbar ist."));
+    EXPECT_EQ(ChooserResult, 0);
+    EXPECT_TRUE(chooser.isVisible());
+
+    chooser.SaveFavorites();
+    QFile file(FavoritesFileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), (picture + "\r\n").toUtf8());
+    EXPECT_TRUE(QFile::exists(FavoritesDir + "th_Strand.jpg"));
+}
+
 TEST_F(Chooser, PicturesOfTheSameNameKeepTheirOwnThumbnails) {
     const QString x = Folder("x");
     const QString y = Folder("y");
