@@ -207,6 +207,11 @@ void TOpenDialogForm::CreateFilePanel() {
         PopupFilesPopup(ListView1->viewport()->mapToGlobal(position));
     });
     ListView1->viewport()->installEventFilter(this);
+    LabelUnreadable =
+        new QLabel(QStringLiteral("Der Ordner kann nicht gelesen werden."), ListView1->viewport());
+    LabelUnreadable->setAlignment(Qt::AlignCenter);
+    LabelUnreadable->setStyleSheet(QStringLiteral("color: %1;").arg(ListText.name()));
+    LabelUnreadable->hide();
 }
 
 void TOpenDialogForm::CreatePreviewPanel() {
@@ -613,6 +618,8 @@ void TOpenDialogForm::ListPictureFiles(const QString& folder) {
         FilePaths << folder + entry.name;
     fileModel->SetEntries(std::move(entries));
     LabelFiles->setText(QStringLiteral("Dateien (%1)").arg(FilePaths.size()));
+    LabelUnreadable->setGeometry(ListView1->viewport()->rect());
+    LabelUnreadable->setVisible(!PictureListing::CanRead(folder));
 }
 
 int TOpenDialogForm::SelectedRow() const {

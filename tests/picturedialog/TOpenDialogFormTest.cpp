@@ -27,6 +27,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -247,6 +248,38 @@ TEST_F(Chooser, EmptyFolderListsNothingAndOffersNothingToOpen) {
     Click(chooser.btnOK, QPoint(10, 10));
     EXPECT_EQ(ChooserResult, 0);
     EXPECT_TRUE(chooser.isVisible());
+}
+
+TEST_F(Chooser, FolderThatCannotBeReadSaysSoInTheList) {
+    const QString open = Folder("Offen");
+    Picture(open + "a.jpg", QSize(600, 600));
+    const QString closed = Folder("Offen/Zu");
+    Picture(closed + "b.jpg", QSize(600, 600));
+    LastFolder = open;
+    TOpenDialogForm& chooser = Show();
+    EXPECT_FALSE(chooser.LabelUnreadable->isVisible());
+    // Taken from the player: by its permissions, or (for an administrator, who may read
+    // anything) by taking it away after the tree showed it.
+    if (getuid() != 0)
+        ASSERT_TRUE(QFile::setPermissions(closed, {}));
+    else
+        ASSERT_TRUE(QDir(closed).removeRecursively());
+    QTreeWidgetItem* node = chooser.SelectedNode()->child(0);
+    ASSERT_EQ(node->text(0), "Zu");
+    const QRect row = chooser.TreeView1->visualItemRect(node);
+    QTest::mouseClick(chooser.TreeView1->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(chooser.SelectedNode(), node);
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (0)");
+    EXPECT_TRUE(chooser.LabelUnreadable->isVisible());
+    EXPECT_EQ(chooser.LabelUnreadable->text(), "Der Ordner kann nicht gelesen werden.");
+    EXPECT_EQ(chooser.LabelUnreadable->geometry(), chooser.ListView1->viewport()->rect());
+
+    QTest::mouseClick(chooser.TreeView1->viewport(), Qt::LeftButton, {},
+                      chooser.TreeView1->visualItemRect(node->parent()).center());
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (1)");
+    EXPECT_FALSE(chooser.LabelUnreadable->isVisible());
+    QFile::setPermissions(closed,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
