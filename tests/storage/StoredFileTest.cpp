@@ -58,6 +58,24 @@ TEST_F(StoredFileTest, WriteThatRunsOutOfSpaceKeepsTheOldFileAndReportsIt) {
     StoredFile::Replace(name, QByteArray(1500, 'N'));
     EXPECT_EQ(ReadBytes(name), QByteArray(1500, 'N'));
 }
+TEST_F(StoredFileTest, ReplacingKeepsTheFilesPermissionsAndWritesThroughALink) {
+    const QString real = PathOf(QStringLiteral("echt.dat"));
+    const QString link = PathOf(QStringLiteral("tessaly.dat"));
+    WriteBytes(real, "alt");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(real, permissions));
+    ASSERT_TRUE(QFile::link(real, link));
+
+    StoredFile::Replace(link, "neu");
+
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(real), "neu");
+    const QFileDevice::Permissions user =
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    EXPECT_EQ(QFileInfo(real).permissions() & ~user, permissions);
+    EXPECT_EQ(Files(), QStringList({"echt.dat", "tessaly.dat"}));
+}
+
 TEST_F(StoredFileTest, LeftoversOfAnInterruptedSaveAreRemovedAndNothingElse) {
     const QString ini = PathOf(QStringLiteral("tessaly.ini"));
     WriteBytes(ini, "[PLAYER]\n");
