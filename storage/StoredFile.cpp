@@ -27,8 +27,8 @@ QString FinalFile(const QString& fileName) {
     return info.isSymLink() ? fileName : info.filePath();
 }
 
-// Creates the temporary file new (never through a link or over a file someone else opened).
-// A leftover of an earlier, interrupted save is removed first.
+// Creates the temporary file anew, so that it is never written through a link planted under
+// its name. A leftover of an earlier, interrupted save is removed first.
 bool OpenTemporary(QFile& file) {
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return true;
