@@ -1,6 +1,7 @@
 # The Debian package: cpack -G DEB in the build folder (tools/package does it) writes
-# tessaly_<version>_amd64.deb. Its library dependencies are found by dpkg-shlibdeps; the
-# fonts are named by hand, as the program asks for them by family at run time.
+# tessaly_<version>_amd64.deb. Its library dependencies are found by dpkg-shlibdeps in the
+# staged files (PackageDepends.cmake); the fonts are named by hand, as the program asks for
+# them by family at run time.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessaly)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -15,9 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSALY_WEB_ADDRESS})
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The program's own libraries are part of the package; dpkg-shlibdeps finds them here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${TESSALY_OUTPUT_DIR})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/PackageDepends.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 # Qt's German texts for the buttons of the few framework boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

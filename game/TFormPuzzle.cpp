@@ -243,11 +243,10 @@ bool TFormPuzzle::FormCreate() {
         return false;
     FavoritesFileName = FavoritesDir + QStringLiteral("Favorite.dat");
     IniFileName = SettingsDir + QStringLiteral("tessaly.ini");
-    // A save cut short by a kill leaves its temporary copies behind; only one copy of the
+    // A save cut short by a kill leaves its temporary file behind; only one copy of the
     // program runs, so whatever of them lies there now is left over.
-    for (const QString& file : {IniFileName, StatisticsFileNameFor(DataDir, ModeStandard),
-                                StatisticsFileNameFor(DataDir, ModeMemory), FavoritesFileName})
-        StoredFile::RemoveLeftovers(file);
+    for (const QString& folder : {SettingsDir, DataDir, FavoritesDir})
+        StoredFile::RemoveLeftovers(folder);
 
     // A settings or statistics file that cannot be read is reported; the game then starts
     // with what could be read and the defaults.

@@ -44,12 +44,26 @@ void FavoritesList::RemoveAt(int index) {
     entries.erase(entries.begin() + index);
 }
 
+// "th_" + the picture's name without its extension, cut to LongestNamePart bytes: a name
+// near the system's limit of 255 bytes would leave no room for "th_", and folders on some
+// file systems (an encrypted home folder) take no more than about 140 bytes. The cut never
+// splits a character.
+QString FavoritesList::ThumbnailBase(const QString& path) {
+    QString name = QFileInfo(path).completeBaseName();
+    while (name.toUtf8().size() > LongestNamePart) {
+        name.chop(1);
+        if (!name.isEmpty() && name.back().isHighSurrogate())
+            name.chop(1);
+    }
+    return QStringLiteral("th_") + name;
+}
+
 QString FavoritesList::PlainThumbnailName(const QString& path) {
-    return QStringLiteral("th_") + QFileInfo(path).completeBaseName() + QStringLiteral(".jpg");
+    return ThumbnailBase(path) + QStringLiteral(".jpg");
 }
 
 QStringList FavoritesList::ThumbnailNameCandidates(const QString& path) {
-    const QString base = QStringLiteral("th_") + QFileInfo(path).completeBaseName();
+    const QString base = ThumbnailBase(path);
     QStringList names{base + QStringLiteral(".jpg")};
     // With 30 favorites at most, 29 others can hold a name: one of these is always free.
     for (int n = 2; n <= Capacity + 1; ++n)

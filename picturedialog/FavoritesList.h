@@ -34,8 +34,11 @@ public:
     void Clear() { entries.clear(); }
 
     // "th_" + the file name with its extension replaced by ".jpg": D:/x/Haus.bmp gives
-    // "th_Haus.jpg".
+    // "th_Haus.jpg". A name longer than LongestNamePart bytes is cut to that; pictures whose
+    // cut names agree keep apart like pictures of the same name do (FreeThumbnailName), and
+    // each thumbnail still names its picture in full inside (FavoritesStore).
     static QString PlainThumbnailName(const QString& path);
+    static constexpr int LongestNamePart = 100;
 
     // The thumbnail name for a picture about to be added: the plain name, unless another
     // favorite already uses it, then "th_Haus~2.jpg", "th_Haus~3.jpg" ... (the first one
@@ -52,6 +55,7 @@ public:
     static QByteArray FormatFile(const QStringList& paths);
 
 private:
+    static QString ThumbnailBase(const QString& path);
     bool ThumbnailInUse(const QString& name) const;
 
     std::vector<Entry> entries;

@@ -1,5 +1,6 @@
 #include "picturedialog/FavoritesStore.h"
 
+#include "picturedialog/PictureReach.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "platform/AppError.h"
 #include "platform/JpegCodec.h"
@@ -86,7 +87,10 @@ void FavoritesStore::CleanFavorites(FavoritesList& list) const {
     FavoritesList kept;
     for (int i = 0; i < list.Count(); ++i) {
         const FavoritesList::Entry& entry = list.At(i);
-        const bool usable = QFileInfo(entry.path).isFile() && !entry.thumbnail.isEmpty() &&
+        // A picture that is only out of reach (its stick unplugged, its share not mounted)
+        // keeps its place; only one whose folder is there without it has gone.
+        const bool usable = PictureReach::Of(entry.path) != PictureReach::State::Gone &&
+                            !entry.thumbnail.isEmpty() &&
                             QFileInfo::exists(ThumbnailPath(entry.thumbnail));
         if (usable && kept.Count() < FavoritesList::Capacity)
             kept.Append(entry.path, entry.thumbnail);

@@ -25,8 +25,9 @@ public:
     // an empty list. A file that cannot be read raises an AppError.
     FavoritesList Load() const;
 
-    // Keeps, in order, the entries whose picture and thumbnail both exist (the first 30 of
-    // them); the others are dropped and their thumbnails deleted.
+    // Keeps, in order, the entries that have their thumbnail and whose picture is not gone
+    // (the first 30 of them); the others are dropped and their thumbnails deleted. A picture
+    // on a volume or in a folder that is not there now is kept (see PictureReach).
     void CleanFavorites(FavoritesList& list) const;
 
     // Replaces Favorite.dat with the list, all or nothing. Raises an AppError naming the

@@ -74,9 +74,21 @@ std::vector<PictureEntry> PictureListing::ListPictureFiles(const QString& folder
 }
 
 QStringList PictureListing::FolderNames(const QString& folder) {
-    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    // The directory filter also lets through links to devices, pipes and sockets (they are
+    // no files either); only what is a folder, itself or at the end of its link, is one.
+    QStringList names;
+    for (const QFileInfo& info :
+         QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)) {
+        if (info.isDir())
+            names << info.fileName();
+    }
     SortNames(names);
     return names;
+}
+
+bool PictureListing::CanRead(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
 void PictureListing::SortNames(QStringList& names) {

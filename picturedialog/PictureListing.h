@@ -26,8 +26,13 @@ public:
     static std::vector<PictureEntry> ListPictureFiles(const QString& folder);
 
     // The names of the subfolders of `folder`, without hidden ones (names beginning with
-    // "."). A folder that cannot be read gives none.
+    // "."): real folders and links to real folders, no links to devices. A folder that
+    // cannot be read gives none.
     static QStringList FolderNames(const QString& folder);
+
+    // Whether the folder's entries can be read: false for a folder without permission, one
+    // that has gone, or something that is no folder.
+    static bool CanRead(const QString& folder);
 
     // Sorts names by the locale's collation, case-insensitively; names that differ only in
     // case keep a fixed order among themselves.

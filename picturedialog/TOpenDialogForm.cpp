@@ -5,6 +5,7 @@
 #include "picturedialog/MotifLibrary.h"
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
+#include "picturedialog/PictureReach.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
@@ -205,6 +206,11 @@ void TOpenDialogForm::CreateFilePanel() {
     // the keyboard's on the list.
     ListView1->installEventFilter(this);
     ListView1->viewport()->installEventFilter(this);
+    LabelUnreadable =
+        new QLabel(QStringLiteral("Der Ordner kann nicht gelesen werden."), ListView1->viewport());
+    LabelUnreadable->setAlignment(Qt::AlignCenter);
+    LabelUnreadable->setStyleSheet(QStringLiteral("color: %1;").arg(ListText.name()));
+    LabelUnreadable->hide();
 }
 
 void TOpenDialogForm::CreatePreviewPanel() {
@@ -612,6 +618,8 @@ void TOpenDialogForm::ListPictureFiles(const QString& folder) {
         FilePaths << folder + entry.name;
     fileModel->SetEntries(std::move(entries));
     LabelFiles->setText(QStringLiteral("Dateien (%1)").arg(FilePaths.size()));
+    LabelUnreadable->setGeometry(ListView1->viewport()->rect());
+    LabelUnreadable->setVisible(!PictureListing::CanRead(folder));
 }
 
 int TOpenDialogForm::SelectedRow() const {
@@ -955,8 +963,11 @@ void TOpenDialogForm::mFavoriteOnClick(TThumbImage* slot) {
     if (slot->Tag() >= favorites.Count())
         return;
     const QString path = favorites.At(slot->Tag()).path;
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        if (PictureReach::Of(path) == PictureReach::State::Unreachable)
+            WDMessage(QStringLiteral("Information"), PictureReach::UnreachableText(path));
         return;
+    }
     ChosenFile = path;
     ChooserResult = 1;
     accept();

@@ -118,6 +118,7 @@ public:
     QLabel* Image4 = nullptr;
     QLabel* Image5 = nullptr;
     QTableView* ListView1 = nullptr;
+    QLabel* LabelUnreadable = nullptr; // over the empty list when the folder cannot be read
     TWDPanel* WDPanel5 = nullptr;
     QLabel* LabelView = nullptr;
     QLabel* Image2 = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 // Where the program's own files lie: beside the program in the build folder, or in the
-// installed layout, where the program is bin/tessaly, its libraries lie in lib/tessaly/ and
+// installed layout, where the program is games/tessaly, its libraries lie in lib/tessaly/ and
 // its data in share/tessaly/.
 
 #include <QString>

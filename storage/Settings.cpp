@@ -2,6 +2,7 @@
 
 #include "storage/IniFile.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -64,20 +65,26 @@ void ResetSettings() {
 
 void LoadSettings(const QString& fileName) {
     const IniFile ini(fileName);
+    // Numbers are held to their range as they are read, so that an edited or damaged file
+    // cannot put a value in play that the program never makes: every later reader (the
+    // audio output, the settings dialog, the statistics window) sees the same value.
+    const auto counter = [&ini](const QString& section, const QString& key) {
+        return std::max(ini.ReadInteger(section, key, 0), 0);
+    };
     PlayerName = ini.ReadString(sectionPlayer, QStringLiteral("Name"), QStringLiteral("Spieler"));
     Sound = ini.ReadBool(sectionConfig, QStringLiteral("Sound"), true);
     Music = ini.ReadBool(sectionConfig, QStringLiteral("Music"), true);
-    Volume = ini.ReadInteger(sectionConfig, QStringLiteral("Volume"), 50);
+    Volume = std::clamp(ini.ReadInteger(sectionConfig, QStringLiteral("Volume"), 50), 0, 100);
     Grid = ini.ReadBool(sectionConfig, QStringLiteral("Grid"), true);
     Statist = ini.ReadBool(sectionConfig, QStringLiteral("Statist"), true);
     PlayMode = PlayModeFromText(
         ini.ReadString(sectionPuzzle, QStringLiteral("Mode"), QStringLiteral("Standard")));
     for (int size = 1; size <= GameSizeCount; ++size) {
-        PuzzleSolved[size] = ini.ReadInteger(sectionStats, QString::number(size), 0);
-        MemorySolved[size] = ini.ReadInteger(sectionMemoStats, QString::number(size), 0);
+        PuzzleSolved[size] = counter(sectionStats, QString::number(size));
+        MemorySolved[size] = counter(sectionMemoStats, QString::number(size));
     }
-    PuzzleSolvedTotal = ini.ReadInteger(sectionStats, keyCount, 0);
-    MemorySolvedTotal = ini.ReadInteger(sectionMemoStats, keyCount, 0);
+    PuzzleSolvedTotal = counter(sectionStats, keyCount);
+    MemorySolvedTotal = counter(sectionMemoStats, keyCount);
     PreviewEnabled = ini.ReadBool(sectionDialog, QStringLiteral("View"), true);
     LastFolder = ini.ReadString(sectionDialog, QStringLiteral("Path"), QString());
 }

@@ -17,7 +17,7 @@ inline constexpr int GameSizeCount = 6;
 // The player whose name new best times get.
 inline QString PlayerName = QStringLiteral("Spieler");
 
-// Sound, music and output volume (0..100, used as read from the file).
+// Sound, music and output volume (0..100).
 inline bool Sound = true;
 inline bool Music = true;
 inline int Volume = 50;
@@ -44,7 +44,8 @@ inline QString LastFolder;
 void CountSolvedGame(int size);
 
 // Reads every setting from the file; missing keys and values that do not parse take their
-// defaults, a missing file gives all defaults.
+// defaults, a missing file gives all defaults. Numbers outside their range are held to it:
+// the volume to 0..100, the counters to 0 and above.
 void LoadSettings(const QString& fileName);
 
 // Writes every setting into the file, keeping whatever else it holds. Raises

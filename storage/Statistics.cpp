@@ -51,10 +51,8 @@ void SaveStatistics(const QString& fileName) {
     for (int record = 0; record < RecordCount; ++record)
         std::memcpy(bytes.data() + record * ResultEntry::RecordSize, &RecordAt(record),
                     ResultEntry::RecordSize);
-    // Whatever a longer file holds after the records is not ours to drop.
-    if (const auto existing = StoredFile::ReadIfExists(fileName);
-        existing && existing->size() > FileSize)
-        bytes.append(existing->mid(FileSize));
+    // Always exactly the 60 records: a file of another size was damaged, and what it held
+    // beyond them (it may be a huge sparse file) is not read, let alone copied at every save.
     StoredFile::Replace(fileName, bytes);
 }
 

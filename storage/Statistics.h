@@ -31,12 +31,13 @@ QString StatisticsFileNameFor(const QString& dataDir, std::uint8_t playMode);
 // Whether the file of that name holds the Memory set (the other holds the puzzle set).
 bool IsMemoryStatisticsFile(const QString& fileName);
 
-// Fills the lists from the file. A missing file empties them; records that a short file
-// lacks are empty. A file that cannot be read raises an AppError naming it and leaves the
-// lists as they were.
+// Fills the lists from the file, reading at most its 1,500 bytes. A missing file empties
+// them. A file of any other size is damaged: the records it holds are read, those a short
+// file lacks are empty, and whatever a long one holds beyond them is ignored. A file that
+// cannot be read raises an AppError naming it and leaves the lists as they were.
 void LoadStatistics(const QString& fileName);
 
-// Writes the 60 records, keeping any bytes the file holds beyond them. Raises
+// Replaces the file with the 60 records, 1,500 bytes whatever size it had. Raises
 // "In <file> kann nicht geschrieben werden" when the file cannot be replaced; the file on
 // disk and the lists in memory then stay as they were.
 void SaveStatistics(const QString& fileName);

@@ -16,12 +16,17 @@ std::optional<QByteArray> ReadIfExists(const QString& fileName, qint64 maxBytes 
 // then renames it over the old file, so a crash or a full disk never leaves a half-written
 // file behind. A read-only file is refused like the system refuses to write into it. Any
 // failure raises "In <name> kann nicht geschrieben werden" and leaves the old file as it was.
+// A symbolic link is written through: the file it names is replaced, the link stays.
 void Replace(const QString& fileName, const QByteArray& bytes);
 
-// Removes what an interrupted Replace() of the file left behind: its temporary copies, named
-// after the file plus a dot and six letters or digits. Only one copy of the program runs at a
-// time, so at start-up every such copy is a leftover. Nothing else is touched.
-void RemoveLeftovers(const QString& fileName);
+// The temporary file Replace() writes for a file of this name (without its folder):
+// ".~tessaly-" + name + ".tmp", a name no person gives a file of their own.
+QString TemporaryName(const QString& name);
+
+// Removes what interrupted Replace() calls left behind in the folder: files named exactly
+// like their temporary files, TemporaryName() of some name. Only one copy of the program
+// runs at a time, so at start-up every such file is a leftover. Nothing else is touched.
+void RemoveLeftovers(const QString& folder);
 
 QString WriteErrorText(const QString& fileName);
 QString ReadErrorText(const QString& fileName);

@@ -11,6 +11,7 @@
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
+#include "storage/StoredFile.h"
 #include "widgets/WDWinButton.h"
 
 #include <QDir>
@@ -107,11 +108,18 @@ TEST_F(MainWindow, MemoryModeFromTheSettingsShowsPairsAndItsOwnFile) {
 
 TEST_F(MainWindow, StartRemovesWhatAKilledSaveLeftBehind) {
     form.reset();
-    const QStringList leftovers = {SettingsDir + "tessaly.ini.QwErTy",
-                                   DataDir + "tessaly.dat.AbCdEf", DataDir + "tessaly.mem.zzzzzz",
-                                   FavoritesDir + "Favorite.dat.K3y5ab"};
-    const QString foreign = DataDir + "tessaly.dat.bak";
-    for (const QString& name : leftovers + QStringList{foreign}) {
+    QStringList leftovers;
+    for (const QString& file :
+         {SettingsDir + "tessaly.ini", DataDir + "tessaly.dat", DataDir + "tessaly.mem",
+          FavoritesDir + "Favorite.dat", FavoritesDir + "th_Haus.jpg"}) {
+        const QFileInfo info(file);
+        leftovers << info.path() + "/" + StoredFile::TemporaryName(info.fileName());
+    }
+    // The player's own copies, named as a save's temporary files once were named.
+    const QStringList backups = {SettingsDir + "tessaly.ini.backup", DataDir + "tessaly.dat.bak",
+                                 DataDir + "tessaly.mem.2024v1",
+                                 FavoritesDir + "Favorite.dat.orig12"};
+    for (const QString& name : leftovers + backups) {
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
@@ -119,7 +127,8 @@ TEST_F(MainWindow, StartRemovesWhatAKilledSaveLeftBehind) {
     ASSERT_TRUE(form->FormCreate());
     for (const QString& name : leftovers)
         EXPECT_FALSE(QFileInfo::exists(name)) << qPrintable(name);
-    EXPECT_TRUE(QFileInfo::exists(foreign));
+    for (const QString& name : backups)
+        EXPECT_TRUE(QFileInfo::exists(name)) << qPrintable(name);
 }
 
 TEST_F(MainWindow, AnsweringNoToQuittingChangesNothing) {

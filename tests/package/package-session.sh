@@ -7,7 +7,7 @@ root=$1
 probe=$2
 picture=$3
 work=$4
-program="$root/usr/bin/tessaly"
+program="$root/usr/games/tessaly"
 fail() { echo "FAIL: $*"; kill "${game:-}" 2>/dev/null; exit 1; }
 # The machine's print system is never asked: the program finds no print server.
 export CUPS_SERVER="$work/no-print-server"

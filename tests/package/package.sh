@@ -31,9 +31,10 @@ field Description | grep 'Puzzle und bietet außerdem' >/dev/null || fail "no Ge
 echo "depends: $depends"
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
-for path in usr/bin/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtsprint.so usr/share/tessaly/tessaly.html \
+for path in usr/games/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtsprint.so usr/share/tessaly/tessaly.html \
             usr/share/applications/tessaly.desktop usr/share/metainfo/tessaly.metainfo.xml \
-            usr/share/man/man6/tessaly.6.gz usr/share/man/de/man6/tessaly.6.gz; do
+            usr/share/man/man6/tessaly.6.gz usr/share/man/de/man6/tessaly.6.gz \
+            usr/share/doc/tessaly/copyright usr/share/doc/tessaly/changelog.gz; do
     grep -qx "$path" "$work/contents" || fail "package lacks $path"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -54,10 +55,21 @@ done
 desktop-file-validate "$root/usr/share/applications/tessaly.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/tessaly.metainfo.xml" >/dev/null ||
     fail "metainfo"
-runpath=$(readelf -d "$root/usr/bin/tessaly" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')
+runpath=$(readelf -d "$root/usr/games/tessaly" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')
 [ "$runpath" = '$ORIGIN/../lib/tessaly' ] || fail "the program's library path is '$runpath'"
-file -b "$root/usr/bin/tessaly" | grep 'not stripped' >/dev/null && fail "the program is not stripped"
+file -b "$root/usr/games/tessaly" | grep 'not stripped' >/dev/null && fail "the program is not stripped"
 echo "contents, icons, desktop entry, metainfo and library path in order"
+
+# Debian's own checks of a package: no error and no warning (the remarks it makes are
+# printed). CI installs lintian; a machine without it skips this step.
+if command -v lintian >/dev/null; then
+    lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+        { cat "$work/lintian.log"; fail "lintian finds errors or warnings"; }
+    grep -v 'root privileges' "$work/lintian.log" || true
+    echo "lintian: no errors, no warnings"
+else
+    echo "lintian is not installed: the package's Debian checks are skipped"
+fi
 
 # The unpacked program must find everything through its own layout, nothing through the
 # build folder or the environment. TESSALY_PACKAGE_SHOTS names a folder that keeps the

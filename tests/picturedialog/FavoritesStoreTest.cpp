@@ -1,5 +1,6 @@
 #include "picturedialog/FavoritesStore.h"
 #include "TestHome.h"
+#include "picturedialog/PictureReach.h"
 #include "platform/AppError.h"
 #include "platform/JpegCodec.h"
 
@@ -111,6 +112,67 @@ TEST_F(FavoritesStoreTest, StaleEntriesAreDroppedAndTheirThumbnailsDeleted) {
     EXPECT_EQ(loaded.At(0).path, kept);
     EXPECT_FALSE(QFile::exists(folder + "th_Weg.jpg"));
     EXPECT_TRUE(QFile::exists(folder + "th_Bleibt.jpg"));
+}
+
+TEST_F(FavoritesStoreTest, PicturesOutOfReachAreKeptWithTheirThumbnails) {
+    const FavoritesStore store(folder);
+    // A stick that is unplugged takes its folder away; a share that is not mounted leaves its
+    // mount point empty; a link into the stick points nowhere while it is away.
+    const QString onStick = Picture("stick/Urlaub/Strand.jpg", QSize(600, 600));
+    const QString onShare = Picture("mnt/nas/Berg.jpg", QSize(600, 600));
+    const QString linked = root + "Verweise/Strand.jpg";
+    QDir().mkpath(root + "Verweise");
+    ASSERT_TRUE(QFile::link(onStick, linked));
+    const QString deleted = Picture("hier/Weg.jpg", QSize(600, 600));
+    Picture("hier/Bleibt.jpg", QSize(600, 600));
+    FavoritesList list;
+    for (const QString& path : {onStick, onShare, linked, deleted}) {
+        const QString thumbnail = list.FreeThumbnailName(path);
+        store.MakeThumbnail(path, thumbnail);
+        list.Append(path, thumbnail);
+    }
+    store.Save(list);
+    ASSERT_TRUE(QDir().rename(root + "stick", root + "stick.abgezogen"));
+    QFile::remove(onShare);
+    QFile::remove(deleted);
+
+    const FavoritesList loaded = store.Load();
+    EXPECT_EQ(loaded.Paths(), QStringList({onStick, onShare, linked}));
+    EXPECT_TRUE(QFile::exists(folder + "th_Strand.jpg"));
+    EXPECT_TRUE(QFile::exists(folder + "th_Strand~2.jpg"));
+    EXPECT_TRUE(QFile::exists(folder + "th_Berg.jpg"));
+    EXPECT_FALSE(QFile::exists(folder + "th_Weg.jpg"));
+    EXPECT_EQ(PictureReach::Of(onStick), PictureReach::State::Unreachable);
+    EXPECT_EQ(PictureReach::Of(deleted), PictureReach::State::Gone);
+
+    // Plugged in again, the picture is there as before.
+    ASSERT_TRUE(QDir().rename(root + "stick.abgezogen", root + "stick"));
+    EXPECT_EQ(PictureReach::Of(onStick), PictureReach::State::Present);
+    EXPECT_EQ(PictureReach::Of(linked), PictureReach::State::Present);
+}
+
+TEST_F(FavoritesStoreTest, LongNamesGetShortThumbnailNamesThatKeepApart) {
+    const FavoritesStore store(folder);
+    // 251 bytes + ".jpg": the longest names a folder can hold, alike but for their ends.
+    const QString first = Picture("lang/" + QString(250, 'L') + "1.jpg", QSize(600, 600));
+    const QString second = Picture("lang/" + QString(123, QChar(0xE4)) + "2.jpg", QSize(800, 600));
+    const QString third = Picture("lang/" + QString(250, 'L') + "3.jpg", QSize(400, 500));
+    FavoritesList list;
+    for (const QString& path : {first, second, third}) {
+        const QString thumbnail = list.FreeThumbnailName(path);
+        EXPECT_LE(thumbnail.toUtf8().size(), 120) << thumbnail.toStdString();
+        ASSERT_NO_THROW(store.MakeThumbnail(path, thumbnail));
+        list.Append(path, thumbnail);
+    }
+    EXPECT_EQ(list.At(2).thumbnail, "th_" + QString(100, 'L') + "~2.jpg");
+    store.Save(list);
+
+    const FavoritesList loaded = store.Load();
+    ASSERT_EQ(loaded.Count(), 3);
+    EXPECT_EQ(QImage(folder + loaded.At(0).thumbnail).size(), QSize(100, 100));
+    EXPECT_EQ(QImage(folder + loaded.At(1).thumbnail).size(), QSize(133, 100));
+    EXPECT_EQ(QImage(folder + loaded.At(2).thumbnail).size(), QSize(80, 100));
+    EXPECT_EQ(FavoritesStore::ThumbnailOwner(folder + loaded.At(2).thumbnail), third);
 }
 
 TEST_F(FavoritesStoreTest, ThumbnailWithoutItsPicturesNameFromAnOlderListStillLoads) {

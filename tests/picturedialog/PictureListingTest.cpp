@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -67,6 +68,22 @@ TEST(PictureListing, FoldersWithoutHiddenOnesSortedWithoutRegardToCase) {
     Touch(folder + "datei.jpg");
     EXPECT_EQ(PictureListing::FolderNames(folder),
               QStringList({"archiv", "Bilder", "urlaub", "Zoo"}));
+}
+
+TEST(PictureListing, OnlyFoldersAndLinksToFoldersAreFolders) {
+    const QString folder = FreshFolder("links");
+    QDir().mkpath(folder + "echt");
+    ASSERT_TRUE(QFile::link(folder + "echt", folder + "verweis"));
+    ASSERT_TRUE(QFile::link("/dev", folder + "geraete"));
+    for (const char* device : {"/dev/null", "/dev/zero", "/dev/urandom"})
+        ASSERT_TRUE(QFile::link(device, folder + QFileInfo(device).fileName()));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder + "rohr").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(folder + "rohr", folder + "rohrverweis"));
+    ASSERT_TRUE(QFile::link(folder + "nirgends", folder + "kaputt"));
+    EXPECT_EQ(PictureListing::FolderNames(folder), QStringList({"echt", "geraete", "verweis"}));
+    EXPECT_TRUE(PictureListing::CanRead(folder + "verweis"));
+    EXPECT_FALSE(PictureListing::CanRead(folder + "null"));
+    EXPECT_FALSE(PictureListing::CanRead(folder + "nirgends"));
 }
 
 TEST(PictureListing, UnreadableOrMissingFolderGivesNothing) {

@@ -29,6 +29,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -286,6 +287,38 @@ TEST_F(Chooser, EmptyFolderListsNothingAndOffersNothingToOpen) {
     Click(chooser.btnOK, QPoint(10, 10));
     EXPECT_EQ(ChooserResult, 0);
     EXPECT_TRUE(chooser.isVisible());
+}
+
+TEST_F(Chooser, FolderThatCannotBeReadSaysSoInTheList) {
+    const QString open = Folder("Offen");
+    Picture(open + "a.jpg", QSize(600, 600));
+    const QString closed = Folder("Offen/Zu");
+    Picture(closed + "b.jpg", QSize(600, 600));
+    LastFolder = open;
+    TOpenDialogForm& chooser = Show();
+    EXPECT_FALSE(chooser.LabelUnreadable->isVisible());
+    // Taken from the player: by its permissions, or (for an administrator, who may read
+    // anything) by taking it away after the tree showed it.
+    if (getuid() != 0)
+        ASSERT_TRUE(QFile::setPermissions(closed, {}));
+    else
+        ASSERT_TRUE(QDir(closed).removeRecursively());
+    QTreeWidgetItem* node = chooser.SelectedNode()->child(0);
+    ASSERT_EQ(node->text(0), "Zu");
+    const QRect row = chooser.TreeView1->visualItemRect(node);
+    QTest::mouseClick(chooser.TreeView1->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(chooser.SelectedNode(), node);
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (0)");
+    EXPECT_TRUE(chooser.LabelUnreadable->isVisible());
+    EXPECT_EQ(chooser.LabelUnreadable->text(), "Der Ordner kann nicht gelesen werden.");
+    EXPECT_EQ(chooser.LabelUnreadable->geometry(), chooser.ListView1->viewport()->rect());
+
+    QTest::mouseClick(chooser.TreeView1->viewport(), Qt::LeftButton, {},
+                      chooser.TreeView1->visualItemRect(node->parent()).center());
+    EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (1)");
+    EXPECT_FALSE(chooser.LabelUnreadable->isVisible());
+    QFile::setPermissions(closed,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
@@ -803,6 +836,32 @@ TEST_F(Chooser, ClickOnAFavoriteOpensItUnlessItsPictureIsGone) {
     Click(chooser.FavoriteThumbs[0]);
     EXPECT_EQ(ChooserResult, 1);
     EXPECT_EQ(ChosenFile, first);
+}
+
+TEST_F(Chooser, FavoriteOnAnUnpluggedStickStaysAndSaysItCannotBeReached) {
+    const QString stick = Folder("Stick");
+    const QString picture = Picture(stick + "Strand.jpg", QSize(800, 600));
+    StoredFavorites({picture});
+    ASSERT_TRUE(QDir().rename(stick, base + "Stick-abgezogen"));
+
+    TOpenDialogForm& chooser = Show();
+    ASSERT_EQ(chooser.Favorites().Count(), 1);
+    EXPECT_TRUE(chooser.FavoriteThumbs[0]->isVisible());
+    EXPECT_EQ(chooser.FavoriteThumbs[0]->width(), 133); // its own thumbnail, not a blank
+    QStringList notice;
+    CaptureNextBox(notice);
+    Click(chooser.FavoriteThumbs[0]);
+    EXPECT_TRUE(notice.contains("Das Bild " + picture +
+                                " kann nicht erreicht werden, weil sein Ordner oder sein "
+                                "Datenträger nicht verfügbar ist."));
+    EXPECT_EQ(ChooserResult, 0);
+    EXPECT_TRUE(chooser.isVisible());
+
+    chooser.SaveFavorites();
+    QFile file(FavoritesFileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), (picture + "\r\n").toUtf8());
+    EXPECT_TRUE(QFile::exists(FavoritesDir + "th_Strand.jpg"));
 }
 
 TEST_F(Chooser, PicturesOfTheSameNameKeepTheirOwnThumbnails) {

@@ -1,6 +1,7 @@
 #include "StorageTestFolder.h"
 
 #include "platform/AppError.h"
+#include "storage/IniFile.h"
 #include "storage/Settings.h"
 
 #include <QDir>
@@ -131,9 +132,31 @@ TEST_F(SettingsFile, IntegersAreDecimalOrHexadecimalElseTheDefault) {
                                                 {"1 2", 50},
                                                 {"$20", 50}};
     for (const auto& [text, volume] : cases) {
+        WriteBytes(IniName(), "[CONFIG]\nVolume=" + text + "\n");
+        EXPECT_EQ(IniFile(IniName()).ReadInteger("CONFIG", "Volume", 50), volume)
+            << text.constData();
+    }
+}
+
+TEST_F(SettingsFile, ForgedNumbersAreHeldToTheirRangeAndSavedSo) {
+    const std::pair<QByteArray, int> volumes[] = {
+        {"-1", 0}, {"-100", 0}, {"0xFFFFFFFF", 0}, {"101", 100}, {"2147483647", 100}, {"0x20", 32}};
+    for (const auto& [text, volume] : volumes) {
         LoadFrom("[CONFIG]\nVolume=" + text + "\n");
         EXPECT_EQ(Volume, volume) << text.constData();
     }
+    LoadFrom("[CONFIG]\nVolume=-1\n[STATS]\n1=-2147483648\n2=7\nCount=-3\n"
+             "[MEMOSTATS]\n6=0x80000000\nCount=-1\n");
+    EXPECT_EQ(Volume, 0);
+    EXPECT_EQ(PuzzleSolved, (std::array<int, 7>{0, 0, 7, 0, 0, 0, 0}));
+    EXPECT_EQ(PuzzleSolvedTotal, 0);
+    EXPECT_EQ(MemorySolved, (std::array<int, 7>{}));
+    EXPECT_EQ(MemorySolvedTotal, 0);
+    SaveSettings(IniName());
+    const IniFile saved(IniName());
+    EXPECT_EQ(saved.ReadString("CONFIG", "Volume", ""), "0");
+    EXPECT_EQ(saved.ReadString("STATS", "1", ""), "0");
+    EXPECT_EQ(saved.ReadString("MEMOSTATS", "Count", ""), "0");
 }
 
 TEST_F(SettingsFile, BooleansAreNumbersAndAreWrittenAsOneOrZero) {

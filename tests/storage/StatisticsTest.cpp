@@ -170,19 +170,23 @@ TEST_F(StatisticsFile, ShortFileLoadsTheRecordsItHolds) {
     EXPECT_EQ(ReadBytes(DatName()), expected);
 }
 
-TEST_F(StatisticsFile, BytesBeyondTheRecordsAreKept) {
-    QByteArray tail;
-    for (int i = 0; i < 500; ++i)
-        tail += static_cast<char>(i * 7);
-    WriteBytes(DatName(), EmptyFile() + tail);
+TEST_F(StatisticsFile, LongFileIsReadAndSavedAsItsSixtyRecordsOnly) {
+    QByteArray file = EmptyFile();
+    PutRecord(file, 2, 1, Record("Tim", "00:03:00"));
+    WriteBytes(DatName(), file + "fremde Daten");
+    // A huge sparse file behind the records, as a damaged or planted file may be: it is
+    // neither read nor copied.
+    ASSERT_TRUE(QFile::resize(DatName(), qint64(64) * 1024 * 1024));
 
     LoadStatistics(DatName());
-    AddResult(2, QStringLiteral("Tim"), QStringLiteral("00:03:00"));
+    EXPECT_EQ(Names(2), QStringList({"Tim"}));
+    AddResult(2, QStringLiteral("Eva"), QStringLiteral("00:01:00"));
     SaveStatistics(DatName());
 
     QByteArray expected = EmptyFile();
-    PutRecord(expected, 2, 1, Record("Tim", "00:03:00"));
-    EXPECT_EQ(ReadBytes(DatName()), expected + tail);
+    PutRecord(expected, 2, 1, Record("Eva", "00:01:00"));
+    PutRecord(expected, 2, 2, Record("Tim", "00:03:00"));
+    EXPECT_EQ(ReadBytes(DatName()), expected);
 }
 
 TEST_F(StatisticsFile, DamagedLengthBytesAreLimitedToTheCapacity) {

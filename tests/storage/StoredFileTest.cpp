@@ -58,26 +58,48 @@ TEST_F(StoredFileTest, WriteThatRunsOutOfSpaceKeepsTheOldFileAndReportsIt) {
     StoredFile::Replace(name, QByteArray(1500, 'N'));
     EXPECT_EQ(ReadBytes(name), QByteArray(1500, 'N'));
 }
+TEST_F(StoredFileTest, ReplacingKeepsTheFilesPermissionsAndWritesThroughALink) {
+    const QString real = PathOf(QStringLiteral("echt.dat"));
+    const QString link = PathOf(QStringLiteral("tessaly.dat"));
+    WriteBytes(real, "alt");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(real, permissions));
+    ASSERT_TRUE(QFile::link(real, link));
+
+    StoredFile::Replace(link, "neu");
+
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(real), "neu");
+    const QFileDevice::Permissions user =
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    EXPECT_EQ(QFileInfo(real).permissions() & ~user, permissions);
+    EXPECT_EQ(Files(), QStringList({"echt.dat", "tessaly.dat"}));
+}
+
 TEST_F(StoredFileTest, LeftoversOfAnInterruptedSaveAreRemovedAndNothingElse) {
     const QString ini = PathOf(QStringLiteral("tessaly.ini"));
-    const QString dat = PathOf(QStringLiteral("tessaly.dat"));
     WriteBytes(ini, "[PLAYER]\n");
-    for (const char* name : {"tessaly.ini.a1B2c3", "tessaly.dat.XyZ789", "tessaly.mem.000000"})
-        WriteBytes(PathOf(QString::fromLatin1(name)), "half");
-    // Names that only look alike belong to someone else.
-    const QStringList others = {"tessaly.ini.bak", "tessaly.ini.a1B2c3d", "tessaly.ini.a1-2c3",
-                                "xtessaly.ini.a1B2c3", "tessaly.dat.a1B2c"};
+    const QStringList leftovers = {".~tessaly-tessaly.ini.tmp", ".~tessaly-tessaly.dat.tmp",
+                                   ".~tessaly-th_Haus.jpg.tmp"};
+    for (const QString& name : leftovers)
+        WriteBytes(PathOf(name), "half");
+    // The player's own copies, however they are named, and names that only look alike.
+    const QStringList others = {"tessaly.dat.backup",        "tessaly.mem.2024v1",
+                                "Favorite.dat.orig12",       "tessaly.ini.a1B2c3",
+                                "tessaly.ini.bak",           ".~tessaly-.tmp",
+                                ".~Tessaly-tessaly.ini.tmp", ".~tessaly-tessaly.ini.tmp.1",
+                                "x.~tessaly-tessaly.ini.tmp"};
     for (const QString& name : others)
         WriteBytes(PathOf(name), "keep");
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tessaly.dat.FOLDER")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral(".~tessaly-Ordner.tmp")));
 
-    StoredFile::RemoveLeftovers(ini);
-    StoredFile::RemoveLeftovers(dat);
-    StoredFile::RemoveLeftovers(PathOf(QStringLiteral("tessaly.mem")));
+    StoredFile::RemoveLeftovers(folder.path());
 
     QStringList expected = others + QStringList{QStringLiteral("tessaly.ini")};
     expected.sort();
     EXPECT_EQ(Files(), expected);
-    EXPECT_TRUE(QFileInfo(PathOf(QStringLiteral("tessaly.dat.FOLDER"))).isDir());
+    EXPECT_TRUE(QFileInfo(PathOf(QStringLiteral(".~tessaly-Ordner.tmp"))).isDir());
     EXPECT_EQ(ReadBytes(ini), "[PLAYER]\n");
+    // What Replace() leaves behind when it is cut short is exactly such a name.
+    EXPECT_EQ(StoredFile::TemporaryName(QStringLiteral("tessaly.ini")), leftovers.first());
 }
