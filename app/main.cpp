@@ -12,6 +12,7 @@
 #include "picturedialog/TOpenDialogForm.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
+#include "platform/FileNames.h"
 #include "platform/TessalyApplication.h"
 #include "sound/Bass_Dynamic.h"
 #include "widgets/WDMessageDialog.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     OpenDialogForm = &openDialogForm;
 
     formPuzzle.show();
-    OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());
+    // The application has taken its own options out of argv by now.
+    OpenWith::OpenWhenRunning(formPuzzle, FileNames::FromNativeArguments(argc, argv));
     return app.exec();
 }

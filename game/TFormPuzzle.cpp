@@ -24,6 +24,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Random.h"
+#include "platform/RegularFile.h"
 #include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
 #include "sound/SoundCues.h"
@@ -356,7 +357,7 @@ bool TFormPuzzle::CheckFormat(const QString& file) {
 }
 
 bool TFormPuzzle::LoadPictureFile() {
-    if (!QFileInfo::exists(PictureFile)) {
+    if (RegularFile::TypeOf(PictureFile) == RegularFile::Type::Missing) {
         PictureIsMotif = false;
         return false;
     }
@@ -366,8 +367,7 @@ bool TFormPuzzle::LoadPictureFile() {
     // Board and preview follow the file's own size; a large JPEG is decoded at a reduced
     // scale that still covers the board.
     const QSize size = PictureFile::ReadSize(PictureFile, kind);
-    const QSize board(BoardGeometry::BoardWidth(size), BoardGeometry::BoardHeight);
-    const QImage picture = PictureFile::Load(PictureFile, kind, board);
+    const QImage picture = PictureFile::Load(PictureFile, kind, BoardGeometry::DecodeSize(size));
     lastPictureKind = kind;
     ShowBoard(picture, size);
     DrawFrame(Image1, true);
@@ -618,7 +618,7 @@ void TFormPuzzle::mOpenClick() {
 void TFormPuzzle::OpenPictureFile(const QString& file) {
     DialogOpen = true;
     const auto leave = qScopeGuard([] { DialogOpen = false; });
-    if (!QFileInfo::exists(file))
+    if (RegularFile::TypeOf(file) == RegularFile::Type::Missing)
         return;
     if (CheckMinimumSize(file) || CheckFormat(file))
         return;

@@ -2,8 +2,10 @@
 
 #include "picturedialog/PictureSizeCheck.h"
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
+#include "platform/RegularFile.h"
 #include "storage/StoredFile.h"
 
 #include <QDir>
@@ -24,11 +26,10 @@ constexpr qint64 MaximumFavoritesBytes = 4 * 1024 * 1024;
 } // namespace
 
 QString FavoritesStore::ThumbnailOwner(const QString& thumbnailPath) {
-    QFile file(thumbnailPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     try {
-        return QString::fromUtf8(JpegCodec::ReadComment(file));
+        RegularFile file(thumbnailPath);
+        const auto device = file.Device();
+        return FileNames::FromNative(JpegCodec::ReadComment(*device));
     } catch (const AppError&) {
         return {};
     }
@@ -86,7 +87,7 @@ void FavoritesStore::CleanFavorites(FavoritesList& list) const {
     FavoritesList kept;
     for (int i = 0; i < list.Count(); ++i) {
         const FavoritesList::Entry& entry = list.At(i);
-        const bool usable = QFileInfo(entry.path).isFile() && !entry.thumbnail.isEmpty() &&
+        const bool usable = RegularFile::IsRegular(entry.path) && !entry.thumbnail.isEmpty() &&
                             QFileInfo::exists(ThumbnailPath(entry.thumbnail));
         if (usable && kept.Count() < FavoritesList::Capacity)
             kept.Append(entry.path, entry.thumbnail);
@@ -116,7 +117,8 @@ void FavoritesStore::MakeThumbnail(const QString& picture, const QString& name) 
         PictureFile::Load(picture, *PictureSizeCheck::KindByExtension(picture), thumbnail);
     const QImage stretched = full.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     StoredFile::Replace(ThumbnailPath(name),
-                        JpegCodec::Encode(stretched, ThumbnailQuality, picture.toUtf8()));
+                        JpegCodec::Encode(stretched, ThumbnailQuality,
+                                          FileNames::ToNative(picture)));
 }
 
 void FavoritesStore::DeleteThumbnail(const QString& name) const {

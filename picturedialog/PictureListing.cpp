@@ -1,5 +1,8 @@
 #include "picturedialog/PictureListing.h"
 
+#include "platform/FolderEntries.h"
+#include "platform/PictureFile.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
@@ -39,35 +42,31 @@ std::vector<int> SortedOrder(const QStringList& names) {
 } // namespace
 
 bool PictureListing::IsPictureName(const QString& name) {
-    static const QString accepted = QStringLiteral(".bmp.jpg.wmf").toUpper();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    const QString extension = name.mid(dot).toUpper();
-    return accepted.contains(extension);
+    return PictureFile::KindByExtension(name).has_value();
 }
 
 std::vector<PictureEntry> PictureListing::ListPictureFiles(const QString& folder) {
-    const QDir dir(folder);
-    const QFileInfoList infos = dir.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const std::optional<std::vector<FolderEntries::Entry>> found = FolderEntries::Read(folder);
+    if (!found)
+        return {};
+    // A FIFO, a device or a socket is never a picture, whatever its name says.
     QStringList names;
-    std::vector<const QFileInfo*> pictures;
-    for (const QFileInfo& info : infos) {
-        if (!IsPictureName(info.fileName()))
+    std::vector<const FolderEntries::Entry*> pictures;
+    for (const FolderEntries::Entry& candidate : *found) {
+        if (candidate.type == FolderEntries::Type::Other || !IsPictureName(candidate.name))
             continue;
-        names << info.fileName();
-        pictures.push_back(&info);
+        names << candidate.name;
+        pictures.push_back(&candidate);
     }
     std::vector<PictureEntry> entries;
     entries.reserve(pictures.size());
     for (int index : SortedOrder(names)) {
-        const QFileInfo& info = *pictures[static_cast<std::size_t>(index)];
+        const FolderEntries::Entry& found = *pictures[static_cast<std::size_t>(index)];
         PictureEntry entry;
-        entry.name = info.fileName();
-        entry.isFolder = info.isDir();
-        entry.size = entry.isFolder ? 0 : std::max<qint64>(info.size(), 0);
-        entry.modified = info.lastModified();
+        entry.name = found.name;
+        entry.isFolder = found.type == FolderEntries::Type::Folder;
+        entry.size = entry.isFolder ? 0 : std::max<qint64>(found.size, 0);
+        entry.modified = found.modified;
         entries.push_back(std::move(entry));
     }
     return entries;

@@ -22,7 +22,12 @@ namespace {
 
 // A progressive file may consist of a great many tiny scans, each of which walks the
 // whole coefficient buffer; real encoders write about ten.
-constexpr int MaximumScans = 500;
+constexpr int MaximumScans = 200;
+
+// The same bound as work: the blocks all scans together visit, counted in passes over every
+// block of the picture. The usual progressive scripts need five or six; a file of a few
+// kilobytes whose hundreds of scans each walk a huge picture would need hundreds.
+constexpr double MaximumPassesOverThePicture = 24.0;
 
 // Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files keep all
 // coefficients): a 100-megapixel 4:2:0 picture fits, a hostile header does not.
@@ -32,7 +37,7 @@ constexpr long MaximumWorkMemory = 512L * 1024 * 1024;
 // blocks take a few hundred kilobytes at most.
 constexpr qint64 MaximumHeaderBytes = 16 * 1024 * 1024;
 
-enum class Failure { None, Corrupt, Truncated, TooManyScans, TooLarge };
+enum class Failure { None, Corrupt, Truncated, TooManyScans, TooMuchWork, TooLarge };
 
 struct ErrorManager {
     jpeg_error_mgr base; // first member: libjpeg hands us a pointer to it
@@ -65,10 +70,34 @@ void OnMessage(j_common_ptr info, int level) {
         Fail(info, Failure::Truncated);
 }
 
+// The progress monitor counts the work of every scan as it starts: libjpeg calls it for
+// each row of blocks it reads, with the new scan's components in place.
+struct ScanWork {
+    jpeg_progress_mgr base; // first member: libjpeg hands us a pointer to it
+    int lastScan = 0;
+    double blocks = 0;
+    double budget = 0; // 0 until the picture's blocks are known
+};
+
+double BlocksOf(const jpeg_component_info& component) {
+    return double(component.width_in_blocks) * double(component.height_in_blocks);
+}
+
 void OnProgress(j_common_ptr info) {
-    if (info->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaximumScans)
+    if (!info->is_decompressor)
+        return;
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > MaximumScans)
         Fail(info, Failure::TooManyScans);
+    auto* work = reinterpret_cast<ScanWork*>(decompress->progress);
+    if (work->budget <= 0 || decompress->input_scan_number == work->lastScan)
+        return;
+    work->lastScan = decompress->input_scan_number;
+    for (int i = 0; i < decompress->comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i)
+        if (const jpeg_component_info* component = decompress->cur_comp_info[i])
+            work->blocks += BlocksOf(*component);
+    if (work->blocks > work->budget)
+        Fail(info, Failure::TooMuchWork);
 }
 
 void InstallErrors(ErrorManager& errors) {
@@ -81,13 +110,13 @@ void InstallErrors(ErrorManager& errors) {
 struct Decompressor {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
-    jpeg_progress_mgr progress{};
+    ScanWork progress{};
     bool created = false;
 
     Decompressor() {
         InstallErrors(errors);
         info.err = &errors.base;
-        progress.progress_monitor = OnProgress;
+        progress.base.progress_monitor = OnProgress;
     }
     ~Decompressor() {
         if (created)
@@ -106,7 +135,7 @@ bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long si
     jpeg_create_decompress(&d->info);
     d->created = true;
     d->info.mem->max_memory_to_use = MaximumWorkMemory;
-    d->info.progress = &d->progress;
+    d->info.progress = &d->progress.base;
     if (keepComments)
         jpeg_save_markers(&d->info, JPEG_COM, 0xFFFF);
     jpeg_mem_src(&d->info, data, size);
@@ -120,6 +149,11 @@ bool StepStart(Decompressor* d, int minimumWidth, int minimumHeight) {
     jpeg_decompress_struct& info = d->info;
     if (!PictureLimits::IsAcceptable(info.image_width, info.image_height))
         Fail(reinterpret_cast<j_common_ptr>(&info), Failure::TooLarge);
+
+    double pictureBlocks = 0;
+    for (int i = 0; i < info.num_components; ++i)
+        pictureBlocks += BlocksOf(info.comp_info[i]);
+    d->progress.budget = std::max(1.0, pictureBlocks * MaximumPassesOverThePicture);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGB;
@@ -193,6 +227,9 @@ bool StepReadCmykRows(Decompressor* d, unsigned char* bits, long bytesPerLine,
         throw AppError(QStringLiteral("Die JPEG-Daten sind unvollständig."));
     case Failure::TooManyScans:
         throw AppError(QStringLiteral("Die JPEG-Daten bestehen aus zu vielen Teilbildern."));
+    case Failure::TooMuchWork:
+        throw AppError(QStringLiteral("Die JPEG-Daten verlangen zu viel Rechenarbeit: Ihre "
+                                      "Teilbilder durchlaufen das ganze Bild zu oft."));
     case Failure::TooLarge:
         throw AppError(PictureLimits::TooLargeMessage(d.info.image_width, d.info.image_height));
     case Failure::None:
