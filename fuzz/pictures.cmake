@@ -9,3 +9,5 @@ tessaly_fuzz_target(PictureSizeFuzz
                     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PictureSizeFuzz.cpp
                             ${CMAKE_SOURCE_DIR}/game/BoardGeometry.cpp
                     LIBRARIES tessaly_platform)
+tessaly_fuzz_target(FileNamesFuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/FileNamesFuzz.cpp
+                    LIBRARIES tessaly_platform)

@@ -116,9 +116,8 @@ void FavoritesStore::MakeThumbnail(const QString& picture, const QString& name) 
     const QImage full =
         PictureFile::Load(picture, *PictureSizeCheck::KindByExtension(picture), thumbnail);
     const QImage stretched = full.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    StoredFile::Replace(ThumbnailPath(name),
-                        JpegCodec::Encode(stretched, ThumbnailQuality,
-                                          FileNames::ToNative(picture)));
+    StoredFile::Replace(ThumbnailPath(name), JpegCodec::Encode(stretched, ThumbnailQuality,
+                                                               FileNames::ToNative(picture)));
 }
 
 void FavoritesStore::DeleteThumbnail(const QString& name) const {

@@ -24,7 +24,7 @@ std::optional<std::vector<Entry>> Read(const QString& folder) {
         const QByteArray name(found->d_name);
         if (name == "." || name == "..")
             continue;
-        struct stat info{};
+        struct stat info {};
         if (::fstatat(descriptor, found->d_name, &info, 0) != 0)
             continue;
         Entry entry;

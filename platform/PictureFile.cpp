@@ -188,8 +188,9 @@ void SetUpReader(QImageReader& reader, Kind kind, const QString& fileName) {
     reader.setAutoTransform(true);
     reader.setAllocationLimit(ReaderAllocationMegabytes);
     if (!reader.canRead())
-        ThrowUnreadable(fileName,
-                        QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
+        ThrowUnreadable(
+            fileName,
+            QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
 }
 
 QSize OrientedReaderSize(QImageReader& reader) {
@@ -207,8 +208,9 @@ QSize ReaderReadSize(RegularFile& file, Kind kind) {
     SetUpReader(reader, kind, file.Path());
     const QSize size = OrientedReaderSize(reader);
     if (!size.isValid() || size.isEmpty())
-        ThrowUnreadable(file.Path(), QStringLiteral("Die Daten sind kein gültiges %1-Bild.")
-                                         .arg(FormatName(kind)));
+        ThrowUnreadable(
+            file.Path(),
+            QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
     CheckLimits(file.Path(), size);
     return size;
 }

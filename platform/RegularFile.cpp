@@ -75,7 +75,7 @@ private:
 } // namespace
 
 RegularFile::Type RegularFile::TypeOf(const QString& path) {
-    struct stat info{};
+    struct stat info {};
     if (path.isEmpty() || ::stat(FileNames::ToNative(path).constData(), &info) != 0)
         return Type::Missing;
     if (S_ISREG(info.st_mode))
@@ -99,12 +99,11 @@ RegularFile::RegularFile(const QString& path) : path(path) {
     case Type::Regular:
         break;
     }
-    descriptor = ::open(FileNames::ToNative(path).constData(),
-                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    descriptor =
+        ::open(FileNames::ToNative(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
-        throw AppError(
-            QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(Shown(path)));
-    struct stat info{};
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(Shown(path)));
+    struct stat info {};
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
         descriptor = -1;
@@ -136,8 +135,7 @@ QByteArray RegularFile::ReadAt(qint64 offset, qint64 count) {
     QByteArray data(count, Qt::Uninitialized);
     const qint64 got = ReadFully(descriptor, data.data(), count, offset);
     if (got < 0)
-        throw AppError(
-            QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Shown(path)));
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Shown(path)));
     data.truncate(got);
     return data;
 }
@@ -145,7 +143,6 @@ QByteArray RegularFile::ReadAt(qint64 offset, qint64 count) {
 std::unique_ptr<QIODevice> RegularFile::Device() {
     const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
     if (copy < 0)
-        throw AppError(
-            QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Shown(path)));
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Shown(path)));
     return std::make_unique<BoundedDevice>(copy, Size());
 }

@@ -1,3 +1,4 @@
+#include "HostileFiles.h"
 #include "TestPictures.h"
 
 #include "platform/AppError.h"
@@ -21,6 +22,10 @@ void ExpectNear(QColor actual, QColor expected, int tolerance = 6) {
     EXPECT_NEAR(actual.green(), expected.green(), tolerance);
     EXPECT_NEAR(actual.blue(), expected.blue(), tolerance);
 }
+
+const QString WorkRefusal = QStringLiteral(
+    "Die JPEG-Daten verlangen zu viel Rechenarbeit: Ihre Teilbilder durchlaufen das ganze Bild "
+    "zu oft.");
 
 QString FailureOf(const QByteArray& data, QSize minimumSize = {}) {
     try {
@@ -183,8 +188,21 @@ TEST(JpegCodec, ProgressivePicturesDecodeButEndlessScansAreRefused) {
     QByteArray endless = progressive;
     for (int i = 0; i < 600; ++i)
         endless.insert(scanEnd, scan);
-    EXPECT_EQ(FailureOf(endless),
-              QStringLiteral("Die JPEG-Daten bestehen aus zu vielen Teilbildern."));
+    EXPECT_EQ(FailureOf(endless), WorkRefusal);
+}
+
+// A few kilobytes of scans that each walk every block of a large picture: refused once the
+// scans together have walked it more often than any real encoder's, at every scale, so
+// that neither the preview nor the board pays for them.
+TEST(JpegCodec, ScansThatWalkThePictureTooOftenAreRefused) {
+    const QByteArray bomb = HostileFiles::ProgressiveBomb(2400, 2400, 120);
+    ASSERT_LT(bomb.size(), 20 * 1024);
+    EXPECT_EQ(JpegCodec::ReadSize(bomb), QSize(2400, 2400));
+    EXPECT_EQ(FailureOf(bomb), WorkRefusal);
+    EXPECT_EQ(FailureOf(bomb, QSize(140, 105)), WorkRefusal);
+    // The same scans a reasonable number of times are an ordinary (if empty) picture.
+    EXPECT_EQ(JpegCodec::Decode(HostileFiles::ProgressiveBomb(2400, 2400, 6)).size(),
+              QSize(2400, 2400));
 }
 
 TEST(JpegCodec, EncodingRejectsAnEmptyPicture) {

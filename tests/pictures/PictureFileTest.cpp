@@ -1,6 +1,8 @@
+#include "HostileFiles.h"
 #include "TestPictures.h"
 
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
 
@@ -42,7 +44,7 @@ TEST(PictureFile, KindComesFromTheLowerCasedExtension) {
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("foto.jpeg")), Kind::Jpeg);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("clip.wmf")), Kind::Metafile);
     // Anything else keeps the kind of the previous load.
-    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("bild.png"), Kind::Metafile), Kind::Metafile);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("bild.xyz"), Kind::Metafile), Kind::Metafile);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("ohne")), Kind::Bitmap);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("wmf")), Kind::Bitmap);
 }
@@ -208,4 +210,38 @@ TEST(PictureFile, MetafilesAreDrawnAtTheSizeAskedFor) {
     const QString wmf = WriteFile(QStringLiteral("breit.wmf"), metafile.Finish());
     EXPECT_EQ(PictureFile::ReadSize(wmf, Kind::Metafile), QSize(30000, 3000));
     EXPECT_EQ(PictureFile::Load(wmf, Kind::Metafile, QSize(700, 500)).size(), QSize(700, 500));
+}
+
+// A FIFO or a device behind a picture's name is refused at once: opening a FIFO would wait
+// for a writer for ever, and /dev/zero would be read until memory runs out.
+TEST(PictureFile, FifosAndDeviceLinksAreRefusedWithoutWaitingOrReading) {
+    const QString folder = QFileInfo(WriteFile("platzhalter", "x")).path() + "/";
+    const QString fifo = folder + "x.jpg";
+    ASSERT_TRUE(HostileFiles::MakeFifo(fifo));
+    ASSERT_TRUE(QFile::link("/dev/zero", folder + "x.wmf"));
+    for (Kind kind : {Kind::Jpeg, Kind::Bitmap, Kind::Metafile, Kind::Png}) {
+        QString sizeFailure;
+        QString loadFailure;
+        EXPECT_TRUE(HostileFiles::FinishesWithoutWaitingFor(fifo, [&] {
+            sizeFailure = FailureOf(fifo, kind, true);
+            loadFailure = FailureOf(fifo, kind);
+        })) << static_cast<int>(kind);
+        EXPECT_TRUE(sizeFailure.contains("keine gewöhnliche Datei")) << sizeFailure.toStdString();
+        EXPECT_TRUE(loadFailure.contains("keine gewöhnliche Datei")) << loadFailure.toStdString();
+        const QString device = FailureOf(folder + "x.wmf", kind);
+        EXPECT_TRUE(device.contains("keine gewöhnliche Datei")) << device.toStdString();
+    }
+}
+
+// A name that is not UTF-8 is opened by its own bytes, and named in messages with the
+// replacement character.
+TEST(PictureFile, NamesThatAreNotUtf8AreOpenedByTheirBytes) {
+    const QString folder = QFileInfo(WriteFile("platzhalter", "x")).path();
+    const QString path =
+        HostileFiles::WriteRawName(folder, "caf\xE9.jpg", JpegCodec::Encode(Detailed(64, 48), 90));
+    EXPECT_EQ(PictureFile::ReadSize(path, Kind::Jpeg), QSize(64, 48));
+    EXPECT_EQ(PictureFile::Load(path, Kind::Jpeg).size(), QSize(64, 48));
+    const QString broken =
+        HostileFiles::WriteRawName(folder, "kaputt\xFF.jpg", QByteArray("kein Bild"));
+    EXPECT_TRUE(FailureOf(broken, Kind::Jpeg).contains(QStringLiteral("kaputt\uFFFD.jpg")));
 }
