@@ -4,6 +4,7 @@
 #include "ExitSave.h"
 #include "GameClock.h"
 #include "MemoryLayout.h"
+#include "PictureCrop.h"
 #include "PictureTools.h"
 #include "PiecePlacement.h"
 #include "TImage.h"
@@ -347,13 +348,20 @@ bool TFormPuzzle::CheckMinimumSize(const QString& file) {
     return !PictureSizeCheck::PassesMinimumSize(size);
 }
 
-bool TFormPuzzle::CheckFormat(const QString& file) {
+bool TFormPuzzle::CheckFormat(const QString& file, bool* centreOnly) {
+    if (centreOnly)
+        *centreOnly = false;
     const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
     if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::WrongFormat)
         return false;
-    WDMessage(QStringLiteral("Information"),
-              QStringLiteral("Die Bildgröße entspricht nicht dem geforderten Format!"));
-    return true;
+    if (!WDConfirm(QStringLiteral("Information"),
+                   QStringLiteral("Die Bildgröße entspricht nicht dem geforderten Format! Soll der "
+                                  "mittlere Ausschnitt verwendet werden?"),
+                   QStringLiteral("Ja"), QStringLiteral("Nein")))
+        return true;
+    if (centreOnly)
+        *centreOnly = true;
+    return false;
 }
 
 bool TFormPuzzle::LoadPictureFile() {
@@ -369,7 +377,10 @@ bool TFormPuzzle::LoadPictureFile() {
     const QSize size = PictureFile::ReadSize(PictureFile, kind);
     const QImage picture = PictureFile::Load(PictureFile, kind, BoardGeometry::DecodeSize(size));
     lastPictureKind = kind;
-    ShowBoard(picture, size);
+    if (PictureCentreOnly)
+        ShowBoard(PictureCrop::CutCentre(picture, size), PictureCrop::CentreSection(size).size());
+    else
+        ShowBoard(picture, size);
     DrawFrame(Image1, true);
     DrawFrame(Image2, false);
     PictureIsMotif = false;
@@ -620,9 +631,11 @@ void TFormPuzzle::OpenPictureFile(const QString& file) {
     const auto leave = qScopeGuard([] { DialogOpen = false; });
     if (RegularFile::TypeOf(file) == RegularFile::Type::Missing)
         return;
-    if (CheckMinimumSize(file) || CheckFormat(file))
+    bool centreOnly = false;
+    if (CheckMinimumSize(file) || CheckFormat(file, &centreOnly))
         return;
     PictureFile = file;
+    PictureCentreOnly = centreOnly;
     LoadPictureFile();
     ShowNoGame();
     if (PlayMode == ModeMemory)

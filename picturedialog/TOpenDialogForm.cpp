@@ -1,5 +1,6 @@
 #include "picturedialog/TOpenDialogForm.h"
 
+#include "game/PictureCrop.h"
 #include "game/VarUnit.h"
 #include "picturedialog/FavoriteThumbnail.h"
 #include "picturedialog/FolderPath.h"
@@ -643,11 +644,12 @@ void TOpenDialogForm::ShowPreview(const QString& path) {
     if (!kind)
         return;
     try {
-        const QSize fitted =
-            PictureFile::ReadSize(path, *kind).scaled(PreviewBox, Qt::KeepAspectRatio);
+        const QSize size = PictureFile::ReadSize(path, *kind);
+        const QSize fitted = size.scaled(PreviewBox, Qt::KeepAspectRatio);
         const QImage picture = PictureFile::Load(path, *kind, fitted);
-        Image1->setPixmap(QPixmap::fromImage(
-            picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        QImage shown = picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        PictureCrop::DarkenCutAway(shown, size);
+        Image1->setPixmap(QPixmap::fromImage(shown));
     } catch (const std::exception&) {
         Image1->clear();
     }

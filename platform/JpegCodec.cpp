@@ -1,6 +1,7 @@
 #include "platform/JpegCodec.h"
 
 #include "platform/AppError.h"
+#include "platform/ExifOrientation.h"
 #include "platform/PictureLimits.h"
 
 #include <algorithm>
@@ -138,6 +139,8 @@ bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long si
     d->info.progress = &d->progress.base;
     if (keepComments)
         jpeg_save_markers(&d->info, JPEG_COM, 0xFFFF);
+    // The Exif block, for the orientation (APP1 also carries other blocks).
+    jpeg_save_markers(&d->info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_mem_src(&d->info, data, size);
     jpeg_read_header(&d->info, TRUE);
     return true;
@@ -250,6 +253,25 @@ void ReadHeader(Decompressor& d, const QByteArray& data) {
         ThrowFor(d);
 }
 
+// The orientation of the first Exif block among the saved markers.
+int OrientationOf(const Decompressor& d) {
+    for (jpeg_saved_marker_ptr marker = d.info.marker_list; marker; marker = marker->next) {
+        if (marker->marker != JPEG_APP0 + 1)
+            continue;
+        const QByteArray data = QByteArray::fromRawData(
+            reinterpret_cast<const char*>(marker->data), static_cast<qsizetype>(marker->data_length));
+        if (data.startsWith(QByteArray("Exif\0\0", 6)))
+            return ExifOrientation::Read(data);
+    }
+    return ExifOrientation::AsStored;
+}
+
+QSize ShownSize(const Decompressor& d) {
+    return ExifOrientation::Oriented(
+        QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height)),
+        OrientationOf(d));
+}
+
 } // namespace
 
 namespace JpegCodec {
@@ -257,7 +279,7 @@ namespace JpegCodec {
 QSize ReadSize(const QByteArray& data) {
     Decompressor d;
     ReadHeader(d, data);
-    return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
+    return ShownSize(d);
 }
 
 } // namespace JpegCodec
@@ -290,9 +312,7 @@ template <typename Use> auto WithDeviceHeader(QIODevice& device, bool keepCommen
 namespace JpegCodec {
 
 QSize ReadSize(QIODevice& device) {
-    return WithDeviceHeader(device, false, [](const Decompressor& d) {
-        return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
-    });
+    return WithDeviceHeader(device, false, [](const Decompressor& d) { return ShownSize(d); });
 }
 
 QByteArray ReadComment(QIODevice& device) {
@@ -308,7 +328,12 @@ QByteArray ReadComment(QIODevice& device) {
 QImage Decode(const QByteArray& data, QSize minimumSize) {
     Decompressor d;
     ReadHeader(d, data);
-    if (!StepStart(&d, minimumSize.width(), minimumSize.height()))
+    // The scale is chosen for the stored pixels, which a quarter turn shows the other way.
+    const int orientation = OrientationOf(d);
+    const QSize storedMinimum = ExifOrientation::SwapsSides(orientation)
+                                    ? minimumSize.transposed()
+                                    : minimumSize;
+    if (!StepStart(&d, storedMinimum.width(), storedMinimum.height()))
         ThrowFor(d);
 
     const int width = static_cast<int>(d.info.output_width);
@@ -326,7 +351,7 @@ QImage Decode(const QByteArray& data, QSize minimumSize) {
     }
     if (!complete)
         ThrowFor(d);
-    return image;
+    return ExifOrientation::Apply(image, orientation);
 }
 
 } // namespace JpegCodec

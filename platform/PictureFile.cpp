@@ -366,3 +366,8 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     Keep(fileName, kind, minimumSize, file.Id(), picture);
     return picture;
 }
+
+void PictureFile::ForgetLastPicture() {
+    const QMutexLocker lock(&keptLock);
+    kept = {};
+}

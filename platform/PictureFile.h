@@ -41,4 +41,7 @@ public:
     // The last picture loaded is kept: loading the same unchanged file at the same size
     // again (the chooser's trial, then the board) costs nothing.
     static QImage Load(const QString& fileName, Kind kind, QSize minimumSize = {});
+
+    // Lets go of the last picture loaded, so that the next load decodes (for timings).
+    static void ForgetLastPicture();
 };
