@@ -46,9 +46,7 @@ public:
         return littleEndian ? first | (second << 16) : (first << 16) | second;
     }
 
-    bool HasTiff(qsizetype offset, qsizetype count) const {
-        return Has(TiffStart + offset, count);
-    }
+    bool HasTiff(qsizetype offset, qsizetype count) const { return Has(TiffStart + offset, count); }
 
 private:
     const QByteArray& bytes;
@@ -66,11 +64,12 @@ int Read(const QByteArray& app1) {
     const quint32 directory = tiff.U32(4);
     if (directory < 8 || !tiff.HasTiff(directory, 2))
         return AsStored;
+    // A directory that claims more entries than the block holds is damaged as a whole.
     const int count = tiff.U16(directory);
+    if (!tiff.HasTiff(qsizetype(directory) + 2, qsizetype(count) * EntrySize))
+        return AsStored;
     for (int i = 0; i < count; ++i) {
         const qsizetype entry = qsizetype(directory) + 2 + qsizetype(i) * EntrySize;
-        if (!tiff.HasTiff(entry, EntrySize))
-            return AsStored;
         if (tiff.U16(entry) != OrientationTag)
             continue;
         if (tiff.U16(entry + 2) != ShortType || tiff.U32(entry + 4) != 1)

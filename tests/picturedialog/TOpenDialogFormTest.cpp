@@ -280,6 +280,35 @@ TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
     EXPECT_TRUE(chooser.Image1->pixmap().isNull());
 }
 
+// The preview of a picture too wide for the board shows the strips that its centre section
+// leaves out darker, so the player sees what would be played; a PNG is previewed too.
+TEST_F(Chooser, PreviewOfATooWidePictureDarkensTheStripsThatWouldBeCut) {
+    const QString folder = Folder("Breit");
+    QImage plain(1200, 800, QImage::Format_RGB888);
+    plain.fill(QColor(220, 220, 220));
+    WriteFile(folder + "breit.jpg", JpegCodec::Encode(plain, 95));
+    QImage screenshot(800, 600, QImage::Format_RGB888);
+    screenshot.fill(QColor(220, 220, 220));
+    ASSERT_TRUE(screenshot.save(folder + "bildschirm.png", "PNG"));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    ASSERT_EQ(ListedNames(), QStringList({"bildschirm.png", "breit.jpg"}));
+
+    ClickRow(1);
+    const QImage preview = chooser.Image1->pixmap().toImage();
+    ASSERT_EQ(preview.size(), QSize(140, 93));
+    // The section leaves 40 of 1200 columns on each side: between 4 and 5 preview pixels.
+    EXPECT_LT(preview.pixelColor(2, 46).red(), 150);
+    EXPECT_LT(preview.pixelColor(137, 46).red(), 150);
+    EXPECT_GT(preview.pixelColor(6, 46).red(), 200);
+    EXPECT_GT(preview.pixelColor(70, 46).red(), 200);
+
+    ClickRow(0);
+    const QImage fitting = chooser.Image1->pixmap().toImage();
+    ASSERT_EQ(fitting.size(), QSize(140, 105));
+    EXPECT_GT(fitting.pixelColor(2, 50).red(), 200);
+}
+
 TEST_F(Chooser, EscapeCancelAndCloseChooseNothing) {
     const QString folder = Folder("Abbruch");
     Picture(folder + "a.jpg", QSize(800, 600));
