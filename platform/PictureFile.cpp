@@ -8,7 +8,6 @@
 #include "platform/RegularFile.h"
 #include "platform/WmfPlayer.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -245,11 +244,8 @@ QSize CoveringSize(QSize picture, QSize minimumSize) {
 
 QImage ReaderLoad(RegularFile& file, Kind kind, QSize minimumSize) {
     const QSize size = ReaderReadSize(file, kind);
-    const QByteArray data = file.ReadAll(MaximumReaderBytes);
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, ReaderFormat(kind));
+    const auto device = file.Device();
+    QImageReader reader(device.get(), ReaderFormat(kind));
     SetUpReader(reader, kind, file.Path());
     QImage image = reader.read();
     if (image.isNull() || image.size() != size)
