@@ -25,10 +25,12 @@ bool FinishesWithoutWaitingFor(const QString& fifo, const std::function<void()>&
     });
     if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
         return true;
-    const int writer = ::open(FileNames::ToNative(fifo).constData(), O_WRONLY | O_NONBLOCK);
-    if (writer >= 0)
-        ::close(writer);
-    done.wait();
+    // Each open that waits ends when a writer comes and goes; the work may open it again.
+    do {
+        const int writer = ::open(FileNames::ToNative(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+    } while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready);
     return false;
 }
 

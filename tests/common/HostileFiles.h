@@ -13,7 +13,8 @@ bool MakeFifo(const QString& path);
 
 // Runs `work` on a thread of its own and waits up to ten seconds for it. When it has not
 // finished by then (it waits for a writer of the FIFO), the FIFO is opened for writing and
-// closed again, which lets the waiting read end, and the result is false.
+// closed again, as often as it takes, which lets each waiting read end; the result is then
+// false.
 bool FinishesWithoutWaitingFor(const QString& fifo, const std::function<void()>& work);
 
 // Writes the bytes to the file whose name, inside `folder`, is the given raw bytes;
