@@ -28,7 +28,7 @@ constexpr int MaximumScans = 200;
 // The same bound as work: the blocks all scans together visit, counted in passes over every
 // block of the picture. The usual progressive scripts need five or six; a file of a few
 // kilobytes whose hundreds of scans each walk a huge picture would need hundreds.
-constexpr double MaximumPassesOverThePicture = 24.0;
+constexpr double MaximumPassesOverThePicture = 12.0;
 
 // Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files keep all
 // coefficients): a 100-megapixel 4:2:0 picture fits, a hostile header does not.

@@ -271,6 +271,35 @@ struct KeptPicture {
 QMutex keptLock;
 KeptPicture kept;
 
+// The last file that could not be loaded, with its message: the preview and the check
+// before opening ask for the same file again and again.
+struct KeptFailure {
+    QString fileName;
+    Kind kind = Kind::Bitmap;
+    RegularFile::Identity identity;
+    QString message;
+};
+KeptFailure keptFailure;
+
+void ThrowIfFailedBefore(const QString& fileName, Kind kind,
+                         const RegularFile::Identity& identity) {
+    QString message;
+    {
+        const QMutexLocker lock(&keptLock);
+        if (keptFailure.message.isEmpty() || keptFailure.fileName != fileName ||
+            keptFailure.kind != kind || !(keptFailure.identity == identity))
+            return;
+        message = keptFailure.message;
+    }
+    throw AppError(message);
+}
+
+void KeepFailure(const QString& fileName, Kind kind, const RegularFile::Identity& identity,
+                 const QString& message) {
+    const QMutexLocker lock(&keptLock);
+    keptFailure = {fileName, kind, identity, message};
+}
+
 std::optional<QImage> Kept(const QString& fileName, Kind kind, QSize minimumSize,
                            const RegularFile::Identity& identity) {
     const QMutexLocker lock(&keptLock);
@@ -292,6 +321,8 @@ void Keep(const QString& fileName, Kind kind, QSize minimumSize,
     }
     kept = {fileName, kind, minimumSize, identity, picture};
 }
+
+QImage Decoded(RegularFile& file, Kind kind, QSize minimumSize);
 
 } // namespace
 
@@ -341,6 +372,26 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
     RegularFile file(fileName);
     if (auto picture = Kept(fileName, kind, minimumSize, file.Id()))
         return *picture;
+    ThrowIfFailedBefore(fileName, kind, file.Id());
+    try {
+        QImage picture = Decoded(file, kind, minimumSize);
+        Keep(fileName, kind, minimumSize, file.Id(), picture);
+        return picture;
+    } catch (const AppError& error) {
+        KeepFailure(fileName, kind, file.Id(), error.Message());
+        throw;
+    }
+}
+
+void PictureFile::ForgetLastPicture() {
+    const QMutexLocker lock(&keptLock);
+    kept = {};
+    keptFailure = {};
+}
+
+namespace {
+
+QImage Decoded(RegularFile& file, Kind kind, QSize minimumSize) {
     QImage picture;
     switch (kind) {
     case Kind::Jpeg:
@@ -359,11 +410,7 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
         picture = ReaderLoad(file, kind, minimumSize);
         break;
     }
-    Keep(fileName, kind, minimumSize, file.Id(), picture);
     return picture;
 }
 
-void PictureFile::ForgetLastPicture() {
-    const QMutexLocker lock(&keptLock);
-    kept = {};
-}
+} // namespace

@@ -39,9 +39,11 @@ public:
     // file on any failure.
     //
     // The last picture loaded is kept: loading the same unchanged file at the same size
-    // again (the chooser's trial, then the board) costs nothing.
+    // again (the chooser's trial, then the board) costs nothing. So is the last failure:
+    // a file that could not be loaded is refused again at once while it is unchanged.
     static QImage Load(const QString& fileName, Kind kind, QSize minimumSize = {});
 
-    // Lets go of the last picture loaded, so that the next load decodes (for timings).
+    // Lets go of the last picture loaded and the last failure, so that the next load
+    // decodes (for timings).
     static void ForgetLastPicture();
 };
