@@ -15,7 +15,8 @@ int CentreWidth(QSize picture) {
     // quotient; rounding may let it be a pixel or two more.
     int width = static_cast<int>(
         std::floor(double(BoardGeometry::MaxBoardWidth + 1) * height / BoardGeometry::BoardHeight));
-    while (width > 1 && BoardGeometry::BoardWidth(QSize(width, height)) > BoardGeometry::MaxBoardWidth)
+    while (width > 1 &&
+           BoardGeometry::BoardWidth(QSize(width, height)) > BoardGeometry::MaxBoardWidth)
         --width;
     while (BoardGeometry::BoardWidth(QSize(width + 1, height)) <= BoardGeometry::MaxBoardWidth)
         ++width;
@@ -59,8 +60,8 @@ void DarkenCutAway(QImage& preview, QSize picture) {
     QPainter painter(&preview);
     const QColor shade(0, 0, 0, 150);
     painter.fillRect(QRect(0, 0, kept.left(), preview.height()), shade);
-    painter.fillRect(QRect(kept.right() + 1, 0, preview.width() - kept.right() - 1, preview.height()),
-                     shade);
+    painter.fillRect(
+        QRect(kept.right() + 1, 0, preview.width() - kept.right() - 1, preview.height()), shade);
 }
 
 } // namespace PictureCrop

@@ -258,8 +258,9 @@ int OrientationOf(const Decompressor& d) {
     for (jpeg_saved_marker_ptr marker = d.info.marker_list; marker; marker = marker->next) {
         if (marker->marker != JPEG_APP0 + 1)
             continue;
-        const QByteArray data = QByteArray::fromRawData(
-            reinterpret_cast<const char*>(marker->data), static_cast<qsizetype>(marker->data_length));
+        const QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(marker->data),
+                                    static_cast<qsizetype>(marker->data_length));
         if (data.startsWith(QByteArray("Exif\0\0", 6)))
             return ExifOrientation::Read(data);
     }
@@ -330,9 +331,8 @@ QImage Decode(const QByteArray& data, QSize minimumSize) {
     ReadHeader(d, data);
     // The scale is chosen for the stored pixels, which a quarter turn shows the other way.
     const int orientation = OrientationOf(d);
-    const QSize storedMinimum = ExifOrientation::SwapsSides(orientation)
-                                    ? minimumSize.transposed()
-                                    : minimumSize;
+    const QSize storedMinimum =
+        ExifOrientation::SwapsSides(orientation) ? minimumSize.transposed() : minimumSize;
     if (!StepStart(&d, storedMinimum.width(), storedMinimum.height()))
         ThrowFor(d);
 

@@ -40,7 +40,8 @@ QImage Scene(QSize size, int grain, bool alpha) {
                 g = 200;
                 b = 30;
             }
-            const int a = alpha && x > w / 2 ? 255 - (x - w / 2) * 255 / std::max(1, w - w / 2) : 255;
+            const int a =
+                alpha && x > w / 2 ? 255 - (x - w / 2) * 255 / std::max(1, w - w / 2) : 255;
             if (alpha)
                 reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgba(r, g, b, a);
             else {
@@ -82,8 +83,8 @@ QByteArray ExifBlock(int orientation, bool bigEndian) {
     };
     block += bigEndian ? "MM" : "II";
     put16(42);
-    put32(8);  // the first directory follows the header
-    put16(2);  // two entries: a resolution unit before the orientation
+    put32(8); // the first directory follows the header
+    put16(2); // two entries: a resolution unit before the orientation
     put16(0x0128);
     put16(3);
     put32(1);
@@ -201,9 +202,15 @@ QByteArray Gif(const QList<QImage>& frames) {
     gif += char(0);
     gif += char(0);
     gif += Palette();
-    gif += QByteArray::fromHex("21FF0B") + "NETSCAPE2.0" + QByteArray::fromHex("03010000" "00");
+    gif += QByteArray::fromHex("21FF0B") + "NETSCAPE2.0" +
+           QByteArray::fromHex("03010000"
+                               "00");
     for (const QImage& frame : frames) {
-        gif += QByteArray::fromHex("21F904" "04" "3200" "00" "00"); // half a second each
+        gif += QByteArray::fromHex("21F904"
+                                   "04"
+                                   "3200"
+                                   "00"
+                                   "00"); // half a second each
         gif += char(0x2C);
         Put16(gif, 0);
         Put16(gif, 0);
@@ -224,12 +231,13 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 QStringList WriteBenchFolder(const QString& folder, double scale) {
     QDir().mkpath(folder);
     const auto sized = [scale](int w, int h) {
-        return QSize(std::max(1, int(std::lround(w * scale))), std::max(1, int(std::lround(h * scale))));
+        return QSize(std::max(1, int(std::lround(w * scale))),
+                     std::max(1, int(std::lround(h * scale))));
     };
     const auto jpeg = [](const QImage& picture) { return JpegCodec::Encode(picture, 90); };
     const auto sideways = [&](int orientation) {
-        return WithExifOrientation(
-            jpeg(StoredFor(Scene(sized(3000, 4000)), orientation)), orientation);
+        return WithExifOrientation(jpeg(StoredFor(Scene(sized(3000, 4000)), orientation)),
+                                   orientation);
     };
     struct Item {
         const char* name;
@@ -242,15 +250,15 @@ QStringList WriteBenchFolder(const QString& folder, double scale) {
         {"04-quadrat-1x1.jpg", [&] { return jpeg(Scene(sized(3000, 3000))); }},
         {"05-hochkant-exif6.jpg", [&] { return sideways(6); }},
         {"06-hochkant-exif8.jpg", [&] { return sideways(8); }},
-        {"07-kopfueber-exif3.jpg", [&] {
-             return WithExifOrientation(jpeg(StoredFor(Scene(sized(4000, 3000)), 3)), 3);
-         }},
-        {"08-progressiv.jpg",
-         [&] { return Encoded(Scene(sized(4000, 3000)), "jpeg", true); }},
-        {"09-bildschirm-alpha.png", [&] { return Encoded(Scene(sized(2560, 1600), 0, true), "png"); }},
+        {"07-kopfueber-exif3.jpg",
+         [&] { return WithExifOrientation(jpeg(StoredFor(Scene(sized(4000, 3000)), 3)), 3); }},
+        {"08-progressiv.jpg", [&] { return Encoded(Scene(sized(4000, 3000)), "jpeg", true); }},
+        {"09-bildschirm-alpha.png",
+         [&] { return Encoded(Scene(sized(2560, 1600), 0, true), "png"); }},
         {"10-web.webp", [&] { return Encoded(Scene(sized(2400, 1800)), "webp"); }},
         {"11-scan-a4.tiff", [&] { return Encoded(Scene(sized(2480, 3508), 2), "tiff"); }},
-        {"12-animiert.gif", [&] {
+        {"12-animiert.gif",
+         [&] {
              const QSize size = sized(800, 600);
              return Gif({Scene(size, 0), Scene(size, 0).mirrored(true, false)});
          }},
