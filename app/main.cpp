@@ -11,6 +11,7 @@
 #include "game/PictureHandOver.h"
 #include "game/TFormPuzzle.h"
 #include "picturedialog/TOpenDialogForm.h"
+#include "platform/FileNames.h"
 #include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     if (!instanceLock.Acquired()) {
         // A picture given to a second start goes to the game that runs; without one, or when
         // that game does not answer, the player is told that it runs already.
-        const QString picture = OpenWith::PictureArgument(QApplication::arguments());
+        const QString picture =
+            OpenWith::PictureArgument(FileNames::FromNativeArguments(argc, argv));
         if (!picture.isEmpty() && InstanceChannel::Send(picture))
             return 0;
         WDMessage(QStringLiteral("Information"),
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
     QObject::connect(&channel, &InstanceChannel::PictureReceived, &handOver,
                      &PictureHandOver::Receive);
     channel.Listen();
-    OpenWith::OpenWhenRunning(formPuzzle, QApplication::arguments());
+    // The application has taken its own options out of argv by now.
+    OpenWith::OpenWhenRunning(formPuzzle, FileNames::FromNativeArguments(argc, argv));
     return app.exec();
 }

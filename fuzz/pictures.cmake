@@ -9,3 +9,17 @@ tessaly_fuzz_target(PictureSizeFuzz
                     SOURCES ${CMAKE_CURRENT_LIST_DIR}/PictureSizeFuzz.cpp
                             ${CMAKE_SOURCE_DIR}/game/BoardGeometry.cpp
                     LIBRARIES tessaly_platform)
+tessaly_fuzz_target(FileNamesFuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/FileNamesFuzz.cpp
+                    LIBRARIES tessaly_platform)
+tessaly_fuzz_target(ExifFuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/ExifFuzz.cpp
+                    LIBRARIES tessaly_platform)
+# The kinds read through Qt's image readers, one target each.
+foreach(reader Png:bild.png WebP:bild.webp Tiff:bild.tiff Gif:bild.gif)
+    string(REPLACE ":" ";" parts ${reader})
+    list(GET parts 0 kind)
+    list(GET parts 1 file)
+    tessaly_fuzz_target(${kind}ReaderFuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReaderFuzz.cpp
+                        LIBRARIES tessaly_platform)
+    target_compile_definitions(${kind}ReaderFuzz PRIVATE TESSALY_READER_KIND=${kind}
+                               TESSALY_READER_FILE="${file}")
+endforeach()

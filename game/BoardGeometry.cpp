@@ -10,6 +10,10 @@ int BoardWidth(QSize picture) {
     return Arithmetic::ScaleRounded(picture.width(), BoardHeight, picture.height());
 }
 
+QSize DecodeSize(QSize picture) {
+    return QSize(BoardWidth(picture), BoardHeight);
+}
+
 QRect BoardRect(int boardWidth) {
     return QRect(PlayAreaWidth - boardWidth - BoardMargin, BoardMargin, boardWidth, BoardHeight);
 }

@@ -20,6 +20,11 @@ inline constexpr QSize MinimumPicture{400, 500};
 // A picture of w x h pixels becomes a board of Round(w * 500 / h) x 500.
 int BoardWidth(QSize picture);
 
+// The least a picture file is decoded at to fill its board: the whole picture scaled to the
+// board's height. The chooser's trial decode and the board ask for the same, so the second
+// finds the picture already decoded.
+QSize DecodeSize(QSize picture);
+
 // The board's place in the play area: 10 pixels from its right and top edge.
 QRect BoardRect(int boardWidth);
 

@@ -2,7 +2,9 @@
 
 #include "TFormPuzzle.h"
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "platform/PictureFile.h"
+#include "platform/RegularFile.h"
 #include "widgets/FormStyle.h"
 #include "widgets/WDMessageDialog.h"
 
@@ -20,7 +22,8 @@ constexpr int NameWidth = 130;
 
 QString Sentence(const QString& file, const QString& rest) {
     const QFontMetrics metrics(TimesPixels(15));
-    const QString name = metrics.elidedText(QFileInfo(file).fileName(), Qt::ElideMiddle, NameWidth);
+    const QString name = metrics.elidedText(FileNames::Displayed(QFileInfo(file).fileName()),
+                                            Qt::ElideMiddle, NameWidth);
     return QStringLiteral("Die Datei „%1“ %2").arg(name, rest);
 }
 
@@ -38,11 +41,16 @@ QString PictureArgument(const QStringList& arguments) {
 }
 
 QString Refusal(const QString& file) {
-    const QFileInfo info(file);
-    if (!info.exists())
+    // Only a regular file is looked at further: a FIFO or a device is never opened.
+    switch (RegularFile::TypeOf(file)) {
+    case RegularFile::Type::Missing:
         return Sentence(file, QStringLiteral("wurde nicht gefunden."));
-    if (!info.isFile() || !info.isReadable())
+    case RegularFile::Type::Folder:
+    case RegularFile::Type::Other:
         return Sentence(file, QStringLiteral("kann nicht gelesen werden."));
+    case RegularFile::Type::Regular:
+        break;
+    }
     // Only the header is read here; the size rules are the main window's.
     try {
         PictureFile::ReadSize(file, PictureFile::KindOf(file));

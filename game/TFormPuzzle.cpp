@@ -5,6 +5,7 @@
 #include "GameClock.h"
 #include "MemoryLayout.h"
 #include "PictureDrop.h"
+#include "PictureCrop.h"
 #include "PictureTools.h"
 #include "PiecePlacement.h"
 #include "TImage.h"
@@ -25,6 +26,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Random.h"
+#include "platform/RegularFile.h"
 #include "platform/TessalyApplication.h"
 #include "platform/WindowMover.h"
 #include "sound/SoundCues.h"
@@ -348,17 +350,24 @@ bool TFormPuzzle::CheckMinimumSize(const QString& file) {
     return !PictureSizeCheck::PassesMinimumSize(size);
 }
 
-bool TFormPuzzle::CheckFormat(const QString& file) {
+bool TFormPuzzle::CheckFormat(const QString& file, bool* centreOnly) {
+    if (centreOnly)
+        *centreOnly = false;
     const QSize size = PictureFile::ReadSize(file, PictureFile::KindOf(file, lastPictureKind));
     if (BoardGeometry::CheckPicture(size) != BoardGeometry::PictureVerdict::WrongFormat)
         return false;
-    WDMessage(QStringLiteral("Information"),
-              QStringLiteral("Die Bildgröße entspricht nicht dem geforderten Format!"));
-    return true;
+    if (!WDConfirm(QStringLiteral("Information"),
+                   QStringLiteral("Die Bildgröße entspricht nicht dem geforderten Format! Soll der "
+                                  "mittlere Ausschnitt verwendet werden?"),
+                   QStringLiteral("Ja"), QStringLiteral("Nein")))
+        return true;
+    if (centreOnly)
+        *centreOnly = true;
+    return false;
 }
 
 bool TFormPuzzle::LoadPictureFile() {
-    if (!QFileInfo::exists(PictureFile)) {
+    if (RegularFile::TypeOf(PictureFile) == RegularFile::Type::Missing) {
         PictureIsMotif = false;
         return false;
     }
@@ -368,10 +377,12 @@ bool TFormPuzzle::LoadPictureFile() {
     // Board and preview follow the file's own size; a large JPEG is decoded at a reduced
     // scale that still covers the board.
     const QSize size = PictureFile::ReadSize(PictureFile, kind);
-    const QSize board(BoardGeometry::BoardWidth(size), BoardGeometry::BoardHeight);
-    const QImage picture = PictureFile::Load(PictureFile, kind, board);
+    const QImage picture = PictureFile::Load(PictureFile, kind, BoardGeometry::DecodeSize(size));
     lastPictureKind = kind;
-    ShowBoard(picture, size);
+    if (PictureCentreOnly)
+        ShowBoard(PictureCrop::CutCentre(picture, size), PictureCrop::CentreSection(size).size());
+    else
+        ShowBoard(picture, size);
     DrawFrame(Image1, true);
     DrawFrame(Image2, false);
     PictureIsMotif = false;
@@ -638,11 +649,13 @@ void TFormPuzzle::mOpenClick() {
 void TFormPuzzle::OpenPictureFile(const QString& file) {
     DialogOpen = true;
     const auto leave = qScopeGuard([] { DialogOpen = false; });
-    if (!QFileInfo::exists(file))
+    if (RegularFile::TypeOf(file) == RegularFile::Type::Missing)
         return;
-    if (CheckMinimumSize(file) || CheckFormat(file))
+    bool centreOnly = false;
+    if (CheckMinimumSize(file) || CheckFormat(file, &centreOnly))
         return;
     PictureFile = file;
+    PictureCentreOnly = centreOnly;
     LoadPictureFile();
     ShowNoGame();
     if (PlayMode == ModeMemory)

@@ -35,9 +35,13 @@ public:
     // Loading a picture onto board and preview.
     bool LoadPictureFile();
     void LoadMotif(int number);
-    // True when the file is refused (the reason was shown to the player).
+    // True when the file is refused (the reason was shown to the player). A picture too wide
+    // for the board is offered cut to its centre; CheckFormat leaves in `centreOnly` whether
+    // the player took that offer.
     bool CheckMinimumSize(const QString& file);
-    bool CheckFormat(const QString& file);
+    bool CheckFormat(const QString& file, bool* centreOnly = nullptr);
+    // The board shows only the centre section of PictureFile (the player chose it).
+    bool PictureCentreOnly = false;
 
     // Cuts the board's picture into GameSize + 2 squared pieces, each placed on its home
     // rectangle, and darkens the board.

@@ -1,5 +1,7 @@
 #include "picturedialog/FavoritesList.h"
 
+#include "platform/FileNames.h"
+
 #include <QFileInfo>
 #include <algorithm>
 
@@ -93,7 +95,7 @@ QStringList FavoritesList::ParseFile(const QByteArray& bytes) {
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         if (end > start)
-            paths << QString::fromUtf8(bytes.constData() + start, end - start);
+            paths << FileNames::FromNative(QByteArray(bytes.constData() + start, end - start));
         if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n')
             ++end;
         start = end + 1;
@@ -105,6 +107,6 @@ QByteArray FavoritesList::FormatFile(const QStringList& paths) {
     QByteArray bytes;
     for (const QString& path : paths)
         if (!HasLineBreak(path))
-            bytes += path.toUtf8() + "\r\n";
+            bytes += FileNames::ToNative(path) + "\r\n";
     return bytes;
 }

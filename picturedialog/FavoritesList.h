@@ -48,9 +48,9 @@ public:
     // Every name FreeThumbnailName could give for `path`, in the order it tries them.
     static QStringList ThumbnailNameCandidates(const QString& path);
 
-    // Favorite.dat: UTF-8, one path a line. Reading accepts CR, LF and CR LF and a last
-    // line without an end, and skips empty lines; writing ends every line with CR LF and
-    // leaves out a path that holds a line break of its own.
+    // Favorite.dat: UTF-8, one path a line (a name that is not UTF-8 keeps its own bytes). Reading
+    // accepts CR, LF and CR LF and a last line without an end, and skips empty lines; writing ends
+    // every line with CR LF and leaves out a path that holds a line break of its own.
     static QStringList ParseFile(const QByteArray& bytes);
     static QByteArray FormatFile(const QStringList& paths);
 

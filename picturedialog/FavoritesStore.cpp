@@ -3,8 +3,10 @@
 #include "picturedialog/PictureReach.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
+#include "platform/RegularFile.h"
 #include "storage/StoredFile.h"
 
 #include <QDir>
@@ -25,11 +27,10 @@ constexpr qint64 MaximumFavoritesBytes = 4 * 1024 * 1024;
 } // namespace
 
 QString FavoritesStore::ThumbnailOwner(const QString& thumbnailPath) {
-    QFile file(thumbnailPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     try {
-        return QString::fromUtf8(JpegCodec::ReadComment(file));
+        RegularFile file(thumbnailPath);
+        const auto device = file.Device();
+        return FileNames::FromNative(JpegCodec::ReadComment(*device));
     } catch (const AppError&) {
         return {};
     }
@@ -119,8 +120,8 @@ void FavoritesStore::MakeThumbnail(const QString& picture, const QString& name) 
     const QImage full =
         PictureFile::Load(picture, *PictureSizeCheck::KindByExtension(picture), thumbnail);
     const QImage stretched = full.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    StoredFile::Replace(ThumbnailPath(name),
-                        JpegCodec::Encode(stretched, ThumbnailQuality, picture.toUtf8()));
+    StoredFile::Replace(ThumbnailPath(name), JpegCodec::Encode(stretched, ThumbnailQuality,
+                                                               FileNames::ToNative(picture)));
 }
 
 void FavoritesStore::DeleteThumbnail(const QString& name) const {

@@ -1,6 +1,7 @@
 #include "picturedialog/PictureFileModel.h"
 
 #include "picturedialog/FileListText.h"
+#include "platform/FileNames.h"
 
 PictureFileModel::PictureFileModel(QObject* parent)
     : QAbstractTableModel(parent), locale(QLocale::system()) {}
@@ -31,7 +32,7 @@ QVariant PictureFileModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         switch (index.column()) {
         case 0:
-            return entry.name;
+            return FileNames::Displayed(entry.name);
         case 1:
             return FileListText::FormatFileSize(entry.size, locale);
         case 2:

@@ -1,8 +1,9 @@
 #include "picturedialog/PictureListing.h"
 
+#include "platform/FolderEntries.h"
+#include "platform/PictureFile.h"
+
 #include <QCollator>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <numeric>
@@ -39,56 +40,52 @@ std::vector<int> SortedOrder(const QStringList& names) {
 } // namespace
 
 bool PictureListing::IsPictureName(const QString& name) {
-    static const QString accepted = QStringLiteral(".bmp.jpg.wmf").toUpper();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    const QString extension = name.mid(dot).toUpper();
-    return accepted.contains(extension);
+    return PictureFile::KindByExtension(name).has_value();
 }
 
 std::vector<PictureEntry> PictureListing::ListPictureFiles(const QString& folder) {
-    const QDir dir(folder);
-    const QFileInfoList infos = dir.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const std::optional<std::vector<FolderEntries::Entry>> found = FolderEntries::Read(folder);
+    if (!found)
+        return {};
+    // A FIFO, a device or a socket is never a picture, whatever its name says.
     QStringList names;
-    std::vector<const QFileInfo*> pictures;
-    for (const QFileInfo& info : infos) {
-        if (!IsPictureName(info.fileName()))
+    std::vector<const FolderEntries::Entry*> pictures;
+    for (const FolderEntries::Entry& candidate : *found) {
+        if (candidate.type == FolderEntries::Type::Other || !IsPictureName(candidate.name))
             continue;
-        names << info.fileName();
-        pictures.push_back(&info);
+        names << candidate.name;
+        pictures.push_back(&candidate);
     }
     std::vector<PictureEntry> entries;
     entries.reserve(pictures.size());
     for (int index : SortedOrder(names)) {
-        const QFileInfo& info = *pictures[static_cast<std::size_t>(index)];
+        const FolderEntries::Entry& found = *pictures[static_cast<std::size_t>(index)];
         PictureEntry entry;
-        entry.name = info.fileName();
-        entry.isFolder = info.isDir();
-        entry.size = entry.isFolder ? 0 : std::max<qint64>(info.size(), 0);
-        entry.modified = info.lastModified();
+        entry.name = found.name;
+        entry.isFolder = found.type == FolderEntries::Type::Folder;
+        entry.size = entry.isFolder ? 0 : std::max<qint64>(found.size, 0);
+        entry.modified = found.modified;
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
 QStringList PictureListing::FolderNames(const QString& folder) {
-    // The directory filter also lets through links to devices, pipes and sockets (they are
-    // no files either); only what is a folder, itself or at the end of its link, is one.
+    // Only what is a folder, itself or at the end of its link, is one: links to devices,
+    // pipes and sockets are no folders. Hidden folders stay out of the tree.
     QStringList names;
-    for (const QFileInfo& info :
-         QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)) {
-        if (info.isDir())
-            names << info.fileName();
+    if (const auto found = FolderEntries::Read(folder)) {
+        for (const FolderEntries::Entry& entry : *found)
+            if (entry.type == FolderEntries::Type::Folder &&
+                !entry.name.startsWith(QLatin1Char('.')))
+                names << entry.name;
     }
     SortNames(names);
     return names;
 }
 
 bool PictureListing::CanRead(const QString& folder) {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isReadable() && info.isExecutable();
+    return FolderEntries::CanList(folder);
 }
 
 void PictureListing::SortNames(QStringList& names) {

@@ -17,12 +17,14 @@ struct PictureEntry {
 
 class PictureListing {
 public:
-    // True when the upper-case extension (dot included) occurs somewhere in ".BMP.JPG.WMF":
-    // a substring test, so ".b", ".jp" or ".wm" pass as well, in any letter case.
+    // True when the name ends in a whole extension of a kind of picture the program reads
+    // (PictureFile::Extensions), in any letter case: "photo.jpeg" and "a.PNG" pass,
+    // "notes.b", "x.JP" and "notapicture." do not.
     static bool IsPictureName(const QString& name);
 
     // Every entry of `folder` whose name passes IsPictureName, hidden ones and folders
-    // included. A folder that cannot be read gives no entries.
+    // included, FIFOs, devices and sockets left out; names that are not UTF-8 are kept as
+    // FileNames holds them. A folder that cannot be read gives no entries.
     static std::vector<PictureEntry> ListPictureFiles(const QString& folder);
 
     // The names of the subfolders of `folder`, without hidden ones (names beginning with

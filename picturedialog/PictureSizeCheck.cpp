@@ -2,6 +2,7 @@
 
 #include "game/BoardGeometry.h"
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "widgets/WDMessageDialog.h"
 
 #include <QDir>
@@ -10,11 +11,7 @@
 namespace PictureSizeCheck {
 
 std::optional<PictureFile::Kind> KindByExtension(const QString& file) {
-    // A kind that does not depend on the fallback is the one the extension names.
-    const PictureFile::Kind asBitmap = PictureFile::KindOf(file, PictureFile::Kind::Bitmap);
-    if (asBitmap != PictureFile::KindOf(file, PictureFile::Kind::Jpeg))
-        return std::nullopt;
-    return asBitmap;
+    return PictureFile::KindByExtension(file);
 }
 
 QSize ReadSize(const QString& file) {
@@ -22,7 +19,8 @@ QSize ReadSize(const QString& file) {
     if (!kind)
         throw AppError(QStringLiteral("Die Datei %1 kann nicht als Bild gelesen werden. Die "
                                       "Endung „.%2“ gehört zu keinem bekannten Bildformat.")
-                           .arg(QDir::toNativeSeparators(file), QFileInfo(file).suffix()));
+                           .arg(QDir::toNativeSeparators(FileNames::Displayed(file)),
+                                FileNames::Displayed(QFileInfo(file).suffix())));
     return PictureFile::ReadSize(file, *kind);
 }
 
@@ -36,6 +34,11 @@ bool PassesMinimumSize(QSize picture) {
 
 bool CheckMinimumSize(const QString& file) {
     return PassesMinimumSize(ReadSize(file));
+}
+
+void TryDecode(const QString& file) {
+    const QSize size = ReadSize(file);
+    PictureFile::Load(file, *KindByExtension(file), BoardGeometry::DecodeSize(size));
 }
 
 } // namespace PictureSizeCheck

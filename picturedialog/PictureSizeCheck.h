@@ -10,8 +10,8 @@
 
 namespace PictureSizeCheck {
 
-// The kind a file's extension names; nothing for an extension no decoder knows (".jp",
-// ".bm" and the like, which the chooser's extension rule lets through).
+// The kind a file's whole extension names; nothing for an extension no decoder knows (a
+// file given on the command line may have any name).
 std::optional<PictureFile::Kind> KindByExtension(const QString& file);
 
 // The picture's size from its header. Throws AppError naming the file when it cannot be
@@ -24,5 +24,10 @@ bool PassesMinimumSize(QSize picture);
 
 // ReadSize, then PassesMinimumSize.
 bool CheckMinimumSize(const QString& file);
+
+// Decodes the picture as the board will, so that a file whose header reads well but whose
+// data does not (cut short, too much work) is reported while the player can still choose
+// another. Throws AppError naming the file.
+void TryDecode(const QString& file);
 
 } // namespace PictureSizeCheck

@@ -1,6 +1,8 @@
 #include "picturedialog/TOpenDialogForm.h"
 
+#include "game/PictureCrop.h"
 #include "game/VarUnit.h"
+#include "picturedialog/FavoriteThumbnail.h"
 #include "picturedialog/FolderPath.h"
 #include "picturedialog/MotifLibrary.h"
 #include "picturedialog/PictureFileModel.h"
@@ -13,7 +15,9 @@
 #include "platform/AppError.h"
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
+#include "platform/FileNames.h"
 #include "platform/PictureFile.h"
+#include "platform/RegularFile.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "widgets/DialogKeys.h"
@@ -642,18 +646,18 @@ void TOpenDialogForm::ListView1Change() {
 // selection.
 void TOpenDialogForm::ShowPreview(const QString& path) {
     Image1->clear();
-    const QFileInfo info(path);
-    if (!CheckBoxView->Checked() || !info.isFile() || info.size() <= 0)
+    if (!CheckBoxView->Checked() || !RegularFile::IsRegular(path))
         return;
     const std::optional<PictureFile::Kind> kind = PictureSizeCheck::KindByExtension(path);
     if (!kind)
         return;
     try {
-        const QSize fitted =
-            PictureFile::ReadSize(path, *kind).scaled(PreviewBox, Qt::KeepAspectRatio);
+        const QSize size = PictureFile::ReadSize(path, *kind);
+        const QSize fitted = size.scaled(PreviewBox, Qt::KeepAspectRatio);
         const QImage picture = PictureFile::Load(path, *kind, fitted);
-        Image1->setPixmap(QPixmap::fromImage(
-            picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        QImage shown = picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        PictureCrop::DarkenCutAway(shown, size);
+        Image1->setPixmap(QPixmap::fromImage(shown));
     } catch (const std::exception&) {
         Image1->clear();
     }
@@ -664,7 +668,7 @@ void TOpenDialogForm::btnOKClick() {
     if (row < 0)
         return;
     ChosenFile = FilePaths[row];
-    if (!PassesSizeCheck(ChosenFile))
+    if (!PassesOpenCheck(ChosenFile))
         return;
     ChooserResult = 1;
     accept();
@@ -675,6 +679,21 @@ void TOpenDialogForm::btnOKClick() {
 bool TOpenDialogForm::PassesSizeCheck(const QString& path) {
     try {
         return PictureSizeCheck::CheckMinimumSize(path);
+    } catch (const AppError& error) {
+        TessalyApplication::ShowError(error.Message());
+        return false;
+    }
+}
+
+// The picture is decoded before the chooser closes, so that an error in its data is shown
+// while the player can still choose another; the board then finds it decoded.
+bool TOpenDialogForm::PassesOpenCheck(const QString& path) {
+    if (!PassesSizeCheck(path))
+        return false;
+    try {
+        const WaitCursor wait;
+        PictureSizeCheck::TryDecode(path);
+        return true;
     } catch (const AppError& error) {
         TessalyApplication::ShowError(error.Message());
         return false;
@@ -830,15 +849,7 @@ void TOpenDialogForm::WDThumbsBarChange() {
 // ---- The favorites -----------------------------------------------------------------------
 
 QImage TOpenDialogForm::LoadThumbnail(int index) const {
-    const QString path = store.ThumbnailPath(favorites.At(index).thumbnail);
-    try {
-        return PictureFile::Load(path, PictureFile::Kind::Jpeg);
-    } catch (const AppError&) {
-        // A damaged thumbnail still leaves a place to click and to remove the favorite by.
-        QImage blank(100, 100, QImage::Format_RGB888);
-        blank.fill(ListBack);
-        return blank;
-    }
+    return FavoriteThumbnail::Load(store, favorites.At(index));
 }
 
 void TOpenDialogForm::ShowFavorites() {
@@ -859,7 +870,7 @@ void TOpenDialogForm::ShowFavorites() {
         slot->move(x, StripTop);
         slot->show();
         x += slot->width() + StripGap;
-        slot->setToolTip(QFileInfo(favorites.At(i).path).fileName());
+        slot->setToolTip(FileNames::Displayed(QFileInfo(favorites.At(i).path).fileName()));
     }
     PlaceEndMarker(ShapeFavoriteDummy,
                    FavoriteThumbs[static_cast<std::size_t>(favorites.Count() - 1)]);
@@ -921,7 +932,7 @@ void TOpenDialogForm::AppendFavorite() {
     const TThumbImage* before = i > 0 ? FavoriteThumbs[static_cast<std::size_t>(i - 1)] : nullptr;
     slot->move(before ? before->x() + before->width() + StripGap : StripLeft, StripTop);
     slot->show();
-    slot->setToolTip(QFileInfo(favorites.At(i).path).fileName());
+    slot->setToolTip(FileNames::Displayed(QFileInfo(favorites.At(i).path).fileName()));
     PlaceEndMarker(ShapeFavoriteDummy, slot);
     LabelFavorite->setText(QStringLiteral("Favoriten (%1)").arg(favorites.Count()));
     ResetFavoriteBar();
@@ -963,11 +974,13 @@ void TOpenDialogForm::mFavoriteOnClick(TThumbImage* slot) {
     if (slot->Tag() >= favorites.Count())
         return;
     const QString path = favorites.At(slot->Tag()).path;
-    if (!QFileInfo(path).isFile()) {
+    if (!RegularFile::IsRegular(path)) {
         if (PictureReach::Of(path) == PictureReach::State::Unreachable)
             WDMessage(QStringLiteral("Information"), PictureReach::UnreachableText(path));
         return;
     }
+    if (!PassesOpenCheck(path))
+        return;
     ChosenFile = path;
     ChooserResult = 1;
     accept();

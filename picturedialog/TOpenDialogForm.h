@@ -193,6 +193,7 @@ private:
     void ScrollStrip(TWDScrollBox* strip, TWDHorBar* bar, int& lastPosition);
     bool IsOverFavorites(QPoint globalPosition) const;
     bool PassesSizeCheck(const QString& path);
+    bool PassesOpenCheck(const QString& path);
     bool ListMouseEvent(QMouseEvent* event);
 
     PictureFileModel* fileModel = nullptr;

@@ -1,5 +1,7 @@
 #include "InstanceChannel.h"
 
+#include "FileNames.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -54,13 +56,13 @@ void InstanceChannel::Read(QLocalSocket* socket) {
     socket->write(Received);
     socket->flush();
     socket->disconnectFromServer();
-    const QString file = QFile::decodeName(line.chopped(1));
+    const QString file = FileNames::FromNative(line.chopped(1));
     if (!file.isEmpty() && QDir::isAbsolutePath(file))
         emit PictureReceived(file);
 }
 
 bool InstanceChannel::Send(const QString& file, int timeLimit) {
-    const QByteArray message = QFile::encodeName(file);
+    const QByteArray message = FileNames::ToNative(file);
     if (message.contains('\n') || message.size() > MaxMessage)
         return false;
     // The running copy may still be starting: its socket appears once its windows exist.

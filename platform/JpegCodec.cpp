@@ -1,6 +1,7 @@
 #include "platform/JpegCodec.h"
 
 #include "platform/AppError.h"
+#include "platform/ExifOrientation.h"
 #include "platform/PictureLimits.h"
 
 #include <algorithm>
@@ -22,7 +23,12 @@ namespace {
 
 // A progressive file may consist of a great many tiny scans, each of which walks the
 // whole coefficient buffer; real encoders write about ten.
-constexpr int MaximumScans = 500;
+constexpr int MaximumScans = 200;
+
+// The same bound as work: the blocks all scans together visit, counted in passes over every
+// block of the picture. The usual progressive scripts need five or six; a file of a few
+// kilobytes whose hundreds of scans each walk a huge picture would need hundreds.
+constexpr double MaximumPassesOverThePicture = 12.0;
 
 // Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files keep all
 // coefficients): a 100-megapixel 4:2:0 picture fits, a hostile header does not.
@@ -32,7 +38,7 @@ constexpr long MaximumWorkMemory = 512L * 1024 * 1024;
 // blocks take a few hundred kilobytes at most.
 constexpr qint64 MaximumHeaderBytes = 16 * 1024 * 1024;
 
-enum class Failure { None, Corrupt, Truncated, TooManyScans, TooLarge };
+enum class Failure { None, Corrupt, Truncated, TooManyScans, TooMuchWork, TooLarge };
 
 struct ErrorManager {
     jpeg_error_mgr base; // first member: libjpeg hands us a pointer to it
@@ -65,10 +71,34 @@ void OnMessage(j_common_ptr info, int level) {
         Fail(info, Failure::Truncated);
 }
 
+// The progress monitor counts the work of every scan as it starts: libjpeg calls it for
+// each row of blocks it reads, with the new scan's components in place.
+struct ScanWork {
+    jpeg_progress_mgr base; // first member: libjpeg hands us a pointer to it
+    int lastScan = 0;
+    double blocks = 0;
+    double budget = 0; // 0 until the picture's blocks are known
+};
+
+double BlocksOf(const jpeg_component_info& component) {
+    return double(component.width_in_blocks) * double(component.height_in_blocks);
+}
+
 void OnProgress(j_common_ptr info) {
-    if (info->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaximumScans)
+    if (!info->is_decompressor)
+        return;
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > MaximumScans)
         Fail(info, Failure::TooManyScans);
+    auto* work = reinterpret_cast<ScanWork*>(decompress->progress);
+    if (work->budget <= 0 || decompress->input_scan_number == work->lastScan)
+        return;
+    work->lastScan = decompress->input_scan_number;
+    for (int i = 0; i < decompress->comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i)
+        if (const jpeg_component_info* component = decompress->cur_comp_info[i])
+            work->blocks += BlocksOf(*component);
+    if (work->blocks > work->budget)
+        Fail(info, Failure::TooMuchWork);
 }
 
 void InstallErrors(ErrorManager& errors) {
@@ -81,13 +111,13 @@ void InstallErrors(ErrorManager& errors) {
 struct Decompressor {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
-    jpeg_progress_mgr progress{};
+    ScanWork progress{};
     bool created = false;
 
     Decompressor() {
         InstallErrors(errors);
         info.err = &errors.base;
-        progress.progress_monitor = OnProgress;
+        progress.base.progress_monitor = OnProgress;
     }
     ~Decompressor() {
         if (created)
@@ -106,9 +136,11 @@ bool StepReadHeader(Decompressor* d, const unsigned char* data, unsigned long si
     jpeg_create_decompress(&d->info);
     d->created = true;
     d->info.mem->max_memory_to_use = MaximumWorkMemory;
-    d->info.progress = &d->progress;
+    d->info.progress = &d->progress.base;
     if (keepComments)
         jpeg_save_markers(&d->info, JPEG_COM, 0xFFFF);
+    // The Exif block, for the orientation (APP1 also carries other blocks).
+    jpeg_save_markers(&d->info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_mem_src(&d->info, data, size);
     jpeg_read_header(&d->info, TRUE);
     return true;
@@ -120,6 +152,11 @@ bool StepStart(Decompressor* d, int minimumWidth, int minimumHeight) {
     jpeg_decompress_struct& info = d->info;
     if (!PictureLimits::IsAcceptable(info.image_width, info.image_height))
         Fail(reinterpret_cast<j_common_ptr>(&info), Failure::TooLarge);
+
+    double pictureBlocks = 0;
+    for (int i = 0; i < info.num_components; ++i)
+        pictureBlocks += BlocksOf(info.comp_info[i]);
+    d->progress.budget = std::max(1.0, pictureBlocks * MaximumPassesOverThePicture);
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGB;
@@ -193,6 +230,9 @@ bool StepReadCmykRows(Decompressor* d, unsigned char* bits, long bytesPerLine,
         throw AppError(QStringLiteral("Die JPEG-Daten sind unvollständig."));
     case Failure::TooManyScans:
         throw AppError(QStringLiteral("Die JPEG-Daten bestehen aus zu vielen Teilbildern."));
+    case Failure::TooMuchWork:
+        throw AppError(QStringLiteral("Die JPEG-Daten verlangen zu viel Rechenarbeit: Ihre "
+                                      "Teilbilder durchlaufen das ganze Bild zu oft."));
     case Failure::TooLarge:
         throw AppError(PictureLimits::TooLargeMessage(d.info.image_width, d.info.image_height));
     case Failure::None:
@@ -213,6 +253,26 @@ void ReadHeader(Decompressor& d, const QByteArray& data) {
         ThrowFor(d);
 }
 
+// The orientation of the first Exif block among the saved markers.
+int OrientationOf(const Decompressor& d) {
+    for (jpeg_saved_marker_ptr marker = d.info.marker_list; marker; marker = marker->next) {
+        if (marker->marker != JPEG_APP0 + 1)
+            continue;
+        const QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(marker->data),
+                                    static_cast<qsizetype>(marker->data_length));
+        if (data.startsWith(QByteArray("Exif\0\0", 6)))
+            return ExifOrientation::Read(data);
+    }
+    return ExifOrientation::AsStored;
+}
+
+QSize ShownSize(const Decompressor& d) {
+    return ExifOrientation::Oriented(
+        QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height)),
+        OrientationOf(d));
+}
+
 } // namespace
 
 namespace JpegCodec {
@@ -220,7 +280,7 @@ namespace JpegCodec {
 QSize ReadSize(const QByteArray& data) {
     Decompressor d;
     ReadHeader(d, data);
-    return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
+    return ShownSize(d);
 }
 
 } // namespace JpegCodec
@@ -253,9 +313,7 @@ template <typename Use> auto WithDeviceHeader(QIODevice& device, bool keepCommen
 namespace JpegCodec {
 
 QSize ReadSize(QIODevice& device) {
-    return WithDeviceHeader(device, false, [](const Decompressor& d) {
-        return QSize(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height));
-    });
+    return WithDeviceHeader(device, false, [](const Decompressor& d) { return ShownSize(d); });
 }
 
 QByteArray ReadComment(QIODevice& device) {
@@ -271,7 +329,11 @@ QByteArray ReadComment(QIODevice& device) {
 QImage Decode(const QByteArray& data, QSize minimumSize) {
     Decompressor d;
     ReadHeader(d, data);
-    if (!StepStart(&d, minimumSize.width(), minimumSize.height()))
+    // The scale is chosen for the stored pixels, which a quarter turn shows the other way.
+    const int orientation = OrientationOf(d);
+    const QSize storedMinimum =
+        ExifOrientation::SwapsSides(orientation) ? minimumSize.transposed() : minimumSize;
+    if (!StepStart(&d, storedMinimum.width(), storedMinimum.height()))
         ThrowFor(d);
 
     const int width = static_cast<int>(d.info.output_width);
@@ -289,7 +351,7 @@ QImage Decode(const QByteArray& data, QSize minimumSize) {
     }
     if (!complete)
         ThrowFor(d);
-    return image;
+    return ExifOrientation::Apply(image, orientation);
 }
 
 } // namespace JpegCodec

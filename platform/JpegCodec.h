@@ -1,6 +1,7 @@
 #pragma once
 // JPEG pictures through libjpeg: header-only size checks, decoding to 24-bit RGB (with
-// DCT scaling when a smaller picture is enough) and encoding.
+// DCT scaling when a smaller picture is enough) and encoding. Sizes and pictures are the
+// right way up: the Exif orientation of a photo stored sideways is applied.
 
 #include <QByteArray>
 #include <QIODevice>
@@ -10,17 +11,19 @@
 
 namespace JpegCodec {
 
-// The picture's size, read from the header only. Throws AppError on a broken header.
+// The picture's size, read from the header only, with its sides swapped when the Exif
+// orientation turns it by a quarter. Throws AppError on a broken header.
 QSize ReadSize(const QByteArray& data);
 
 // The same for a file or other device: reads only as far as the frame header, which is
 // usually within the first few kilobytes. Throws AppError on a broken or missing header.
 QSize ReadSize(QIODevice& device);
 
-// Decodes to Format_RGB888; greyscale and CMYK pictures are converted to RGB. A
-// minimumSize with a positive component lets the decoder scale down by n/8 (n = 1 ... 7)
-// as long as the result still covers minimumSize in both directions (a component <= 0
-// does not constrain); without one the picture is decoded at full size.
+// Decodes to Format_RGB888, turned the way the Exif orientation says; greyscale and CMYK
+// pictures are converted to RGB. A minimumSize (of the turned picture) with a positive
+// component lets the decoder scale down by n/8 (n = 1 ... 7) as long as the result still
+// covers minimumSize in both directions (a component <= 0 does not constrain); without one
+// the picture is decoded at full size.
 // Throws AppError with a German message when the data cannot be decoded, is cut short or
 // claims more pixels than PictureLimits allows.
 QImage Decode(const QByteArray& data, QSize minimumSize = {});

@@ -2,24 +2,55 @@
 
 #include "platform/AppError.h"
 #include "platform/BmpHeader.h"
+#include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureLimits.h"
+#include "platform/RegularFile.h"
 #include "platform/WmfPlayer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMutex>
+#include <QPainter>
+#include <array>
+#include <cmath>
 
 namespace {
 
-// Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG of the
-// largest accepted size stays far below its limit.
+using Kind = PictureFile::Kind;
+
+// Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG or a
+// picture for Qt's readers of the largest accepted size stays far below its limit.
 constexpr qint64 MaximumMetafileBytes = 64 * 1024 * 1024;
 constexpr qint64 MaximumJpegBytes = 512 * 1024 * 1024;
+constexpr qint64 MaximumReaderBytes = 512 * 1024 * 1024;
+
+// What Qt's readers may allocate for one picture: the largest accepted picture at 16 bits
+// per channel with alpha.
+constexpr int ReaderAllocationMegabytes =
+    static_cast<int>(PictureLimits::MaximumPixels * 8 / (1024 * 1024)) + 1;
+
+struct KindName {
+    Kind kind;
+    const char* extension;
+};
+
+constexpr std::array<KindName, 10> KindNames{{
+    {Kind::Bitmap, "bmp"},
+    {Kind::Jpeg, "jpg"},
+    {Kind::Jpeg, "jpeg"},
+    {Kind::Metafile, "wmf"},
+    {Kind::Png, "png"},
+    {Kind::WebP, "webp"},
+    {Kind::Tiff, "tif"},
+    {Kind::Tiff, "tiff"},
+    {Kind::Gif, "gif"},
+    {Kind::Bitmap, nullptr},
+}};
 
 QString Shown(const QString& fileName) {
-    return QDir::toNativeSeparators(fileName);
+    return QDir::toNativeSeparators(FileNames::Displayed(fileName));
 }
 
 [[noreturn]] void ThrowUnreadable(const QString& fileName, const QString& reason) {
@@ -30,34 +61,28 @@ QString Shown(const QString& fileName) {
     throw AppError(message);
 }
 
-void Open(QFile& file) {
-    if (!file.exists())
-        throw AppError(
-            QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(Shown(file.fileName())));
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(
-            QStringLiteral("Die Datei %1 kann nicht geöffnet werden.").arg(Shown(file.fileName())));
+void CheckLimits(const QString& fileName, QSize size) {
+    if (!PictureLimits::IsAcceptable(size.width(), size.height()))
+        ThrowUnreadable(fileName, PictureLimits::TooLargeMessage(size.width(), size.height()));
 }
 
-QByteArray ReadAll(QFile& file, qint64 limit) {
-    if (file.size() > limit)
-        ThrowUnreadable(file.fileName(), QStringLiteral("Die Datei ist zu groß."));
-    QByteArray data = file.readAll();
-    if (data.isEmpty())
-        ThrowUnreadable(file.fileName(), QStringLiteral("Die Datei ist leer."));
-    return data;
+template <typename Work> auto NamingFile(const QString& fileName, Work&& work) {
+    try {
+        return work();
+    } catch (const AppError& error) {
+        ThrowUnreadable(fileName, error.Message());
+    }
 }
+
+// ---- BMP ---------------------------------------------------------------------------------
 
 // Our own reading of the header comes first, so that no size beyond our limits reaches Qt's
 // reader and no file without a BMP signature gets any further.
-BmpHeader ReadBitmapHeader(QFile& file) {
-    const auto header = BmpHeader::Parse(file.peek(BmpHeader::BytesNeeded));
+BmpHeader ReadBitmapHeader(RegularFile& file) {
+    const auto header = BmpHeader::Parse(file.ReadAt(0, BmpHeader::BytesNeeded));
     if (!header)
-        ThrowUnreadable(file.fileName(), QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
-    const QSize size = header->Size();
-    if (!PictureLimits::IsAcceptable(size.width(), size.height()))
-        ThrowUnreadable(file.fileName(),
-                        PictureLimits::TooLargeMessage(size.width(), size.height()));
+        ThrowUnreadable(file.Path(), QStringLiteral("Die Daten sind kein gültiges BMP-Bild."));
+    CheckLimits(file.Path(), header->Size());
     return *header;
 }
 
@@ -73,87 +98,319 @@ QSize BitmapSize(QImageReader& reader, const BmpHeader& header, const QString& f
 
 // Qt's reader returns a picture even when the pixel rows of an uncompressed BMP stop short,
 // filling the rest with whatever it finds; the player gets an error instead.
-void CheckBitmapComplete(const QFile& file, const BmpHeader& header) {
+void CheckBitmapComplete(const RegularFile& file, const BmpHeader& header) {
     const auto required = header.RequiredFileSize();
-    if (required && *required > file.size())
-        ThrowUnreadable(file.fileName(), QStringLiteral("Die BMP-Daten sind unvollständig."));
+    if (required && *required > file.Size())
+        ThrowUnreadable(file.Path(), QStringLiteral("Die BMP-Daten sind unvollständig."));
 }
 
-template <typename Work> auto NamingFile(const QString& fileName, Work&& work) {
-    try {
-        return work();
-    } catch (const AppError& error) {
-        ThrowUnreadable(fileName, error.Message());
-    }
+QSize BitmapReadSize(RegularFile& file) {
+    const BmpHeader header = ReadBitmapHeader(file);
+    const auto device = file.Device();
+    QImageReader reader(device.get(), "bmp");
+    return BitmapSize(reader, header, file.Path());
 }
 
-QSize JpegSize(QFile& file) {
-    const QSize size = NamingFile(file.fileName(), [&] { return JpegCodec::ReadSize(file); });
-    if (!PictureLimits::IsAcceptable(size.width(), size.height()))
-        ThrowUnreadable(file.fileName(),
-                        PictureLimits::TooLargeMessage(size.width(), size.height()));
+QImage BitmapLoad(RegularFile& file) {
+    const BmpHeader header = ReadBitmapHeader(file);
+    CheckBitmapComplete(file, header);
+    const auto device = file.Device();
+    QImageReader reader(device.get(), "bmp");
+    const QSize size = BitmapSize(reader, header, file.Path());
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        ThrowUnreadable(file.Path(), QStringLiteral("Die BMP-Daten sind beschädigt."));
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+// ---- JPEG --------------------------------------------------------------------------------
+
+QSize JpegReadSize(RegularFile& file) {
+    const auto device = file.Device();
+    const QSize size = NamingFile(file.Path(), [&] { return JpegCodec::ReadSize(*device); });
+    CheckLimits(file.Path(), size);
     return size;
 }
 
+QImage JpegLoad(RegularFile& file, QSize minimumSize) {
+    // The header first: a hostile size is refused before a large file is read.
+    JpegReadSize(file);
+    const QByteArray data = file.ReadAll(MaximumJpegBytes);
+    return NamingFile(file.Path(), [&] { return JpegCodec::Decode(data, minimumSize); });
+}
+
+// ---- WMF ---------------------------------------------------------------------------------
+
+QSize MetafileReadSize(RegularFile& file) {
+    const QByteArray data = file.ReadAll(MaximumMetafileBytes);
+    return NamingFile(file.Path(), [&] { return WmfPlayer::ReadSize(data); });
+}
+
+QImage MetafileLoad(RegularFile& file, QSize minimumSize) {
+    const QByteArray data = file.ReadAll(MaximumMetafileBytes);
+    return NamingFile(file.Path(), [&] {
+        const WmfPlayer player(data);
+        return minimumSize.width() > 0 && minimumSize.height() > 0 ? player.Render(minimumSize)
+                                                                   : player.Render();
+    });
+}
+
+// ---- Qt's readers: PNG, WebP, TIFF, GIF ------------------------------------------------
+
+const char* ReaderFormat(Kind kind) {
+    switch (kind) {
+    case Kind::Png:
+        return "png";
+    case Kind::WebP:
+        return "webp";
+    case Kind::Tiff:
+        return "tiff";
+    case Kind::Gif:
+        return "gif";
+    case Kind::Bitmap:
+    case Kind::Jpeg:
+    case Kind::Metafile:
+        break;
+    }
+    return "";
+}
+
+QString FormatName(Kind kind) {
+    return QString::fromLatin1(ReaderFormat(kind)).toUpper();
+}
+
+// A reader bound to one format: a file of another kind behind the name is refused, not
+// guessed at, and the picture is turned the way its own header says.
+void SetUpReader(QImageReader& reader, Kind kind, const QString& fileName) {
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(ReaderAllocationMegabytes);
+    if (!reader.canRead())
+        ThrowUnreadable(
+            fileName,
+            QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
+}
+
+QSize OrientedReaderSize(QImageReader& reader) {
+    QSize size = reader.size();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    return size;
+}
+
+QSize ReaderReadSize(RegularFile& file, Kind kind) {
+    if (file.Size() > MaximumReaderBytes)
+        ThrowUnreadable(file.Path(), QStringLiteral("Die Datei ist zu groß."));
+    const auto device = file.Device();
+    QImageReader reader(device.get(), ReaderFormat(kind));
+    SetUpReader(reader, kind, file.Path());
+    const QSize size = OrientedReaderSize(reader);
+    if (!size.isValid() || size.isEmpty())
+        ThrowUnreadable(
+            file.Path(),
+            QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
+    CheckLimits(file.Path(), size);
+    return size;
+}
+
+// Transparent parts of a picture are shown on white, as the metafiles are.
+QImage OnWhite(const QImage& picture) {
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB888);
+    QImage result(picture.size(), QImage::Format_RGB888);
+    result.fill(Qt::white);
+    QPainter painter(&result);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return result;
+}
+
+// The smallest size with the picture's proportions that covers minimumSize, never larger
+// than the picture.
+QSize CoveringSize(QSize picture, QSize minimumSize) {
+    if (minimumSize.width() <= 0 && minimumSize.height() <= 0)
+        return picture;
+    const double byWidth =
+        minimumSize.width() > 0 ? double(minimumSize.width()) / picture.width() : 0.0;
+    const double byHeight =
+        minimumSize.height() > 0 ? double(minimumSize.height()) / picture.height() : 0.0;
+    const double factor = std::max(byWidth, byHeight);
+    if (factor >= 1.0)
+        return picture;
+    return QSize(std::max(1, static_cast<int>(std::ceil(picture.width() * factor))),
+                 std::max(1, static_cast<int>(std::ceil(picture.height() * factor))));
+}
+
+QImage ReaderLoad(RegularFile& file, Kind kind, QSize minimumSize) {
+    const QSize size = ReaderReadSize(file, kind);
+    const auto device = file.Device();
+    QImageReader reader(device.get(), ReaderFormat(kind));
+    SetUpReader(reader, kind, file.Path());
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        ThrowUnreadable(file.Path(), QStringLiteral("Die %1-Daten sind beschädigt oder "
+                                                    "unvollständig.")
+                                         .arg(FormatName(kind)));
+    const QSize wanted = CoveringSize(size, minimumSize);
+    if (wanted != size)
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return OnWhite(image);
+}
+
+// ---- The last picture loaded -------------------------------------------------------------
+
+struct KeptPicture {
+    QString fileName;
+    Kind kind = Kind::Bitmap;
+    QSize minimumSize;
+    RegularFile::Identity identity;
+    QImage picture;
+};
+
+QMutex keptLock;
+KeptPicture kept;
+
+// The last file that could not be loaded, with its message: the preview and the check
+// before opening ask for the same file again and again.
+struct KeptFailure {
+    QString fileName;
+    Kind kind = Kind::Bitmap;
+    RegularFile::Identity identity;
+    QString message;
+};
+KeptFailure keptFailure;
+
+void ThrowIfFailedBefore(const QString& fileName, Kind kind,
+                         const RegularFile::Identity& identity) {
+    QString message;
+    {
+        const QMutexLocker lock(&keptLock);
+        if (keptFailure.message.isEmpty() || keptFailure.fileName != fileName ||
+            keptFailure.kind != kind || !(keptFailure.identity == identity))
+            return;
+        message = keptFailure.message;
+    }
+    throw AppError(message);
+}
+
+void KeepFailure(const QString& fileName, Kind kind, const RegularFile::Identity& identity,
+                 const QString& message) {
+    const QMutexLocker lock(&keptLock);
+    keptFailure = {fileName, kind, identity, message};
+}
+
+std::optional<QImage> Kept(const QString& fileName, Kind kind, QSize minimumSize,
+                           const RegularFile::Identity& identity) {
+    const QMutexLocker lock(&keptLock);
+    if (kept.picture.isNull() || kept.fileName != fileName || kept.kind != kind ||
+        kept.minimumSize != minimumSize || !(kept.identity == identity))
+        return std::nullopt;
+    return kept.picture;
+}
+
+// Pictures the size of a board or a few times it; a huge bitmap is not held on to.
+constexpr qsizetype MaximumKeptBytes = 64 * 1024 * 1024;
+
+void Keep(const QString& fileName, Kind kind, QSize minimumSize,
+          const RegularFile::Identity& identity, const QImage& picture) {
+    const QMutexLocker lock(&keptLock);
+    if (picture.sizeInBytes() > MaximumKeptBytes) {
+        kept = {};
+        return;
+    }
+    kept = {fileName, kind, minimumSize, identity, picture};
+}
+
+QImage Decoded(RegularFile& file, Kind kind, QSize minimumSize);
+
 } // namespace
 
+std::optional<PictureFile::Kind> PictureFile::KindByExtension(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return std::nullopt;
+    const QString suffix = name.mid(dot + 1).toLower();
+    for (const KindName& known : KindNames)
+        if (known.extension && suffix == QLatin1String(known.extension))
+            return known.kind;
+    return std::nullopt;
+}
+
+QStringList PictureFile::Extensions() {
+    QStringList extensions;
+    for (const KindName& known : KindNames)
+        if (known.extension)
+            extensions << QString::fromLatin1(known.extension);
+    return extensions;
+}
+
 PictureFile::Kind PictureFile::KindOf(const QString& fileName, Kind fallback) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("bmp"))
-        return Kind::Bitmap;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return Kind::Jpeg;
-    if (suffix == QLatin1String("wmf"))
-        return Kind::Metafile;
-    return fallback;
+    return KindByExtension(fileName).value_or(fallback);
 }
 
 QSize PictureFile::ReadSize(const QString& fileName, Kind kind) {
-    QFile file(fileName);
-    Open(file);
+    RegularFile file(fileName);
     switch (kind) {
     case Kind::Jpeg:
-        return JpegSize(file);
-    case Kind::Metafile: {
-        const QByteArray data = ReadAll(file, MaximumMetafileBytes);
-        return NamingFile(fileName, [&] { return WmfPlayer::ReadSize(data); });
-    }
+        return JpegReadSize(file);
+    case Kind::Metafile:
+        return MetafileReadSize(file);
     case Kind::Bitmap:
+        return BitmapReadSize(file);
+    case Kind::Png:
+    case Kind::WebP:
+    case Kind::Tiff:
+    case Kind::Gif:
         break;
     }
-    const BmpHeader header = ReadBitmapHeader(file);
-    QImageReader reader(&file, "bmp");
-    return BitmapSize(reader, header, fileName);
+    return ReaderReadSize(file, kind);
 }
 
 QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) {
-    QFile file(fileName);
-    Open(file);
+    RegularFile file(fileName);
+    if (auto picture = Kept(fileName, kind, minimumSize, file.Id()))
+        return *picture;
+    ThrowIfFailedBefore(fileName, kind, file.Id());
+    try {
+        QImage picture = Decoded(file, kind, minimumSize);
+        Keep(fileName, kind, minimumSize, file.Id(), picture);
+        return picture;
+    } catch (const AppError& error) {
+        KeepFailure(fileName, kind, file.Id(), error.Message());
+        throw;
+    }
+}
+
+void PictureFile::ForgetLastPicture() {
+    const QMutexLocker lock(&keptLock);
+    kept = {};
+    keptFailure = {};
+}
+
+namespace {
+
+QImage Decoded(RegularFile& file, Kind kind, QSize minimumSize) {
+    QImage picture;
     switch (kind) {
-    case Kind::Jpeg: {
-        // The header first: a hostile size is refused before a large file is read.
-        JpegSize(file);
-        file.seek(0);
-        const QByteArray data = ReadAll(file, MaximumJpegBytes);
-        return NamingFile(fileName, [&] { return JpegCodec::Decode(data, minimumSize); });
-    }
-    case Kind::Metafile: {
-        const QByteArray data = ReadAll(file, MaximumMetafileBytes);
-        return NamingFile(fileName, [&] {
-            const WmfPlayer player(data);
-            return minimumSize.width() > 0 && minimumSize.height() > 0 ? player.Render(minimumSize)
-                                                                       : player.Render();
-        });
-    }
+    case Kind::Jpeg:
+        picture = JpegLoad(file, minimumSize);
+        break;
+    case Kind::Metafile:
+        picture = MetafileLoad(file, minimumSize);
+        break;
     case Kind::Bitmap:
+        picture = BitmapLoad(file);
+        break;
+    case Kind::Png:
+    case Kind::WebP:
+    case Kind::Tiff:
+    case Kind::Gif:
+        picture = ReaderLoad(file, kind, minimumSize);
         break;
     }
-    const BmpHeader header = ReadBitmapHeader(file);
-    CheckBitmapComplete(file, header);
-    QImageReader reader(&file, "bmp");
-    const QSize size = BitmapSize(reader, header, fileName);
-    QImage image = reader.read();
-    if (image.isNull() || image.size() != size)
-        ThrowUnreadable(fileName, QStringLiteral("Die BMP-Daten sind beschädigt."));
-    return image.convertToFormat(QImage::Format_RGB888);
+    return picture;
 }
+
+} // namespace

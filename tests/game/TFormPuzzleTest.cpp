@@ -278,16 +278,28 @@ TEST_F(MainWindow, PictureChecksShowTheirMessages) {
     EXPECT_TRUE(form->CheckMinimumSize(small));
     EXPECT_TRUE(shown.last().contains("Die Bildgröße sollte mindestens 400 x 500 Pixel betragen."));
 
+    // A picture too wide is offered its centre: "Nein" refuses it, "Ja" takes the centre.
     const QString wide = WritePicture("wide.bmp", QSize(702, 500), "BMP");
     EXPECT_FALSE(form->CheckMinimumSize(wide));
+    ModalDriver::AnswerNext([&shown](QWidget* box) {
+        shown << ModalDriver::LabelTexts(box).join('|');
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    bool centreOnly = true;
+    EXPECT_TRUE(form->CheckFormat(wide, &centreOnly));
+    EXPECT_FALSE(centreOnly);
+    EXPECT_TRUE(shown.last().contains("Information"));
+    EXPECT_TRUE(shown.last().contains("Die Bildgröße entspricht nicht dem geforderten Format! Soll "
+                                      "der mittlere Ausschnitt verwendet werden?"));
     ModalDriver::AnswerNext(remember);
-    EXPECT_TRUE(form->CheckFormat(wide));
-    EXPECT_TRUE(shown.last().contains("Die Bildgröße entspricht nicht dem geforderten Format!"));
+    EXPECT_FALSE(form->CheckFormat(wide, &centreOnly));
+    EXPECT_TRUE(centreOnly);
 
     const QString fitting = WritePicture("fitting.bmp", QSize(700, 500), "BMP");
     EXPECT_FALSE(form->CheckMinimumSize(fitting));
-    EXPECT_FALSE(form->CheckFormat(fitting));
-    EXPECT_EQ(shown.size(), 2);
+    EXPECT_FALSE(form->CheckFormat(fitting, &centreOnly));
+    EXPECT_FALSE(centreOnly);
+    EXPECT_EQ(shown.size(), 3);
 }
 
 TEST_F(MainWindow, CuttingGivesPiecesOnTheirHomesAndADarkBoard) {

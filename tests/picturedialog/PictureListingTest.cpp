@@ -1,5 +1,7 @@
 #include "picturedialog/PictureListing.h"
+#include "HostileFiles.h"
 #include "TestHome.h"
+#include "platform/FileNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,11 +32,12 @@ QStringList Names(const std::vector<PictureEntry>& entries) {
 
 } // namespace
 
-TEST(PictureListing, ExtensionPassesWhenItOccursInTheAcceptedList) {
-    for (const char* name : {"a.bmp", "a.JPG", "a.wmf", "a.b", "a.Bm", "a.j", "a.jp", "a.W", "a.wm",
-                             "x.y.jpg", ".jpg", "a."})
+TEST(PictureListing, WholeExtensionsOfKnownPicturesPassInAnyCase) {
+    for (const char* name : {"a.bmp", "a.JPG", "photo.jpeg", "a.Jpeg", "a.wmf", "x.y.jpg", ".jpg",
+                             "a.png", "a.WebP", "a.tif", "a.TIFF", "a.gif"})
         EXPECT_TRUE(PictureListing::IsPictureName(name)) << name;
-    for (const char* name : {"a.jpeg", "a.png", "d", "a.bmpx", "a.gjpg", "jpg"})
+    for (const char* name : {"notapicture.", "notes.b", "x.JP", "a.Bm", "a.j", "a.wm", "d",
+                             "a.bmpx", "a.gjpg", "jpg", "a.jpg.txt"})
         EXPECT_FALSE(PictureListing::IsPictureName(name)) << name;
 }
 
@@ -46,11 +49,29 @@ TEST(PictureListing, ListsPictureNamesHiddenFilesAndFoldersSorted) {
     QDir().mkpath(folder + "x.wmf");
     QDir().mkpath(folder + "Ordner");
     const std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
-    EXPECT_EQ(Names(entries), QStringList({".versteckt.jpg", "a.JPG", "äpfel.jpg", "Birne.wmf",
-                                           "c.bm", "x.wmf", "Zebra.bmp"}));
+    EXPECT_EQ(Names(entries), QStringList({".versteckt.jpg", "a.JPG", "äpfel.jpg", "b.jpeg",
+                                           "Birne.wmf", "x.wmf", "Zebra.bmp"}));
     EXPECT_TRUE(entries[5].isFolder);
     EXPECT_EQ(entries[5].size, 0);
     EXPECT_FALSE(entries[1].isFolder);
+}
+
+// Only regular files (and, by the rule of the list, folders) are listed: a FIFO or a link
+// to a device is no picture, whatever its name. A name that is not UTF-8 is listed with
+// its own bytes kept.
+TEST(PictureListing, FifosAndDevicesAreLeftOutAndNamesOfAnyBytesKept) {
+    const QString folder = FreshFolder("hostile");
+    ASSERT_TRUE(HostileFiles::MakeFifo(folder + "x.jpg"));
+    ASSERT_TRUE(QFile::link("/dev/zero", folder + "null.wmf"));
+    ASSERT_TRUE(QFile::link(folder + "nirgends.bmp", folder + "tot.bmp"));
+    const QString raw = HostileFiles::WriteRawName(folder, "caf\xE9.jpg", "123");
+    Touch(folder + "echt.jpg");
+    const std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
+    ASSERT_EQ(Names(entries).size(), 2) << Names(entries).join('|').toStdString();
+    EXPECT_EQ(folder + entries[0].name, raw);
+    EXPECT_EQ(FileNames::Displayed(entries[0].name), QStringLiteral("caf\uFFFD.jpg"));
+    EXPECT_EQ(entries[0].size, 3);
+    EXPECT_EQ(entries[1].name, "echt.jpg");
 }
 
 TEST(PictureListing, SizesAreSixtyFourBit) {

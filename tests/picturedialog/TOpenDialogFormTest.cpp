@@ -1,4 +1,5 @@
 #include "picturedialog/TOpenDialogForm.h"
+#include "HostileFiles.h"
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "game/VarUnit.h"
@@ -7,6 +8,7 @@
 #include "picturedialog/TShapeFrame.h"
 #include "picturedialog/TThumbImage.h"
 #include "platform/JpegCodec.h"
+#include "platform/PictureFile.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
 #include "widgets/WDButton.h"
@@ -207,10 +209,10 @@ TEST_F(Chooser, RememberedFolderIsWalkedToAndItsPictureFilesListed) {
     QDir().mkpath(folder + "x.wmf");
     LastFolder = folder;
     TOpenDialogForm& chooser = Show();
-    EXPECT_EQ(ListedNames(), QStringList({"a.JPG", "c.bm", "x.wmf"}));
+    EXPECT_EQ(ListedNames(), QStringList({"a.JPG", "b.jpeg", "x.wmf"}));
     EXPECT_EQ(chooser.LabelFiles->text(), "Dateien (3)");
     EXPECT_EQ(chooser.FilePaths,
-              QStringList({folder + "a.JPG", folder + "c.bm", folder + "x.wmf"}));
+              QStringList({folder + "a.JPG", folder + "b.jpeg", folder + "x.wmf"}));
     ASSERT_TRUE(chooser.SelectedNode());
     EXPECT_EQ(chooser.NodePath(chooser.SelectedNode()), folder);
     EXPECT_EQ(chooser.TreeView1->topLevelItem(0)->text(0), "/");
@@ -350,6 +352,35 @@ TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
     EXPECT_TRUE(chooser.Image1->pixmap().isNull());
 }
 
+// The preview of a picture too wide for the board shows the strips that its centre section
+// leaves out darker, so the player sees what would be played; a PNG is previewed too.
+TEST_F(Chooser, PreviewOfATooWidePictureDarkensTheStripsThatWouldBeCut) {
+    const QString folder = Folder("Breit");
+    QImage plain(1200, 800, QImage::Format_RGB888);
+    plain.fill(QColor(220, 220, 220));
+    WriteFile(folder + "breit.jpg", JpegCodec::Encode(plain, 95));
+    QImage screenshot(800, 600, QImage::Format_RGB888);
+    screenshot.fill(QColor(220, 220, 220));
+    ASSERT_TRUE(screenshot.save(folder + "bildschirm.png", "PNG"));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    ASSERT_EQ(ListedNames(), QStringList({"bildschirm.png", "breit.jpg"}));
+
+    ClickRow(1);
+    const QImage preview = chooser.Image1->pixmap().toImage();
+    ASSERT_EQ(preview.size(), QSize(140, 93));
+    // The section leaves 40 of 1200 columns on each side: between 4 and 5 preview pixels.
+    EXPECT_LT(preview.pixelColor(2, 46).red(), 150);
+    EXPECT_LT(preview.pixelColor(137, 46).red(), 150);
+    EXPECT_GT(preview.pixelColor(6, 46).red(), 200);
+    EXPECT_GT(preview.pixelColor(70, 46).red(), 200);
+
+    ClickRow(0);
+    const QImage fitting = chooser.Image1->pixmap().toImage();
+    ASSERT_EQ(fitting.size(), QSize(140, 105));
+    EXPECT_GT(fitting.pixelColor(2, 50).red(), 200);
+}
+
 TEST_F(Chooser, EscapeCancelAndCloseChooseNothing) {
     const QString folder = Folder("Abbruch");
     Picture(folder + "a.jpg", QSize(800, 600));
@@ -391,23 +422,55 @@ TEST_F(Chooser, PictureBelowTheMinimumSizeIsRefusedAndTheChooserStays) {
     EXPECT_FALSE(chooser.isVisible());
 }
 
-TEST_F(Chooser, SizeCheckReadsOnlyTheHeaderAndDoubleClickOpens) {
+// The chooser decodes the picture before it closes: data that is cut short or costs too
+// much work is reported while the player can still choose another; a whole picture opens
+// with a double click.
+TEST_F(Chooser, PictureWhoseDataFailsIsReportedBeforeTheChooserCloses) {
     const QString folder = Folder("NurKopf");
     QImage picture(400, 500, QImage::Format_RGB888);
     picture.fill(Qt::red);
-    WriteFile(folder + "kopf.jpg", JpegCodec::Encode(picture, 90).left(700));
+    WriteFile(folder + "a_kopf.jpg", JpegCodec::Encode(picture, 90).left(700));
+    WriteFile(folder + "b_bombe.jpg", HostileFiles::ProgressiveBomb(2400, 2400, 120));
+    WriteFile(folder + "c_ganz.jpg", JpegCodec::Encode(picture, 90));
     LastFolder = folder;
     TOpenDialogForm& chooser = Show();
+    for (int row : {0, 1}) {
+        DoubleClick(chooser.ListView1->viewport(), RowCentre(row));
+        EXPECT_EQ(ChooserResult, 0);
+        EXPECT_TRUE(chooser.isVisible());
+    }
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("a_kopf.jpg") && errors[0].contains("unvollständig"))
+        << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains("zu viel Rechenarbeit")) << errors[1].toStdString();
+    DoubleClick(chooser.ListView1->viewport(), RowCentre(2));
+    EXPECT_EQ(ChooserResult, 1);
+    EXPECT_EQ(ChosenFile, folder + "c_ganz.jpg");
+    EXPECT_EQ(errors.size(), 2);
+}
+
+// A name that is not UTF-8 is listed with the replacement character and chosen by its own
+// bytes.
+TEST_F(Chooser, NameThatIsNotUtf8IsListedAndOpened) {
+    const QString folder = Folder("Bytes");
+    QImage picture(400, 500, QImage::Format_RGB888);
+    picture.fill(Qt::darkGreen);
+    const QString path =
+        HostileFiles::WriteRawName(folder, "caf\xE9.jpg", JpegCodec::Encode(picture, 90));
+    LastFolder = folder;
+    TOpenDialogForm& chooser = Show();
+    EXPECT_EQ(ListedNames(), QStringList({QStringLiteral("caf\uFFFD.jpg")}));
     DoubleClick(chooser.ListView1->viewport(), RowCentre(0));
     EXPECT_EQ(ChooserResult, 1);
-    EXPECT_EQ(ChosenFile, folder + "kopf.jpg");
-    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(ChosenFile, path);
+    EXPECT_EQ(PictureFile::ReadSize(ChosenFile, PictureFile::Kind::Jpeg), QSize(400, 500));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(Chooser, FileThatIsNoPictureReachesTheErrorBoxAndTheChooserStays) {
     const QString folder = Folder("Falsch");
     WriteFile(folder + "a.jpg", "kein Bild");
-    WriteFile(folder + "b.jp", "auch keins");
+    WriteFile(folder + "b.png", "auch keins");
     QDir().mkpath(folder + "c.wmf"); // a folder that passes as a picture by its name
     LastFolder = folder;
     TOpenDialogForm& chooser = Show();
@@ -418,7 +481,7 @@ TEST_F(Chooser, FileThatIsNoPictureReachesTheErrorBoxAndTheChooserStays) {
         EXPECT_TRUE(chooser.isVisible());
     }
     ASSERT_EQ(errors.size(), 3);
-    EXPECT_TRUE(errors[1].contains("b.jp")) << errors[1].toStdString();
+    EXPECT_TRUE(errors[1].contains("b.png")) << errors[1].toStdString();
 }
 
 TEST_F(Chooser, DeletedRememberedFolderWalksToThePicturesFolder) {
@@ -918,6 +981,41 @@ TEST_F(Chooser, ThirtyFavoritesShowWithoutDecodingTheirPictures) {
     QTest::keyClick(bar, Qt::Key_Right);
     EXPECT_EQ(chooser.FavoriteThumbs[0]->x(), 4 - 20);
     EXPECT_EQ(chooser.ShapeFavoriteDummy->x(), 4 + 29 * 138 + 133 - 20);
+}
+
+// Thumbnails planted in the favorites folder: one of huge dimensions is decoded at a
+// reduced scale straight to its place in the strip; one far larger than any thumbnail the
+// program writes is not read at all but made anew from its picture.
+TEST_F(Chooser, HugeThumbnailsAreShownAtTheirDisplaySizeOrMadeAnew) {
+    const QString folder = Folder("Riesig");
+    const QString square = Picture(folder + "quadrat.jpg", QSize(500, 500));
+    const QString wide = Picture(folder + "breit.jpg", QSize(800, 600));
+    StoredFavorites({square, wide});
+
+    QImage huge(3000, 3000, QImage::Format_RGB888);
+    huge.fill(QColor(200, 40, 40));
+    WriteFile(FavoritesDir + "th_quadrat.jpg", JpegCodec::Encode(huge, 90, square.toUtf8()));
+    QImage noise(1500, 1500, QImage::Format_RGB888);
+    quint32 state = 7;
+    for (int y = 0; y < noise.height(); ++y) {
+        uchar* line = noise.scanLine(y);
+        for (int x = 0; x < noise.width() * 3; ++x) {
+            state = state * 1664525u + 1013904223u;
+            line[x] = static_cast<uchar>(state >> 24);
+        }
+    }
+    const QByteArray flood = JpegCodec::Encode(noise, 100, wide.toUtf8());
+    ASSERT_GT(flood.size(), 4 * 1024 * 1024);
+    WriteFile(FavoritesDir + "th_breit.jpg", flood);
+
+    TOpenDialogForm& chooser = Show();
+    ASSERT_EQ(chooser.Favorites().Count(), 2);
+    EXPECT_EQ(chooser.FavoriteThumbs[0]->Picture().size(), QSize(100, 100));
+    EXPECT_GT(chooser.FavoriteThumbs[0]->Picture().pixelColor(50, 50).red(), 150);
+    EXPECT_EQ(chooser.FavoriteThumbs[1]->Picture().size(), QSize(133, 100));
+    EXPECT_LT(QFileInfo(FavoritesDir + "th_breit.jpg").size(), 100 * 1024);
+    EXPECT_EQ(QImage(FavoritesDir + "th_breit.jpg").size(), QSize(133, 100));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(Chooser, AddingBringsTheStripBackToItsStart) {

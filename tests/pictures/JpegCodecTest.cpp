@@ -1,3 +1,5 @@
+#include "HostileFiles.h"
+#include "SamplePictures.h"
 #include "TestPictures.h"
 
 #include "platform/AppError.h"
@@ -21,6 +23,10 @@ void ExpectNear(QColor actual, QColor expected, int tolerance = 6) {
     EXPECT_NEAR(actual.green(), expected.green(), tolerance);
     EXPECT_NEAR(actual.blue(), expected.blue(), tolerance);
 }
+
+const QString WorkRefusal = QStringLiteral(
+    "Die JPEG-Daten verlangen zu viel Rechenarbeit: Ihre Teilbilder durchlaufen das ganze Bild "
+    "zu oft.");
 
 QString FailureOf(const QByteArray& data, QSize minimumSize = {}) {
     try {
@@ -183,8 +189,21 @@ TEST(JpegCodec, ProgressivePicturesDecodeButEndlessScansAreRefused) {
     QByteArray endless = progressive;
     for (int i = 0; i < 600; ++i)
         endless.insert(scanEnd, scan);
-    EXPECT_EQ(FailureOf(endless),
-              QStringLiteral("Die JPEG-Daten bestehen aus zu vielen Teilbildern."));
+    EXPECT_EQ(FailureOf(endless), WorkRefusal);
+}
+
+// A few kilobytes of scans that each walk every block of a large picture: refused once the
+// scans together have walked it more often than any real encoder's, at every scale, so
+// that neither the preview nor the board pays for them.
+TEST(JpegCodec, ScansThatWalkThePictureTooOftenAreRefused) {
+    const QByteArray bomb = HostileFiles::ProgressiveBomb(2400, 2400, 120);
+    ASSERT_LT(bomb.size(), 20 * 1024);
+    EXPECT_EQ(JpegCodec::ReadSize(bomb), QSize(2400, 2400));
+    EXPECT_EQ(FailureOf(bomb), WorkRefusal);
+    EXPECT_EQ(FailureOf(bomb, QSize(140, 105)), WorkRefusal);
+    // The same scans a reasonable number of times are an ordinary (if empty) picture.
+    EXPECT_EQ(JpegCodec::Decode(HostileFiles::ProgressiveBomb(2400, 2400, 6)).size(),
+              QSize(2400, 2400));
 }
 
 TEST(JpegCodec, EncodingRejectsAnEmptyPicture) {
@@ -192,4 +211,33 @@ TEST(JpegCodec, EncodingRejectsAnEmptyPicture) {
     const QByteArray thumbnail =
         JpegCodec::Encode(Detailed(90, 60).convertToFormat(QImage::Format_ARGB32), 100);
     EXPECT_EQ(JpegCodec::ReadSize(thumbnail), QSize(90, 60));
+}
+
+// A photo stored sideways or upside down comes out the way it was taken, at full size and
+// at every reduced scale, and its size is read the right way up; a hostile Exif block is
+// ignored and the picture loads as stored.
+TEST(JpegCodec, ExifOrientationIsAppliedAtEveryScale) {
+    const QImage shown = SamplePictures::Scene(QSize(320, 480), 0);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const QByteArray jpeg = SamplePictures::WithExifOrientation(
+            JpegCodec::Encode(SamplePictures::StoredFor(shown, orientation), 95), orientation,
+            orientation % 2 == 0);
+        EXPECT_EQ(JpegCodec::ReadSize(jpeg), shown.size()) << orientation;
+        for (const QSize minimum : {QSize(), QSize(160, 240), QSize(40, 60)}) {
+            const QImage decoded = JpegCodec::Decode(jpeg, minimum);
+            ASSERT_EQ(decoded.width() * shown.height(), decoded.height() * shown.width())
+                << orientation;
+            EXPECT_GE(decoded.width(), minimum.width());
+            const int w = decoded.width();
+            const int h = decoded.height();
+            // Red along the top, green down the left, neither at the bottom right.
+            EXPECT_GT(decoded.pixelColor(w / 2, h / 40).red(), 180) << orientation;
+            EXPECT_GT(decoded.pixelColor(w / 40, h / 2).green(), 150) << orientation;
+            EXPECT_LT(decoded.pixelColor(w - 1 - w / 40, h - 1 - h / 40).red(), 180) << orientation;
+        }
+    }
+    QByteArray hostile = SamplePictures::WithExifOrientation(JpegCodec::Encode(shown, 90), 6);
+    hostile[2 + 4 + 10 + 3] = char(0xF0); // the directory's offset far beyond the block
+    EXPECT_EQ(JpegCodec::ReadSize(hostile), shown.size());
+    EXPECT_EQ(JpegCodec::Decode(hostile).size(), shown.size());
 }

@@ -1,11 +1,15 @@
+#include "HostileFiles.h"
+#include "SamplePictures.h"
 #include "TestPictures.h"
 
 #include "platform/AppError.h"
+#include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +46,7 @@ TEST(PictureFile, KindComesFromTheLowerCasedExtension) {
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("foto.jpeg")), Kind::Jpeg);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("clip.wmf")), Kind::Metafile);
     // Anything else keeps the kind of the previous load.
-    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("bild.png"), Kind::Metafile), Kind::Metafile);
+    EXPECT_EQ(PictureFile::KindOf(QStringLiteral("bild.xyz"), Kind::Metafile), Kind::Metafile);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("ohne")), Kind::Bitmap);
     EXPECT_EQ(PictureFile::KindOf(QStringLiteral("wmf")), Kind::Bitmap);
 }
@@ -208,4 +212,120 @@ TEST(PictureFile, MetafilesAreDrawnAtTheSizeAskedFor) {
     const QString wmf = WriteFile(QStringLiteral("breit.wmf"), metafile.Finish());
     EXPECT_EQ(PictureFile::ReadSize(wmf, Kind::Metafile), QSize(30000, 3000));
     EXPECT_EQ(PictureFile::Load(wmf, Kind::Metafile, QSize(700, 500)).size(), QSize(700, 500));
+}
+
+// A FIFO or a device behind a picture's name is refused at once: opening a FIFO would wait
+// for a writer for ever, and a device such as /dev/zero would be read until memory runs out
+// (the test links /dev/null, which is refused for the same reason and ends by itself).
+TEST(PictureFile, FifosAndDeviceLinksAreRefusedWithoutWaitingOrReading) {
+    const QString folder = QFileInfo(WriteFile("platzhalter", "x")).path() + "/";
+    const QString fifo = folder + "x.jpg";
+    ASSERT_TRUE(HostileFiles::MakeFifo(fifo));
+    ASSERT_TRUE(QFile::link("/dev/null", folder + "x.wmf"));
+    for (Kind kind : {Kind::Jpeg, Kind::Bitmap, Kind::Metafile, Kind::Png}) {
+        QString sizeFailure;
+        QString loadFailure;
+        EXPECT_TRUE(HostileFiles::FinishesWithoutWaitingFor(fifo, [&] {
+            sizeFailure = FailureOf(fifo, kind, true);
+            loadFailure = FailureOf(fifo, kind);
+        })) << static_cast<int>(kind);
+        EXPECT_TRUE(sizeFailure.contains("keine gewöhnliche Datei")) << sizeFailure.toStdString();
+        EXPECT_TRUE(loadFailure.contains("keine gewöhnliche Datei")) << loadFailure.toStdString();
+        const QString device = FailureOf(folder + "x.wmf", kind);
+        EXPECT_TRUE(device.contains("keine gewöhnliche Datei")) << device.toStdString();
+    }
+}
+
+// A name that is not UTF-8 is opened by its own bytes, and named in messages with the
+// replacement character.
+TEST(PictureFile, NamesThatAreNotUtf8AreOpenedByTheirBytes) {
+    const QString folder = QFileInfo(WriteFile("platzhalter", "x")).path();
+    const QString path =
+        HostileFiles::WriteRawName(folder, "caf\xE9.jpg", JpegCodec::Encode(Detailed(64, 48), 90));
+    EXPECT_EQ(PictureFile::ReadSize(path, Kind::Jpeg), QSize(64, 48));
+    EXPECT_EQ(PictureFile::Load(path, Kind::Jpeg).size(), QSize(64, 48));
+    const QString broken =
+        HostileFiles::WriteRawName(folder, "kaputt\xFF.jpg", QByteArray("kein Bild"));
+    EXPECT_TRUE(FailureOf(broken, Kind::Jpeg).contains(QStringLiteral("kaputt\uFFFD.jpg")));
+}
+
+namespace {
+
+quint32 Crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFF;
+    for (char byte : bytes) {
+        crc ^= static_cast<uchar>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// The PNG with another size in its header (and the header's checksum made to match).
+QByteArray PngClaiming(QByteArray png, quint32 width, quint32 height) {
+    QByteArray chunk = "IHDR";
+    for (quint32 value : {width, height})
+        for (int shift : {24, 16, 8, 0})
+            chunk += char((value >> shift) & 0xFF);
+    chunk += png.mid(8 + 4 + 4 + 8, 5);
+    png.replace(8 + 4, chunk.size(), chunk);
+    const quint32 crc = Crc32(chunk);
+    for (int i = 0; i < 4; ++i)
+        png[8 + 4 + chunk.size() + i] = char((crc >> (24 - 8 * i)) & 0xFF);
+    return png;
+}
+
+} // namespace
+
+// PNG, WebP, TIFF and GIF come through Qt's readers: sizes from the header alone (a file cut
+// after its header still tells its size), pictures the right way up as 24-bit colour, a
+// GIF's first frame, transparent parts on white; a file of another kind behind the name
+// and a size beyond the limit are refused with a message.
+TEST(PictureFile, PngWebpTiffAndGifReadTheirSizesFromTheHeaderAndLoadTheRightWayUp) {
+    const QImage scene = SamplePictures::Scene(QSize(160, 120), 0);
+    const QString png = WriteFile("bild.png", SamplePictures::Encoded(scene, "png"));
+    const QString webp = WriteFile("bild.webp", SamplePictures::Encoded(scene, "webp"));
+    const QString gif =
+        WriteFile("bild.gif", SamplePictures::Gif({scene, scene.mirrored(true, false)}));
+    // A TIFF whose header says its pixels lie turned: it shows as 120 x 160.
+    const QImage portrait = SamplePictures::Scene(QSize(120, 160), 0);
+    QByteArray tiffBytes;
+    {
+        QBuffer buffer(&tiffBytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "tiff");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        ASSERT_TRUE(writer.write(SamplePictures::StoredFor(portrait, 6)));
+    }
+    const QString tiff = WriteFile("bild.tiff", tiffBytes);
+
+    for (const auto& [path, kind, size] : {std::tuple{png, Kind::Png, QSize(160, 120)},
+                                           std::tuple{webp, Kind::WebP, QSize(160, 120)},
+                                           std::tuple{gif, Kind::Gif, QSize(160, 120)},
+                                           std::tuple{tiff, Kind::Tiff, QSize(120, 160)}}) {
+        EXPECT_EQ(PictureFile::ReadSize(path, kind), size) << path.toStdString();
+        const QImage picture = PictureFile::Load(path, kind);
+        EXPECT_EQ(picture.format(), QImage::Format_RGB888);
+        ASSERT_EQ(picture.size(), size) << path.toStdString();
+        EXPECT_GT(picture.pixelColor(size.width() / 2, 2).red(), 180) << path.toStdString();
+        EXPECT_GT(picture.pixelColor(2, size.height() / 2).green(), 150) << path.toStdString();
+        EXPECT_LE(PictureFile::Load(path, kind, QSize(40, 0)).width(), size.width());
+    }
+
+    const QByteArray pngBytes = SamplePictures::Encoded(scene, "png");
+    // Cut a little way into the pixel data: everything before it is header.
+    const QString header = WriteFile("kopf.png", pngBytes.left(pngBytes.indexOf("IDAT") + 20));
+    EXPECT_EQ(PictureFile::ReadSize(header, Kind::Png), QSize(160, 120));
+    EXPECT_TRUE(FailureOf(header, Kind::Png).contains("kopf.png"));
+
+    const QString alpha =
+        WriteFile("alpha.png",
+                  SamplePictures::Encoded(SamplePictures::Scene(QSize(100, 80), 0, true), "png"));
+    EXPECT_GT(PictureFile::Load(alpha, Kind::Png).pixelColor(99, 40).lightness(), 240);
+
+    const QString mislabelled = WriteFile("falsch.png", JpegCodec::Encode(scene, 90));
+    EXPECT_TRUE(FailureOf(mislabelled, Kind::Png, true).contains("kein gültiges PNG-Bild"));
+    const QString huge = WriteFile("riesig.png", PngClaiming(pngBytes, 20000, 20000));
+    EXPECT_TRUE(FailureOf(huge, Kind::Png, true).contains("20000 x 20000"))
+        << FailureOf(huge, Kind::Png, true).toStdString();
 }

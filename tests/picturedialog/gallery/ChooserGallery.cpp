@@ -9,6 +9,7 @@
 #include "platform/Startup.h"
 #include "storage/Settings.h"
 #include "widgets/WDCheckBox.h"
+#include "widgets/WDPanel.h"
 #include "widgets/WDStyle.h"
 
 #include "GalleryShot.h"
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
             .save(path, path.endsWith("bmp") ? "BMP" : "JPG");
         ++seed;
     }
+    // A panorama too wide for the board: its preview shows the strips that would be cut.
+    Landscape(QSize(1800, 900), seed).save(pictures + QStringLiteral("Panorama.jpg"), "JPG");
     FavoritesDir = home.path() + QStringLiteral("/Favoriten/");
     QDir().mkpath(FavoritesDir);
     LastFolder = pictures;
@@ -101,6 +104,10 @@ int main(int argc, char** argv) {
         chooser.mThumbOnEnter(chooser.MotifThumbs[2]);
         chooser.mFavoriteOnEnter(chooser.FavoriteThumbs[1]);
         ok = Save(&chooser, folder, QStringLiteral("chooser")) && ok;
+        chooser.ListView1->selectionModel()->select(chooser.ListView1->model()->index(5, 0),
+                                                    QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+        ok = Save(chooser.WDPanel5, folder, QStringLiteral("chooser_wide_preview")) && ok;
         for (QMenu* menu : {chooser.PopupFiles, chooser.PopupFavorite}) {
             menu->ensurePolished();
             menu->adjustSize();
