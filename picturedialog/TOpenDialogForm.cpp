@@ -11,6 +11,7 @@
 #include "platform/AppError.h"
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
+#include "platform/ArtScale.h"
 #include "platform/PictureFile.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
@@ -643,9 +644,9 @@ void TOpenDialogForm::ShowPreview(const QString& path) {
     try {
         const QSize fitted =
             PictureFile::ReadSize(path, *kind).scaled(PreviewBox, Qt::KeepAspectRatio);
-        const QImage picture = PictureFile::Load(path, *kind, fitted);
-        Image1->setPixmap(QPixmap::fromImage(
-            picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        const qreal ratio = ArtResources::Ratio();
+        const QImage picture = PictureFile::Load(path, *kind, ArtScale::DeviceSize(fitted, ratio));
+        Image1->setPixmap(QPixmap::fromImage(ArtScale::ToScreen(picture, fitted, ratio)));
     } catch (const std::exception&) {
         Image1->clear();
     }
@@ -751,9 +752,7 @@ void TOpenDialogForm::FillMotifStrip() {
     int x = StripLeft;
     for (int k = 1; k <= motifCount; ++k) {
         TThumbImage* slot = MotifThumbs[static_cast<std::size_t>(k)];
-        QImage thumbnail;
-        LoadMotiv(&thumbnail, 100 + k);
-        slot->SetPicture(thumbnail);
+        slot->SetPicture(MotifLibrary::Thumbnail(k));
         slot->move(x, StripTop);
         slot->show();
         x += slot->width() + StripGap;
@@ -816,6 +815,13 @@ void TOpenDialogForm::WDThumbsBarChange() {
 QImage TOpenDialogForm::LoadThumbnail(int index) const {
     const QString path = store.ThumbnailPath(favorites.At(index).thumbnail);
     try {
+        // On a scaled screen the thumbnail of twice the pixels, where there is one.
+        const qreal ratio = ArtResources::Ratio();
+        const QString sharp = FavoritesStore::SharpThumbnailPath(path);
+        if (ratio > 1 && QFileInfo(sharp).isFile()) {
+            const QImage picture = PictureFile::Load(sharp, PictureFile::Kind::Jpeg);
+            return ArtScale::ToScreen(picture, picture.size() / 2, ratio);
+        }
         return PictureFile::Load(path, PictureFile::Kind::Jpeg);
     } catch (const AppError&) {
         // A damaged thumbnail still leaves a place to click and to remove the favorite by.
@@ -882,7 +888,7 @@ void TOpenDialogForm::AddToFavorites() {
     const QString thumbnail = favorites.FreeThumbnailName(path);
     try {
         const WaitCursor wait;
-        store.MakeThumbnail(path, thumbnail);
+        store.MakeThumbnail(path, thumbnail, ArtResources::Ratio());
     } catch (const AppError& error) {
         TessalyApplication::ShowError(error.Message());
         return;
