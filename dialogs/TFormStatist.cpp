@@ -230,10 +230,15 @@ void TFormStatist::SetBar(int k, int width) {
     // The bar's rounded end stays whole: the body is cut to length, the end is put on.
     static const QImage art = ArtResources::LoadArt(QStringLiteral("STATIST_BAR"));
     const int end = std::min(3, width);
-    QImage shown(width, 8, QImage::Format_RGB32);
+    // The art carries the screen's ratio; the bar is put together at the same resolution.
+    const qreal ratio = art.devicePixelRatio();
+    QImage shown(QSizeF(width * ratio, 8 * ratio).toSize(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
     QPainter painter(&shown);
-    painter.drawImage(0, 0, art, 0, 0, width - end, 8);
-    painter.drawImage(width - end, 0, art, art.width() - end, 0, end, 8);
+    painter.drawImage(QRectF(0, 0, width - end, 8), art,
+                      QRectF(0, 0, (width - end) * ratio, 8 * ratio));
+    painter.drawImage(QRectF(width - end, 0, end, 8), art,
+                      QRectF(art.width() - end * ratio, 0, end * ratio, 8 * ratio));
     painter.end();
     bar->setPixmap(QPixmap::fromImage(shown));
 }

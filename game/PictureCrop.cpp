@@ -56,12 +56,14 @@ void DarkenCutAway(QImage& preview, QSize picture) {
     const QRect section = CentreSection(picture);
     if (section.width() == picture.width())
         return;
-    const QRect kept = Scaled(section, picture, preview.size());
+    // The painter works in the preview's logical pixels, whatever screen it was made for.
+    const QSize shown = preview.deviceIndependentSize().toSize();
+    const QRect kept = Scaled(section, picture, shown);
     QPainter painter(&preview);
     const QColor shade(0, 0, 0, 150);
-    painter.fillRect(QRect(0, 0, kept.left(), preview.height()), shade);
-    painter.fillRect(
-        QRect(kept.right() + 1, 0, preview.width() - kept.right() - 1, preview.height()), shade);
+    painter.fillRect(QRect(0, 0, kept.left(), shown.height()), shade);
+    painter.fillRect(QRect(kept.right() + 1, 0, shown.width() - kept.right() - 1, shown.height()),
+                     shade);
 }
 
 } // namespace PictureCrop

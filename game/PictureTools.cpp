@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -25,7 +26,10 @@ void AdjustBrightness(QImage& bitmap, int amount) {
 }
 
 QImage WithShadow(const QImage& picture, int width) {
-    QImage result(picture.width() + width, picture.height() + width, QImage::Format_RGB888);
+    // The shadow is `width` logical pixels wide, at the picture's own resolution.
+    const int shadow = static_cast<int>(std::lround(width * picture.devicePixelRatio()));
+    QImage result(picture.width() + shadow, picture.height() + shadow, QImage::Format_RGB888);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
     result.fill(Qt::black);
     const QImage source = picture.convertToFormat(QImage::Format_RGB888);
     const int bytes = source.width() * 3;

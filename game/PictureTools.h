@@ -10,7 +10,8 @@ namespace PictureTools {
 // converted to 24-bit colour first if it is not already.
 void AdjustBrightness(QImage& bitmap, int amount);
 
-// The picture with a black shadow of `width` pixels along its right and bottom edge.
+// The picture with a black shadow of `width` logical pixels along its right and bottom
+// edge, at the picture's device pixel ratio.
 QImage WithShadow(const QImage& picture, int width);
 
 } // namespace PictureTools

@@ -1,11 +1,12 @@
 #include "TFormPuzzle.h"
 
 #include "BoardGeometry.h"
+#include "BoardPicture.h"
 #include "ExitSave.h"
 #include "GameClock.h"
 #include "MemoryLayout.h"
-#include "PictureDrop.h"
 #include "PictureCrop.h"
+#include "PictureDrop.h"
 #include "PictureTools.h"
 #include "PiecePlacement.h"
 #include "TImage.h"
@@ -331,16 +332,17 @@ void TFormPuzzle::DrawFrame(TImage* image, bool repaint) {
 void TFormPuzzle::DrawGrid() {
     QImage& board = Image1->Canvas();
     const int n = GameSize + 2;
+    const QSize size = BoardPicture::LogicalSize(board);
     const QSize cell = PlayMode == ModeMemory
                            ? QSize(MemoryLayout::CellSize, MemoryLayout::CellSize)
-                           : QSize(board.width() / n, board.height() / n);
+                           : QSize(size.width() / n, size.height() / n);
     const QImage vertical = ArtResources::LoadJpg(310);
     const QImage horizontal = ArtResources::LoadJpg(309);
     QPainter painter(&board);
-    for (int x : BoardGeometry::GridLines(board.width(), cell.width()))
-        painter.drawImage(QRect(x - 2, 0, 5, board.height()), vertical);
-    for (int y : BoardGeometry::GridLines(board.height(), cell.height()))
-        painter.drawImage(QRect(0, y - 2, board.width(), 5), horizontal);
+    for (int x : BoardGeometry::GridLines(size.width(), cell.width()))
+        painter.drawImage(QRect(x - 2, 0, 5, size.height()), vertical);
+    for (int y : BoardGeometry::GridLines(size.height(), cell.height()))
+        painter.drawImage(QRect(0, y - 2, size.width(), 5), horizontal);
     painter.end();
     Image1->update();
 }
@@ -377,7 +379,8 @@ bool TFormPuzzle::LoadPictureFile() {
     // Board and preview follow the file's own size; a large JPEG is decoded at a reduced
     // scale that still covers the board.
     const QSize size = PictureFile::ReadSize(PictureFile, kind);
-    const QImage picture = PictureFile::Load(PictureFile, kind, BoardGeometry::DecodeSize(size));
+    const QImage picture = PictureFile::Load(
+        PictureFile, kind, BoardPicture::DeviceSize(BoardGeometry::DecodeSize(size)));
     lastPictureKind = kind;
     if (PictureCentreOnly)
         ShowBoard(PictureCrop::CutCentre(picture, size), PictureCrop::CentreSection(size).size());
@@ -391,7 +394,7 @@ bool TFormPuzzle::LoadPictureFile() {
 
 void TFormPuzzle::LoadMotif(int number) {
     QImage motif;
-    LoadMotiv(&motif, number);
+    LoadMotiv(&motif, MotifLibrary::IdAtScale(number, BoardPicture::Ratio()));
     if (motif.isNull())
         throw AppError(QStringLiteral("Das Motiv %1 ist nicht vorhanden.").arg(number));
     ShowBoard(motif, motif.size());
@@ -411,16 +414,12 @@ void TFormPuzzle::ShowBoard(const QImage& picture, QSize pictureSize) {
 
     const int width = BoardGeometry::BoardWidth(pictureSize);
     Image1->setGeometry(BoardGeometry::BoardRect(width));
-    Image1->SetPicture(picture
-                           .scaled(width, BoardGeometry::BoardHeight, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_RGB888));
+    Image1->SetPicture(BoardPicture::Scaled(picture, QSize(width, BoardGeometry::BoardHeight)));
     Image1->show();
 
     const QSize preview = BoardGeometry::PreviewSize(pictureSize);
     Image2->setGeometry(QRect(QPoint(10, 10), preview));
-    Image2->SetPicture(
-        Image1->Picture().scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    Image2->SetPicture(BoardPicture::Scaled(Image1->Picture(), preview));
     Image2->show();
 }
 
@@ -442,13 +441,14 @@ void TFormPuzzle::CutPieces() {
     Random::Randomize();
     const QImage& board = Image1->Picture();
     const QRect boardRect = Image1->geometry();
-    const QSize pieceSize = BoardGeometry::PieceSize(board.size(), n);
-    const std::vector<QPoint> origins = BoardGeometry::PieceOrigins(board.size(), n);
+    const QSize boardSize = BoardPicture::LogicalSize(board);
+    const QSize pieceSize = BoardGeometry::PieceSize(boardSize, n);
+    const std::vector<QPoint> origins = BoardGeometry::PieceOrigins(boardSize, n);
     for (int k = 1; k <= PieceCount && k <= static_cast<int>(origins.size()); ++k) {
         const QPoint origin = origins[static_cast<std::size_t>(k - 1)];
         const QRect home(boardRect.topLeft() + origin, pieceSize);
         Pieces[k]->setGeometry(home);
-        Pieces[k]->SetImageIdle(board.copy(QRect(origin, pieceSize)));
+        Pieces[k]->SetImageIdle(BoardPicture::Cut(board, QRect(origin, pieceSize)));
         HomeSlots[k]->setGeometry(home);
         HomeSlots[k]->show();
         if (PlayMode == ModeStandard) {
@@ -461,7 +461,8 @@ void TFormPuzzle::CutPieces() {
 
     // The board becomes a darkened copy of the table under it; placed pieces are painted
     // into it so that it fills up as the player works.
-    QImage darkened = ImageBack->Picture().copy(boardRect).convertToFormat(QImage::Format_RGB888);
+    QImage darkened =
+        BoardPicture::Cut(ImageBack->Picture(), boardRect).convertToFormat(QImage::Format_RGB888);
     PictureTools::AdjustBrightness(darkened, -25);
     Image1->SetPicture(darkened);
     if (Grid)
@@ -771,8 +772,7 @@ void TFormPuzzle::StartMemory() {
                               BoardGeometry::BoardMargin,
                           BoardGeometry::BoardMargin, boardSize.width(), boardSize.height());
     Image1->setGeometry(boardRect);
-    QImage board(boardSize, QImage::Format_RGB888);
-    board.fill(Qt::black);
+    QImage board = BoardPicture::Blank(boardSize);
 
     Random::Randomize();
     const std::vector<int> motifs = MemoryLayout::DrawMotifs(pairs);
@@ -915,8 +915,7 @@ void TFormPuzzle::PairFound(TPuzzleCrap* card) {
 // The card's back bursts into four quarters that fly apart diagonally and vanish.
 void TFormPuzzle::BurstCard(TPuzzleCrap* card) {
     const QRect home = HomeSlots[card->Tag()]->geometry();
-    const QImage back =
-        ArtResources::LoadJpg(200).scaled(home.size()).convertToFormat(QImage::Format_RGB888);
+    const QImage back = BoardPicture::Scaled(ArtResources::LoadJpg(200), home.size());
     const QSize quarter(home.width() / 2, home.height() / 2);
     std::array<QPointer<TImage>, 4> quarters;
     const std::array<QPoint, 4> directions{QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1),
@@ -926,7 +925,7 @@ void TFormPuzzle::BurstCard(TPuzzleCrap* card) {
         const QPoint offset((q % 2) * quarter.width(), (q / 2) * quarter.height());
         auto* image = new TImage(PanelBack);
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->SetPicture(back.copy(QRect(offset, quarter)));
+        image->SetPicture(BoardPicture::Cut(back, QRect(offset, quarter)));
         image->setGeometry(QRect(home.topLeft() + offset, quarter));
         image->show();
         image->raise();
@@ -969,10 +968,8 @@ void TFormPuzzle::PiecePlaced(TPuzzleCrap* piece) {
     piece->RestorePlain();
     // Placed pieces are painted into the board so that it fills up as the player works.
     const QRect home = HomeSlots[piece->Tag()]->geometry();
-    QPainter painter(&Image1->Canvas());
-    painter.drawImage(home.topLeft() - Image1->pos(), piece->ImagePlain(),
-                      QRect(QPoint(0, 0), home.size()));
-    painter.end();
+    BoardPicture::Paste(Image1->Canvas(), home.topLeft() - Image1->pos(), piece->ImagePlain(),
+                        home.size());
     piece->hide();
     Image1->update();
 

@@ -33,7 +33,7 @@ void TPuzzleCrap::SetImageIdle(const QImage& image) {
     if (firstPaint && isVisible())
         BuildShadows();
     else if (!imageIdle.isNull())
-        resize(imageIdle.size());
+        resize(imageIdle.deviceIndependentSize().toSize());
     update();
 }
 
@@ -52,7 +52,7 @@ void TPuzzleCrap::BuildShadows() {
     firstPaint = false;
     imageIdle = imageResting;
     move(pos() + QPoint(2, 2));
-    resize(imageIdle.size());
+    resize(imageIdle.deviceIndependentSize().toSize());
     update();
 }
 
@@ -68,7 +68,7 @@ void TPuzzleCrap::paintEvent(QPaintEvent*) {
         return;
     }
     if (size() != imageIdle.size())
-        resize(imageIdle.size());
+        resize(imageIdle.deviceIndependentSize().toSize());
     painter.drawImage(0, 0, imageIdle);
 }
 
@@ -77,7 +77,7 @@ void TPuzzleCrap::Lift() {
         return;
     move(pos() - QPoint(2, 2));
     imageIdle = imageRaised.isNull() ? imageIdle : imageRaised;
-    resize(imageIdle.size());
+    resize(imageIdle.deviceIndependentSize().toSize());
     update();
     pressed = true;
     setCursor(GraspingHand());
@@ -88,7 +88,7 @@ void TPuzzleCrap::Lower() {
         return;
     move(pos() + QPoint(2, 2));
     imageIdle = imageResting.isNull() ? imageIdle : imageResting;
-    resize(imageIdle.size());
+    resize(imageIdle.deviceIndependentSize().toSize());
     update();
     pressed = false;
     setCursor(OpenHand());

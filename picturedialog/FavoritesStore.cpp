@@ -114,16 +114,37 @@ QSize FavoritesStore::ThumbnailSize(QSize picture) {
 }
 
 void FavoritesStore::MakeThumbnail(const QString& picture, const QString& name) const {
+    MakeThumbnail(picture, name, 1);
+}
+
+void FavoritesStore::MakeThumbnail(const QString& picture, const QString& name, qreal ratio) const {
     const QSize size = PictureSizeCheck::ReadSize(picture);
     const QSize thumbnail = ThumbnailSize(size);
+    const bool sharp = ratio > 1;
     // A large JPEG is decoded at the smallest scale that still covers the thumbnail.
-    const QImage full =
-        PictureFile::Load(picture, *PictureSizeCheck::KindByExtension(picture), thumbnail);
+    const QImage full = PictureFile::Load(picture, *PictureSizeCheck::KindByExtension(picture),
+                                          sharp ? thumbnail * 2 : thumbnail);
     const QImage stretched = full.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     StoredFile::Replace(ThumbnailPath(name), JpegCodec::Encode(stretched, ThumbnailQuality,
                                                                FileNames::ToNative(picture)));
+    const QString twin = SharpThumbnailPath(ThumbnailPath(name));
+    if (sharp) {
+        const QImage fine =
+            full.scaled(thumbnail * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        StoredFile::Replace(
+            twin, JpegCodec::Encode(fine, ThumbnailQuality, FileNames::ToNative(picture)));
+    } else {
+        // A twin from an earlier scaled screen would show another picture's thumbnail.
+        QFile::remove(twin);
+    }
+}
+
+QString FavoritesStore::SharpThumbnailPath(const QString& thumbnailPath) {
+    const qsizetype dot = thumbnailPath.lastIndexOf(QLatin1Char('.'));
+    return thumbnailPath.left(dot) + QStringLiteral("@2x") + thumbnailPath.mid(dot);
 }
 
 void FavoritesStore::DeleteThumbnail(const QString& name) const {
     QFile::remove(ThumbnailPath(name));
+    QFile::remove(SharpThumbnailPath(ThumbnailPath(name)));
 }

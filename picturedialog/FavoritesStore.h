@@ -38,7 +38,12 @@ public:
     // AppError when the picture cannot be read or the file cannot be written.
     void MakeThumbnail(const QString& picture, const QString& name) const;
 
-    // Deletes the thumbnail file, if there is one; a failure is ignored.
+    // On a scaled screen (ratio above 1) a second thumbnail of twice the pixels is written
+    // beside it, "th_a@2x.jpg" beside "th_a.jpg"; the one of 100 pixels stays as it is.
+    void MakeThumbnail(const QString& picture, const QString& name, qreal ratio) const;
+    static QString SharpThumbnailPath(const QString& thumbnailPath);
+
+    // Deletes the thumbnail file and its sharper twin, if there are; a failure is ignored.
     void DeleteThumbnail(const QString& name) const;
 
     // 100 pixels high and w / h * 100 wide (rounded, halves to the even neighbour).

@@ -15,6 +15,7 @@
 #include "platform/AppError.h"
 #include "platform/AppFolders.h"
 #include "platform/ArtResources.h"
+#include "platform/ArtScale.h"
 #include "platform/FileNames.h"
 #include "platform/PictureFile.h"
 #include "platform/RegularFile.h"
@@ -654,8 +655,9 @@ void TOpenDialogForm::ShowPreview(const QString& path) {
     try {
         const QSize size = PictureFile::ReadSize(path, *kind);
         const QSize fitted = size.scaled(PreviewBox, Qt::KeepAspectRatio);
-        const QImage picture = PictureFile::Load(path, *kind, fitted);
-        QImage shown = picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const qreal ratio = ArtResources::Ratio();
+        const QImage picture = PictureFile::Load(path, *kind, ArtScale::DeviceSize(fitted, ratio));
+        QImage shown = ArtScale::ToScreen(picture, fitted, ratio);
         PictureCrop::DarkenCutAway(shown, size);
         Image1->setPixmap(QPixmap::fromImage(shown));
     } catch (const std::exception&) {
@@ -786,9 +788,7 @@ void TOpenDialogForm::FillMotifStrip() {
     int x = StripLeft;
     for (int k = 1; k <= motifCount; ++k) {
         TThumbImage* slot = MotifThumbs[static_cast<std::size_t>(k)];
-        QImage thumbnail;
-        LoadMotiv(&thumbnail, 100 + k);
-        slot->SetPicture(thumbnail);
+        slot->SetPicture(MotifLibrary::Thumbnail(k));
         slot->move(x, StripTop);
         slot->show();
         x += slot->width() + StripGap;
@@ -909,7 +909,7 @@ void TOpenDialogForm::AddToFavorites() {
     const QString thumbnail = favorites.FreeThumbnailName(path);
     try {
         const WaitCursor wait;
-        store.MakeThumbnail(path, thumbnail);
+        store.MakeThumbnail(path, thumbnail, ArtResources::Ratio());
     } catch (const AppError& error) {
         TessalyApplication::ShowError(error.Message());
         return;

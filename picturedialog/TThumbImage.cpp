@@ -12,7 +12,7 @@ TThumbImage::TThumbImage(QWidget* parent) : QWidget(parent) {
 
 void TThumbImage::SetPicture(const QImage& value) {
     picture = value;
-    resize(picture.size());
+    resize(picture.deviceIndependentSize().toSize());
     update();
 }
 

@@ -12,7 +12,7 @@ class TThumbImage : public QWidget {
 public:
     explicit TThumbImage(QWidget* parent = nullptr);
 
-    // The slot takes the picture's size.
+    // The slot takes the picture's size (in logical pixels: a picture carries its ratio).
     void SetPicture(const QImage& picture);
     void ClearPicture();
     const QImage& Picture() const { return picture; }

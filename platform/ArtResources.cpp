@@ -1,14 +1,40 @@
 #include "ArtResources.h"
 
 #include "AppError.h"
+#include "ArtScale.h"
 #include "JpegCodec.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 #include <QResource>
+#include <functional>
+
+// The bundles of the sets for 200 % and 300 %, embedded by the build (resources/).
+extern "C" const unsigned char tessaly_art_2x[];
+extern "C" const unsigned char tessaly_art_3x[];
 
 namespace {
+
+qreal chosenRatio = 0;
+
+// Loads `path1x` from the set for the present ratio with `decode`, brought to that ratio;
+// the picture of set 1 when the program carries no larger one.
+QImage FromSet(const QString& path1x, const std::function<QImage(const QString&)>& decode) {
+    const qreal ratio = ArtResources::Ratio();
+    const int set = ArtScale::SetFor(ratio);
+    if (set == 1)
+        return decode(path1x);
+    ArtResources::CarrySet(set);
+    QImage picture = decode(ArtScale::PathInSet(path1x, set));
+    if (picture.isNull())
+        picture = decode(ArtScale::JpegPathInSet(path1x, set));
+    if (picture.isNull())
+        return decode(path1x);
+    const bool keyed = picture.pixel(0, 0) == qRgb(255, 0, 255);
+    return ArtScale::ToRatio(picture, set, ratio, keyed);
+}
 
 QByteArray ReadResource(const QString& path) {
     QFile file(path);
@@ -19,13 +45,17 @@ QByteArray ReadResource(const QString& path) {
 
 QImage LoadCachedImage(const QString& path) {
     static QHash<QString, QImage> cache;
-    auto found = cache.constFind(path);
+    const QString key = path + QLatin1Char('|') + QString::number(ArtResources::Ratio());
+    auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    QImage image(path);
-    if (!image.isNull())
-        image = image.convertToFormat(QImage::Format_RGB888);
-    cache.insert(path, image);
+    const QImage image = FromSet(path, [](const QString& file) {
+        QImage image(file);
+        if (!image.isNull())
+            image = image.convertToFormat(QImage::Format_RGB888);
+        return image;
+    });
+    cache.insert(key, image);
     return image;
 }
 
@@ -33,17 +63,42 @@ QImage LoadCachedImage(const QString& path) {
 
 namespace ArtResources {
 
+qreal Ratio() {
+    if (chosenRatio > 0)
+        return chosenRatio;
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? qApp->devicePixelRatio()
+                                                                        : 1.0;
+}
+
+void SetRatio(qreal ratio) {
+    chosenRatio = ratio;
+}
+
+bool CarrySet(int set) {
+    static bool registered[4] = {true, true, false, false};
+    if (set < 1 || set > 3)
+        return false;
+    if (!registered[set])
+        registered[set] = QResource::registerResource(set == 2 ? tessaly_art_2x : tessaly_art_3x);
+    return registered[set];
+}
+
 QImage LoadJpg(int number) {
     // Decoded once; the pictures are shared copy-on-write, so callers may draw on theirs.
-    static QHash<int, QImage> cache;
-    if (auto found = cache.constFind(number); found != cache.constEnd())
+    static QHash<QString, QImage> cache;
+    const QString key = QStringLiteral("%1|%2").arg(number).arg(Ratio());
+    if (auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
     const QString path = QStringLiteral(":/jpg/%1.jpg").arg(number);
-    const QByteArray bytes = ReadResource(path);
-    if (bytes.isEmpty())
+    if (!QFile::exists(path))
         throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
-    const QImage picture = JpegCodec::Decode(bytes);
-    cache.insert(number, picture);
+    const QImage picture = FromSet(path, [](const QString& file) {
+        const QByteArray bytes = ReadResource(file);
+        return bytes.isEmpty() ? QImage() : JpegCodec::Decode(bytes);
+    });
+    if (picture.isNull())
+        throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
+    cache.insert(key, picture);
     return picture;
 }
 
@@ -63,10 +118,11 @@ QImage LoadIcon(int size) {
 }
 
 QCursor LoadCursor(const QString& name) {
-    const QPixmap pixmap(QStringLiteral(":/cursor/%1.png").arg(name));
-    if (pixmap.isNull())
+    const QImage picture = FromSet(QStringLiteral(":/cursor/%1.png").arg(name),
+                                   [](const QString& file) { return QImage(file); });
+    if (picture.isNull())
         return QCursor(Qt::ArrowCursor);
-    return QCursor(pixmap, 0, 0);
+    return QCursor(QPixmap::fromImage(picture), 0, 0);
 }
 
 QByteArray LoadMp3(const QString& name) {

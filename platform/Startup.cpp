@@ -12,11 +12,12 @@
 namespace Startup {
 
 void PrepareEnvironment() {
-    // Pixel sizes are pixel sizes and points are taken at 96 dpi on every screen.
-    qputenv("QT_FONT_DPI", "96");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qunsetenv("QT_SCALE_FACTOR");
-    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    // The window keeps its size in pixels of a 100 % screen on every desktop: a scale of
+    // 150 % makes it 1350 x 1050 device pixels, not 1800 x 1400 nor 900 x 700. Qt divides
+    // the desktop's dpi by that factor, so points stay at 96 dpi of those pixels and text
+    // is drawn at the screen's own resolution.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
 void PrepareApplication(QApplication& app) {
@@ -25,7 +26,8 @@ void PrepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     // The desktop entry's name, so the desktop matches the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaly"));
-    // The wooden puzzle piece of the menu, drawn for each size.
+    // The wooden puzzle piece of the menu, drawn for each size; on a scaled screen the
+    // icon takes the size drawn for as many device pixels.
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QImage picture = ArtResources::LoadIcon(size);

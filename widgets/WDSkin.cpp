@@ -13,14 +13,15 @@ QImage Load(const QString& name) {
 
 QImage LoadKeyed(const QString& name) {
     static QHash<QString, QImage> cache;
-    auto found = cache.constFind(name);
+    const QString key = name + QLatin1Char('|') + QString::number(ArtResources::Ratio());
+    auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
     const QImage plain = Load(name);
     QImage keyed;
     if (!plain.isNull())
         keyed = KeyTransparent(plain, plain.pixel(0, 0));
-    cache.insert(name, keyed);
+    cache.insert(key, keyed);
     return keyed;
 }
 

@@ -7,10 +7,15 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
+
+// The motifs painted for screens at 200 % and 300 %, embedded by the build apart from the
+// others and registered when the first of them is asked for.
+extern "C" const unsigned char tsmotive_scaled[];
 
 namespace {
 
@@ -19,14 +24,21 @@ constexpr int MotifCount = 24;
 constexpr int ThumbnailBase = 100;
 constexpr int ThumbnailHeight = 100;
 
-QString MotifResource(int number) {
-    return QStringLiteral(":/tsmotive/motif%1.jpg").arg(number, 2, 10, QLatin1Char('0'));
+QString MotifResource(int number, int scale = 1) {
+    return QStringLiteral(":/tsmotive/motif%1%2.jpg")
+        .arg(number, 2, 10, QLatin1Char('0'))
+        .arg(scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString());
 }
 
-QImage DecodeMotif(int number) {
-    QFile file(MotifResource(number));
+QImage DecodeMotif(int number, int scale = 1) {
+    if (scale > 1) {
+        static const bool registered = QResource::registerResource(tsmotive_scaled);
+        if (!registered)
+            return DecodeMotif(number);
+    }
+    QFile file(MotifResource(number, scale));
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return scale > 1 ? DecodeMotif(number) : QImage();
     const QImage decoded = QImage::fromData(file.readAll(), "JPG");
     if (decoded.isNull())
         return {};
@@ -76,6 +88,10 @@ extern "C" TSMOTIVE_EXPORT void LoadMotiv(QImage* picture, int id) {
     *picture = QImage();
     if (id >= 1 && id <= MotifCount) {
         *picture = DecodeMotif(id);
+    } else if (id > 200 && id <= 200 + MotifCount) {
+        *picture = DecodeMotif(id - 200, 2);
+    } else if (id > 300 && id <= 300 + MotifCount) {
+        *picture = DecodeMotif(id - 300, 3);
     } else if (id > ThumbnailBase && id <= ThumbnailBase + MotifCount) {
         *picture = DecodeThumbnail(id - ThumbnailBase);
     }

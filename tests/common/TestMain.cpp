@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a test session runs the binary on a real server of its own.
+    qputenv("QT_QPA_PLATFORM", qgetenv("TESSALY_TEST_PLATFORM").isEmpty()
+                                   ? QByteArray("offscreen")
+                                   : qgetenv("TESSALY_TEST_PLATFORM"));
     TestHome::Install();
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);

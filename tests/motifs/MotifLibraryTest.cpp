@@ -85,7 +85,8 @@ TEST(MotifLibrary, ThumbnailIsTheMotifAtAHundredPixelsHigh) {
 
 TEST(MotifLibrary, UnknownIdsLeaveANullPicture) {
     const int count = tsMotiveCount();
-    for (int id : {0, -1, -101, count + 1, 100, 100 + count + 1, 200 + 1, 1000, INT_MAX, INT_MIN}) {
+    for (int id : {0, -1, -101, count + 1, 100, 100 + count + 1, 200, 200 + count + 1, 300,
+                   300 + count + 1, 1000, INT_MAX, INT_MIN}) {
         SCOPED_TRACE(id);
         // Even a picture that held something before comes back empty, never stale.
         QImage picture(10, 10, QImage::Format_RGB888);
@@ -94,6 +95,14 @@ TEST(MotifLibrary, UnknownIdsLeaveANullPicture) {
         EXPECT_TRUE(picture.isNull());
     }
     LoadMotiv(nullptr, 1); // must not crash
+    // 200 + k and 300 + k are motif k for screens at 200 % and 300 %.
+    QImage full;
+    LoadMotiv(&full, 1);
+    for (int scale : {2, 3}) {
+        QImage picture;
+        LoadMotiv(&picture, scale * 100 + 1);
+        EXPECT_EQ(picture.size(), full.size() * scale) << scale;
+    }
 }
 
 TEST(MotifLibrary, ExportsExactlyTheTwoPlainCEntryPoints) {

@@ -3,6 +3,7 @@
 #include "tools/artgen/MotifPainter.h"
 #include "tools/paint/Colours.h"
 #include "tools/paint/GradientNoise.h"
+#include "tools/paint/Pixels.h"
 #include "tools/paint/WoodTexture.h"
 
 #include <QLinearGradient>
@@ -106,16 +107,18 @@ QRect DrawCardBorder(QPainter& painter, const QColor& band) {
 
 QImage BoardArt::Background() {
     const QSize size(864, 620);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Paint::Picture(size, QImage::Format_RGB32);
     const QColor dark(44, 27, 13);
     const QColor light(116, 75, 39);
     // One wide table top: no board seams, which on the darkened board would look like
     // grid lines. The grain is broad and low in contrast so that pieces stand out.
     const Paint::WoodTexture wood(1000, dark, light, 16.0);
     const Paint::GradientNoise shade(1001);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+    for (int row = 0; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const double y = Paint::Design(row);
+        for (int column = 0; column < image.width(); ++column) {
+            const double x = Paint::Design(column);
             const double tone = wood.Tone(x * 0.8, y + 0.12 * x);
             // Soften the grain's contrast towards the middle tone.
             QColor color = Paint::Mix(dark, light, 0.5 + (tone - 0.5) * 0.75);
@@ -125,7 +128,7 @@ QImage BoardArt::Background() {
             const double dx = (x - size.width() * 0.5) / (size.width() * 0.6);
             const double dy = (y - size.height() * 0.42) / (size.height() * 0.7);
             const double falloff = std::clamp(1.1 - 0.45 * (dx * dx + dy * dy), 0.5, 1.12);
-            line[x] = Paint::Shade(color, falloff).rgb();
+            line[column] = Paint::Shade(color, falloff).rgb();
         }
     }
     return image;
@@ -157,15 +160,17 @@ QImage BoardArt::FramePiece(int number) {
     const QSize size = horizontalEdge ? QSize(580, 10)
                        : verticalEdge ? QSize(10, 580)
                                       : QSize(10, 10);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Paint::Picture(size, QImage::Format_RGB32);
     constexpr int Samples = 4;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
+    const int scale = Paint::Scale();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             std::array<double, 3> sum{};
             for (int sy = 0; sy < Samples; ++sy) {
                 for (int sx = 0; sx < Samples; ++sx) {
-                    const double px = x + (sx + 0.5) / Samples;
-                    const double py = y + (sy + 0.5) / Samples;
+                    // Samples spread over the device pixel, in design coordinates.
+                    const double px = (x + (sx + 0.5) / Samples) / scale;
+                    const double py = (y + (sy + 0.5) / Samples) / scale;
                     // Depth from each outer side that this piece has; the nearest outer
                     // side owns the point, which gives the mitre of the corners.
                     struct Side {
@@ -210,11 +215,15 @@ QImage BoardArt::GridLine(bool horizontal) {
                                         QColor(186, 137, 80), QColor(132, 92, 50)};
     const Paint::GradientNoise noise(309);
     const int length = 600;
-    QImage image(horizontal ? QSize(length, 5) : QSize(5, length), QImage::Format_RGB32);
-    for (int along = 0; along < length; ++along) {
-        const double variation = 1 + 0.08 * noise.Fractal(along * 0.03, 0.5, 3);
-        for (int across = 0; across < 5; ++across) {
-            const QRgb color = Paint::Shade(profile[across], variation).rgb();
+    QImage image =
+        Paint::Picture(horizontal ? QSize(length, 5) : QSize(5, length), QImage::Format_RGB32);
+    const int scale = Paint::Scale();
+    for (int along = 0; along < length * scale; ++along) {
+        const double variation = 1 + 0.08 * noise.Fractal(Paint::Design(along) * 0.03, 0.5, 3);
+        for (int across = 0; across < 5 * scale; ++across) {
+            // The groove's profile keeps its five design pixels.
+            const QRgb color =
+                Paint::Shade(profile[static_cast<std::size_t>(across / scale)], variation).rgb();
             if (horizontal)
                 image.setPixel(along, across, color);
             else
@@ -225,7 +234,7 @@ QImage BoardArt::GridLine(bool horizontal) {
 }
 
 QImage BoardArt::CardFace(int number) {
-    QImage image(100, 100, QImage::Format_RGB32);
+    QImage image = Paint::Picture(QSize(100, 100), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect inside = DrawCardBorder(painter, QColor(196, 150, 88));
@@ -240,16 +249,20 @@ QImage BoardArt::CardFace(int number) {
 
     // The symbol casts a soft shadow to the bottom-right.
     const QImage symbol = MotifPainter::Symbol(number);
-    QImage shadow(symbol.size(), QImage::Format_ARGB32_Premultiplied);
-    shadow.fill(Qt::transparent);
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
+    // Blurred over one design pixel to each side.
+    QImage shadow = Paint::Canvas(QSize(100, 100));
+    const int r = Paint::Scale();
+    const int last = symbol.width() - 1;
+    for (int y = 0; y < shadow.height(); ++y) {
+        for (int x = 0; x < shadow.width(); ++x) {
             int alpha = 0;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    alpha +=
-                        qAlpha(symbol.pixel(std::clamp(x + dx, 0, 99), std::clamp(y + dy, 0, 99)));
-            shadow.setPixel(x, y, qPremultiply(qRgba(70, 45, 20, alpha / 9 * 45 / 100)));
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx)
+                    alpha += qAlpha(
+                        symbol.pixel(std::clamp(x + dx, 0, last), std::clamp(y + dy, 0, last)));
+            shadow.setPixel(
+                x, y,
+                qPremultiply(qRgba(70, 45, 20, alpha / ((2 * r + 1) * (2 * r + 1)) * 45 / 100)));
         }
     }
     painter.drawImage(2, 3, shadow);
@@ -258,7 +271,7 @@ QImage BoardArt::CardFace(int number) {
 }
 
 QImage BoardArt::CardBack() {
-    QImage image(100, 100, QImage::Format_RGB32);
+    QImage image = Paint::Picture(QSize(100, 100), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect inside = DrawCardBorder(painter, Paint::Brass);

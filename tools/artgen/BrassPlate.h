@@ -11,6 +11,9 @@ public:
     // Paints the plate into area and its rim into the two pixels around it.
     static void Paint(QImage& image, const QRect& area);
 
+    // Sets design pixel (x, y), all its device pixels, to colour.
+    static void Set(QImage& image, int x, int y, QRgb colour);
+
     // The brass at the top, middle and bottom of the plate.
     static const QColor Top;
     static const QColor Middle;

@@ -1,5 +1,7 @@
 #include "tools/artgen/HandCursors.h"
 
+#include "tools/paint/Pixels.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -64,8 +66,7 @@ QImage HandCursors::Draw(bool grasping) {
     }
     const QPointF shift = QPointF(1.2, 1.2) - bounds.topLeft();
 
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Paint::Canvas(QSize(32, 32));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(shift);

@@ -1,5 +1,7 @@
 #include "tools/artgen/MotifPainter.h"
 
+#include "tools/paint/Pixels.h"
+
 #include "tools/paint/Colours.h"
 
 #include <QLinearGradient>
@@ -102,8 +104,7 @@ void MotifPainter::Shape(QPainter& painter, const QPainterPath& path, const QCol
 }
 
 QImage MotifPainter::Symbol(int number) {
-    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Paint::Canvas(QSize(100, 100));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     Paint(painter, number);

@@ -1,5 +1,7 @@
 #include "tools/artgen/ToolGlyphs.h"
 
+#include "tools/paint/Pixels.h"
+
 #include "tools/paint/Colours.h"
 
 #include <QFont>
@@ -41,8 +43,7 @@ QStringList ToolGlyphs::Names() {
 }
 
 QImage ToolGlyphs::Draw(const QString& name) {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Paint::Canvas(QSize(24, 24));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -149,9 +150,9 @@ QImage ToolGlyphs::Glyph(const QString& name) {
     // A colour key knows no partial transparency: pixels that are mostly covered become
     // solid, their soft edge blended towards the dark wood they will sit on; the rest
     // become the key colour.
-    QImage glyph(24, 24, QImage::Format_RGB888);
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 24; ++x) {
+    QImage glyph = Paint::Picture(QSize(24, 24), QImage::Format_RGB888);
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
             const QColor pixel = QColor::fromRgba(qUnpremultiply(drawn.pixel(x, y)));
             if (pixel.alpha() < 100 || (x == 0 && y == 0)) {
                 glyph.setPixelColor(x, y, Paint::Key);

@@ -1,5 +1,7 @@
 #include "tools/artgen/WindowChrome.h"
 
+#include "tools/paint/Pixels.h"
+
 #include "tools/artgen/BrassPlate.h"
 #include "tools/paint/Colours.h"
 #include "tools/paint/WoodTexture.h"
@@ -17,9 +19,15 @@ const QColor FrameLight(106, 68, 34);
 } // namespace
 
 void WindowChrome::Scale(QImage& image, int x, int y, double factor) {
-    if (!image.rect().contains(x, y))
-        return;
-    image.setPixel(x, y, Paint::Shade(QColor(image.pixel(x, y)), factor).rgb());
+    // Every device pixel of the design pixel (x, y).
+    const int s = Paint::Scale();
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx) {
+            const int px = x * s + dx;
+            const int py = y * s + dy;
+            if (image.rect().contains(px, py))
+                image.setPixel(px, py, Paint::Shade(QColor(image.pixel(px, py)), factor).rgb());
+        }
 }
 
 void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
@@ -48,26 +56,31 @@ void WindowChrome::Sink(QImage& image, const QRect& area, double floor) {
 }
 
 QImage WindowChrome::Render() {
-    QImage image(900, 700, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image = Paint::Blank(900, 700);
     const Paint::WoodTexture top(31, FrameDark, FrameLight, 9.0);
     const Paint::WoodTexture bottom(32, FrameDark, FrameLight, 8.0);
     const Paint::WoodTexture left(33, FrameDark, FrameLight, 5.0);
     const Paint::WoodTexture right(34, FrameDark, FrameLight, 5.5);
-    for (int y = 0; y < 700; ++y) {
-        for (int x = 0; x < 900; ++x) {
+    const int s = Paint::Scale();
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            // The rails end at whole design pixels; their grain is as fine as the screen.
+            const int px = column / s;
+            const int py = row / s;
+            const double x = Paint::Design(column);
+            const double y = Paint::Design(row);
             QColor color;
-            if (y < Opening.top())
+            if (py < Opening.top())
                 color = top.At(x, y + 20);
-            else if (y > Opening.bottom())
+            else if (py > Opening.bottom())
                 color = bottom.At(x + 300, y);
-            else if (x < Opening.left())
+            else if (px < Opening.left())
                 color = left.At(y, x + 11);
-            else if (x > Opening.right())
+            else if (px > Opening.right())
                 color = right.At(y + 500, x);
             else
                 continue;
-            image.setPixel(x, y, color.rgb());
+            image.setPixel(column, row, color.rgb());
         }
     }
 
@@ -122,7 +135,7 @@ QImage WindowChrome::Render() {
             if (nearest > 3)
                 continue;
             if (nearest == 0) {
-                image.setPixel(x, y, Paint::DeepShadow.darker(140).rgb());
+                BrassPlate::Set(image, x, y, Paint::DeepShadow.darker(140).rgb());
                 continue;
             }
             const bool lit = nearest == dTop || nearest == dLeft;
@@ -136,11 +149,11 @@ QImage WindowChrome::Render() {
 
 QImage WindowChrome::Piece(const QImage& frame, const QString& name) {
     if (name == QLatin1String("TOP"))
-        return frame.copy(0, 0, 900, Opening.top());
+        return Paint::Cut(frame, QRect(0, 0, 900, Opening.top()));
     if (name == QLatin1String("LEFT"))
-        return frame.copy(0, Opening.top(), Opening.left(), Opening.height());
+        return Paint::Cut(frame, QRect(0, Opening.top(), Opening.left(), Opening.height()));
     if (name == QLatin1String("RIGHT"))
-        return frame.copy(Opening.right() + 1, Opening.top(), 900 - Opening.right() - 1,
-                          Opening.height());
-    return frame.copy(0, Opening.bottom() + 1, 900, 700 - Opening.bottom() - 1);
+        return Paint::Cut(frame, QRect(Opening.right() + 1, Opening.top(),
+                                       900 - Opening.right() - 1, Opening.height()));
+    return Paint::Cut(frame, QRect(0, Opening.bottom() + 1, 900, 700 - Opening.bottom() - 1));
 }

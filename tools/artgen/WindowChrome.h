@@ -22,9 +22,11 @@ public:
     // "BOTTOM" (900 x 18).
     static QImage Piece(const QImage& frame, const QString& name);
 
+    // Shades design pixel (x, y) (all its device pixels) by factor.
+    static void Scale(QImage& image, int x, int y, double factor);
+
 private:
     // Darkens a rectangle into a sunken panel lit from the top-left.
     static void Sink(QImage& image, const QRect& area, double floor);
     // Multiplies every channel of one pixel by factor.
-    static void Scale(QImage& image, int x, int y, double factor);
 };

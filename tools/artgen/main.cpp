@@ -10,6 +10,7 @@
 #include "tools/artgen/ToolGlyphs.h"
 #include "tools/artgen/WindowChrome.h"
 #include "tools/paint/ImageFiles.h"
+#include "tools/paint/Pixels.h"
 #include "tools/paint/WoodGrain.h"
 
 #include <QDir>
@@ -50,10 +51,12 @@ void WriteAll(const QDir& resources) {
         Save(ToolGlyphs::Glyph(name), resources.filePath(QStringLiteral("skin/%1.bmp").arg(name)),
              "BMP");
 
-    // The icon of the window and of the desktop's menu (installed from here, too).
+    // The icon of the window and of the desktop's menu (installed from here, too). Each
+    // size is drawn for its own pixel count, so the larger scales draw it at that many
+    // pixels.
     for (int size : AppIcon::Sizes())
-        Save(AppIcon::Render(size), resources.filePath(QStringLiteral("art/ICON_%1.png").arg(size)),
-             "PNG");
+        Save(AppIcon::Render(size * Paint::Scale()),
+             resources.filePath(QStringLiteral("art/ICON_%1.png").arg(size)), "PNG");
 
     // Dark wood that tiles without a seam: the ground of tooltips and of the framework's
     // message boxes.
@@ -104,7 +107,12 @@ int main(int argc, char** argv) {
     }
     try {
         const QDir resources(args[1]);
-        WriteAll(resources);
+        // Every picture for screens at 100 %, 200 % and 300 %, from the same drawing.
+        for (int scale : {1, 2, 3}) {
+            Paint::SetScale(scale);
+            WriteAll(resources);
+        }
+        Paint::SetScale(1);
         if (args.size() == 4)
             WritePreviews(resources, QDir(args[3]));
     } catch (const std::exception& error) {

@@ -2,6 +2,7 @@
 
 #include "tools/paint/Carving.h"
 #include "tools/paint/Colours.h"
+#include "tools/paint/Pixels.h"
 #include "tools/paint/WoodGrain.h"
 
 #include <QLinearGradient>
@@ -75,15 +76,15 @@ void PaintTray(QImage& image, QPainter& painter, const QRect& tray, std::uint32_
 } // namespace
 
 QImage BackgroundPainter::Paint() const {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image = Paint::Picture(QSize(Width, Height), QImage::Format_RGB32);
     Paint::WoodGrain(Paint::Mix(Paint::DeepShadow, Paint::DarkWood, 0.5),
                      Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.45), 0x51A7)
-        .Fill(image, image.rect());
+        .Fill(image, Paint::DesignRect(image));
     Paint::WoodGrain(Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.55), Paint::LightWood, 0x3C91)
         .Fill(image, body);
 
     QPainter painter(&image);
-    Paint::Bevel(painter, image.rect(), false, 2);
+    Paint::Bevel(painter, Paint::DesignRect(image), false, 2);
     painter.setPen(Paint::DeepShadow);
     painter.setBrush(Qt::NoBrush);
     // The body lies a step below the frame, edged with brass like the other windows.

@@ -2,6 +2,7 @@
 
 #include "tools/paint/Carving.h"
 #include "tools/paint/Colours.h"
+#include "tools/paint/Pixels.h"
 #include "tools/paint/WoodGrain.h"
 
 #include <QLinearGradient>
@@ -17,14 +18,14 @@ constexpr int PictureSize = 240;
 // A warm evening landscape: sun over layered hills, a tree and a lake. Large enough to
 // be cut and scaled down without losing its shapes.
 QImage PaintLandscape() {
-    QImage image(PictureSize, PictureSize, QImage::Format_RGB32);
+    QImage image = Paint::Picture(QSize(PictureSize, PictureSize), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QLinearGradient sky(0, 0, 0, PictureSize * 0.6);
     sky.setColorAt(0, QColor(92, 118, 158));
     sky.setColorAt(0.55, QColor(226, 170, 112));
     sky.setColorAt(1, QColor(246, 214, 150));
-    painter.fillRect(image.rect(), sky);
+    painter.fillRect(Paint::DesignRect(image), sky);
 
     QRadialGradient glow(QPointF(150, 110), 70);
     glow.setColorAt(0, QColor(255, 240, 190, 230));
@@ -79,10 +80,10 @@ QColor CardFace() {
 IllustrationPainter::IllustrationPainter() : picture(PaintLandscape()) {}
 
 QImage IllustrationPainter::Table(std::uint32_t seed) const {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image = Paint::Picture(QSize(Width, Height), QImage::Format_RGB32);
     Paint::WoodGrain(Paint::Mix(Paint::DarkWood, Paint::MidWood, 0.7),
                      Paint::Mix(Paint::LightWood, Paint::Highlight, 0.2), seed)
-        .Fill(image, image.rect(), 0.55);
+        .Fill(image, Paint::DesignRect(image), 0.55);
     return image;
 }
 
@@ -90,15 +91,16 @@ void IllustrationPainter::Frame(QImage& image) const {
     QPainter painter(&image);
     painter.setPen(Paint::DeepShadow);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(Paint::DesignRect(image).adjusted(0, 0, -1, -1));
     painter.setPen(Paint::Brass);
-    painter.drawRect(image.rect().adjusted(1, 1, -2, -2));
-    Paint::Bevel(painter, image.rect().adjusted(2, 2, -2, -2), true, 2);
+    painter.drawRect(Paint::DesignRect(image).adjusted(1, 1, -2, -2));
+    Paint::Bevel(painter, Paint::DesignRect(image).adjusted(2, 2, -2, -2), true, 2);
 }
 
 void IllustrationPainter::DrawPiece(QPainter& painter, const QRectF& target, int cells, QPoint cell,
                                     bool lifted) const {
-    const double side = double(PictureSize) / cells;
+    // The source is given in the picture's own (device) pixels.
+    const double side = double(PictureSize) / cells * picture.devicePixelRatio();
     const QRectF source(cell.x() * side, cell.y() * side, side, side);
     if (lifted)
         Paint::DropShadow(painter, target, 1.6, 1.6);

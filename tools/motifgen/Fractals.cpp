@@ -14,15 +14,17 @@ namespace Motifs {
 
 namespace {
 
-// Renders with 2 x 2 samples per pixel so that the fine filaments stay smooth.
+// Renders with 2 x 2 samples per device pixel so that the fine filaments stay smooth.
 template <typename Shader> QImage Supersampled(int width, int height, Shader shade) {
     QImage image = Paint::Blank(width, height);
     const double offsets[2] = {0.25, 0.75};
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         double r = 0, g = 0, b = 0;
         for (double oy : offsets) {
             for (double ox : offsets) {
-                const QColor c = shade(x + ox, y + oy);
+                // Sub-samples around the centre of the device pixel, as fine as it is.
+                const QColor c = shade(x + 0.5 + (ox - 0.5) / Paint::Scale(),
+                                       y + 0.5 + (oy - 0.5) / Paint::Scale());
                 r += c.red();
                 g += c.green();
                 b += c.blue();

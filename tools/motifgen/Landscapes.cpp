@@ -70,7 +70,7 @@ QImage HillsAndForests() {
 
     // Far mountains with snow on their crowns, lit from the left and blued by the haze.
     const Paint::ValueNoise rock(12);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(rock, x, 260, 200, 120);
         if (y < top)
             return c;
@@ -102,7 +102,7 @@ QImage HillsAndForests() {
         const Paint::ValueNoise ground(20 + layerIndex);
         const Cells fields(static_cast<int>(720 / layer.depth),
                            static_cast<int>(1500 / layer.depth), 34, 0.9);
-        Paint::Apply(image, [&](int x, int y, const QColor& c) {
+        Paint::Apply(image, [&](double x, double y, const QColor& c) {
             const double top = Scenery::Ridge(ground, x, layer.base, layer.amplitude, layer.scale);
             if (y < top)
                 return c;
@@ -176,7 +176,7 @@ QImage FlowerMeadow() {
 
     // The meadow: grass that grows coarser towards the viewer.
     const Paint::ValueNoise grass(32);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         if (y < 165)
             return c;
         const double near = (y - 165) / 335.0;
@@ -256,7 +256,7 @@ QImage AutumnForest() {
     const Paint::ValueNoise mist(41);
     const QColor fog(245, 200, 140);
     // Warm, misty light between the trees.
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const Paint::Palette air{{0.0, QColor(250, 215, 150)},
                                  {0.5, QColor(235, 170, 100)},
                                  {1.0, QColor(190, 120, 70)}};
@@ -268,7 +268,7 @@ QImage AutumnForest() {
     const double horizon = 320;
     auto pathCentre = [](double near) { return 330 + std::sin(near * 3.2) * 90 * near; };
     auto pathWidth = [](double near) { return 8 + near * 140; };
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double edge = horizon + 12 * floor.Fractal(x / 100.0, 0.5, 3);
         if (y < edge)
             return c;
@@ -365,7 +365,7 @@ QImage LighthouseCoast() {
                              {1.0, QColor(255, 200, 120)}};
     Scenery::Sky(image, horizon, sky, 51, 0.6, QColor(255, 190, 150), QColor(110, 60, 110));
     const Paint::ValueNoise sea(52);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double dx = x - sun.x();
         const double dy = y - sun.y();
         const double glow = std::exp(-(dx * dx + dy * dy) / 9000.0);
@@ -373,16 +373,17 @@ QImage LighthouseCoast() {
     });
     // The sea mirrors the sky's colours, broken into waves that grow towards the viewer.
     const QImage above = image.copy();
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         if (y < horizon)
             return c;
         const double dx = x - sun.x();
         const double near = (y - horizon) / 220.0;
         const double wave = sea.Ridged(x / (20.0 + near * 60), y / (2.0 + near * 12), 4);
         const double swell = sea.Fractal(x / (60.0 + near * 100), y / (8.0 + near * 20), 4);
-        const int sx = std::clamp(static_cast<int>(x + (swell - 0.5) * 40 * (0.3 + near)), 0, 665);
-        const int sy =
-            std::clamp(static_cast<int>(horizon - 1 - (y - horizon) * 1.2), 0, horizon - 1);
+        const int sx = std::clamp(Paint::DeviceIndex(x + (swell - 0.5) * 40 * (0.3 + near)), 0,
+                                  above.width() - 1);
+        const int sy = std::clamp(Paint::DeviceIndex(horizon - 1 - (y - horizon) * 1.2), 0,
+                                  horizon * Paint::Scale() - 1);
         QColor water =
             Paint::Mix(QColor(above.pixel(sx, sy)), QColor(40, 40, 95), 0.2 + near * 0.5);
         water = Paint::Shade(water, 0.8 + 0.35 * swell);
@@ -406,7 +407,7 @@ QImage LighthouseCoast() {
 
     // Cliffs on the left, their sunward faces glowing.
     const Paint::ValueNoise cliff(53);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         // The face juts out in ledges as it falls to the sea.
         const double edge = 215 + (y - 200) * 0.25 + 45 * cliff.Fractal(y / 35.0, 1.0, 5) +
                             12 * std::floor(cliff.At(y / 25.0, 4.0) * 3);
@@ -498,7 +499,7 @@ QImage AuroraLake() {
     QImage image = Paint::Blank(700, 500);
     const int shore = 300;
     const Paint::ValueNoise sky(61);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const Paint::Palette night{
             {0.0, QColor(6, 8, 30)}, {0.6, QColor(18, 30, 75)}, {1.0, QColor(40, 70, 100)}};
         QColor colour = night.At(static_cast<double>(y) / shore);
@@ -531,7 +532,7 @@ QImage AuroraLake() {
 
     // Snowy mountains beyond the lake.
     const Paint::ValueNoise rock(62);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(rock, x, 315, 150, 110);
         if (y < top || y > shore)
             return c;
@@ -635,7 +636,7 @@ QImage BalloonValley() {
     const Paint::ValueNoise land(72);
     const Cells fields(1600, 800, 40, 0.9);
     // Blue mountains far beyond the valley.
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(land, x + 1000, 340, 110, 90);
         if (y < top)
             return c;
@@ -645,7 +646,7 @@ QImage BalloonValley() {
         const QColor rock = Paint::Mix(QColor(110, 130, 170), QColor(200, 210, 230), light);
         return Paint::Mix(rock, QColor(200, 215, 235), 0.3);
     });
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(land, x, 345, 50, 150);
         if (y < top)
             return c;

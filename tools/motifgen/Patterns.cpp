@@ -75,7 +75,7 @@ QImage Mosaic() {
     const Paint::ValueNoise noise(91);
     std::vector<QColor> tileColours(tiles.Count());
     std::vector<bool> known(tiles.Count(), false);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const Cells::Hit hit = tiles.At(x, y);
         if (!known[hit.index]) {
             tileColours[hit.index] =
@@ -106,7 +106,7 @@ QImage StainedGlass() {
     std::vector<QColor> colours(panes.Count());
     for (int i = 0; i < panes.Count(); ++i)
         colours[i] = QColor();
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         // Warp the lookup a little so the lead lines wander like hand-cut glass.
         const double wx = x + 6 * (noise.At(x / 40.0, y / 40.0) - 0.5);
         const double wy = y + 6 * (noise.At(x / 40.0 + 9, y / 40.0) - 0.5);
@@ -158,7 +158,7 @@ QImage Azulejos() {
     const Paint::ValueNoise noise(111);
     // Glazed cream ground with a fine crackle.
     const Cells crackle(width, height, 16, 1.0);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         QColor glaze = Paint::Mix(QColor(245, 238, 220), QColor(225, 215, 190),
                                   noise.Fractal(x / 25.0, y / 25.0, 4));
         if (crackle.At(x, y).border < 0.6)
@@ -255,7 +255,7 @@ QImage Azulejos() {
     }
     painter.end();
     // Each tile was fired a little differently.
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const int column = static_cast<int>(std::floor((x - offsetX) / size));
         const int row = static_cast<int>(std::floor((y - offsetY) / size));
         const double tint = noise.At(column * 3.7, row * 5.3);
@@ -371,8 +371,10 @@ QImage Patchwork() {
     painter.end();
     const Paint::ValueNoise weave(121);
     // The woven threads and the quilting's soft puffs.
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
-        const double thread = ((x + y) % 3 == 0 ? 0.94 : 1.0) * ((x - y) % 4 == 0 ? 0.96 : 1.0);
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
+        const double thread =
+            ((Paint::DesignPixel(x) + Paint::DesignPixel(y)) % 3 == 0 ? 0.94 : 1.0) *
+            ((Paint::DesignPixel(x) - Paint::DesignPixel(y)) % 4 == 0 ? 0.96 : 1.0);
         const double puff = 0.9 + 0.2 * weave.Fractal(x / 35.0, y / 35.0, 3);
         return Paint::Shade(c, thread * puff);
     });
@@ -390,12 +392,13 @@ QImage AbstractPainting() {
                                 {0.5, QColor(150, 175, 190)},
                                 {0.7, QColor(230, 205, 130)},
                                 {1.0, QColor(120, 130, 170)}};
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double wx = x / 220.0 + wash.Fractal(x / 120.0, y / 120.0, 4);
         const double wy = y / 220.0 + wash.Fractal(x / 120.0 + 5, y / 120.0, 4);
         QColor colour = ground.At(wash.Fractal(wx, wy, 5) * 1.3 - 0.15);
         // Canvas weave and brush strokes.
-        const double canvas = ((x % 3) == 0 ? 0.96 : 1.0) * ((y % 3) == 0 ? 0.96 : 1.0);
+        const double canvas = (Paint::DesignPixel(x) % 3 == 0 ? 0.96 : 1.0) *
+                              (Paint::DesignPixel(y) % 3 == 0 ? 0.96 : 1.0);
         const double stroke = wash.Fractal(x / 40.0, y / 6.0, 3);
         return Paint::Shade(colour, canvas * (0.9 + 0.2 * stroke));
     });
@@ -502,7 +505,7 @@ QImage AgateSlice() {
                                                          {0.7, QColor(230, 210, 240)},
                                                          {1.0, QColor(90, 50, 110)}}}};
     const Cells crystals(width, height, 11, 0.9);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double wx = x + 35 * (noise.Fractal(x / 90.0, y / 90.0, 5) - 0.5);
         const double wy = y + 35 * (noise.Fractal(x / 90.0 + 7, y / 90.0, 5) - 0.5);
         int inside = -1;
@@ -560,7 +563,7 @@ QImage Marbles() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Paint::ValueNoise wood(151);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double grain = wood.Fractal(x / 200.0, y / 8.0, 5);
         const double rings = std::sin(grain * 40 + x / 30.0);
         return Paint::Mix(QColor(110, 60, 30), QColor(190, 130, 80), 0.5 + 0.4 * rings * grain);

@@ -15,12 +15,14 @@ void Sky(QImage& image, int horizon, const Paint::Palette& palette, unsigned see
     const Paint::ValueNoise noise(seed);
     const Paint::ValueNoise detail(seed + 7);
     const double threshold = 0.62 - coverage * 0.3;
-    for (int y = 0; y < std::min(horizon, image.height()); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const double t = static_cast<double>(y) / horizon;
+    for (int row = 0; row < std::min(horizon * Paint::Scale(), image.height()); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const double y = Paint::Design(row);
+        const double t = y / horizon;
         // Clouds flatten and shrink towards the horizon, as they would in perspective.
         const double squash = 1.0 + t * 2.5;
-        for (int x = 0; x < image.width(); ++x) {
+        for (int column = 0; column < image.width(); ++column) {
+            const double x = Paint::Design(column);
             // The sky's colour drifts across the picture too, and thin veils of high cloud
             // streak it, so no stretch of it is ever plain.
             const double drift = (detail.Fractal(x / 260.0, y / 120.0, 3) - 0.5) * 0.3;
@@ -42,7 +44,7 @@ void Sky(QImage& image, int horizon, const Paint::Palette& palette, unsigned see
                 body = Paint::Mix(body, colour, t * 0.35);
                 colour = Paint::Mix(colour, body, cloud * 0.95);
             }
-            line[x] = colour.rgb();
+            line[column] = colour.rgb();
         }
     }
 }
@@ -124,18 +126,21 @@ void Reflect(QImage& image, int waterline, unsigned seed, const QColor& tint, do
     const QImage above = image.copy();
     const Paint::ValueNoise water(seed);
     const int width = image.width();
-    for (int y = waterline + 1; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const int s = Paint::Scale();
+    for (int row = (waterline + 1) * s; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const double y = Paint::Design(row);
         const double depth = y - waterline;
-        for (int x = 0; x < width; ++x) {
+        for (int column = 0; column < width; ++column) {
+            const double x = Paint::Design(column);
             const double ripple =
                 (water.Fractal(x / 40.0, y / (3.0 + depth / 30), 4) - 0.5) * (4 + depth * 0.08);
-            const int sx = std::clamp(static_cast<int>(x + ripple), 0, width - 1);
-            const int sy =
-                std::clamp(static_cast<int>(waterline - depth * 0.9 + ripple), 0, waterline);
+            const int sx = std::clamp(Paint::DeviceIndex(x + ripple), 0, width - 1);
+            const int sy = std::clamp(Paint::DeviceIndex(waterline - depth * 0.9 + ripple), 0,
+                                      (waterline + 1) * s - 1);
             const QColor mirrored = Paint::Shade(QColor(above.pixel(sx, sy)), 0.78);
             const double streak = std::pow(water.Ridged(x / 60.0, y / 2.5, 3), 6);
-            line[x] = Paint::Mix(mirrored, tint, tintShare + 0.25 * streak).rgb();
+            line[column] = Paint::Mix(mirrored, tint, tintShare + 0.25 * streak).rgb();
         }
     }
 }

@@ -180,7 +180,7 @@ QImage CoralReef() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Paint::ValueNoise water(171);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const Paint::Palette depth{
             {0.0, QColor(90, 200, 230)}, {0.5, QColor(30, 120, 180)}, {1.0, QColor(10, 50, 110)}};
         QColor colour = depth.At(y / 500.0 + (water.Fractal(x / 90.0, y / 90.0, 4) - 0.5) * 0.2);
@@ -192,7 +192,7 @@ QImage CoralReef() {
     });
     // Reef rock in three ridges, hazier with distance, and rippled sand between the rocks.
     const Paint::ValueNoise reef(172);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         QColor colour = c;
         for (int ridge = 0; ridge < 3; ++ridge) {
             const double top =
@@ -410,7 +410,7 @@ QImage FruitMarket() {
     painter.end();
     // Shade under the awning with wooden stalls behind.
     const Paint::ValueNoise wood(181);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         if (y < 62 || QColor(c).value() > 20)
             return c;
         const double grain = wood.Fractal(x / 6.0, y / 80.0, 4);
@@ -497,12 +497,11 @@ void Planet(QPainter& painter, QPointF at, double r, const Paint::Palette& surfa
     // Paint the planet's disc pixel by pixel: banded or mottled surface, lit from one side.
     const Paint::ValueNoise noise(seed);
     const int size = static_cast<int>(std::ceil(r * 2)) + 2;
-    QImage disc(size, size, QImage::Format_ARGB32_Premultiplied);
-    disc.fill(Qt::transparent);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const double u = (x + 0.5 - size / 2.0) / r;
-            const double v = (y + 0.5 - size / 2.0) / r;
+    QImage disc = Paint::Canvas(QSize(size, size));
+    for (int row = 0; row < disc.height(); ++row) {
+        for (int column = 0; column < disc.width(); ++column) {
+            const double u = (Paint::Design(column) + 0.5 - size / 2.0) / r;
+            const double v = (Paint::Design(row) + 0.5 - size / 2.0) / r;
             const double rr = u * u + v * v;
             if (rr > 1)
                 continue;
@@ -514,9 +513,10 @@ void Planet(QPainter& painter, QPointF at, double r, const Paint::Palette& surfa
             QColor colour = surface.Cyclic(bands > 0 ? t : std::clamp(t, 0.0, 0.999));
             const double lit = std::clamp(u * light.x() + v * light.y() + w * 0.6, 0.0, 1.0);
             colour = Paint::Shade(colour, 0.12 + 1.0 * lit);
-            const double edge = std::clamp((1 - std::sqrt(rr)) * r, 0.0, 1.0);
+            // The rim is smoothed over one device pixel.
+            const double edge = std::clamp((1 - std::sqrt(rr)) * r * Paint::Scale(), 0.0, 1.0);
             colour.setAlphaF(static_cast<float>(edge));
-            disc.setPixelColor(x, y, colour);
+            disc.setPixelColor(column, row, colour);
         }
     }
     QRadialGradient atmosphere(at, r * 1.15);
@@ -538,7 +538,7 @@ QImage Planets() {
     const Paint::Palette nebula{{0.0, QColor(5, 5, 20)},      {0.35, QColor(30, 20, 70)},
                                 {0.55, QColor(120, 40, 120)}, {0.7, QColor(220, 90, 110)},
                                 {0.85, QColor(80, 160, 200)}, {1.0, QColor(240, 230, 250)}};
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double wx = x / 160.0 + gas.Fractal(x / 200.0, y / 200.0, 4);
         const double density = gas.Fractal(wx, y / 160.0, 7);
         const double dust = gas.Ridged(x / 90.0, y / 90.0, 5);
@@ -616,7 +616,7 @@ QImage Harbour() {
     const Paint::Palette sky{{0.0, QColor(60, 130, 210)}, {1.0, QColor(190, 220, 240)}};
     Scenery::Sky(image, 130, sky, 201, 0.6, QColor(255, 255, 255), QColor(160, 170, 195));
     const Paint::ValueNoise hill(202);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(hill, x, 150, 110, 160);
         if (y < top)
             return c;
@@ -727,7 +727,7 @@ QImage Harbour() {
     }
     painter.end();
     // Glitter on the open water.
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         if (y <= quay + 4)
             return c;
         const double wave = sea.Ridged(x / (15.0 + (y - quay) * 0.2), y / 3.0, 3);
@@ -811,7 +811,7 @@ QImage Butterflies() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Paint::ValueNoise leaf(211);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double g = leaf.Fractal(x / 60.0, y / 60.0, 5);
         const double veins = leaf.Ridged(x / 25.0, y / 25.0, 4);
         return Paint::Mix(QColor(20, 60, 30), QColor(120, 170, 70), g * 0.8 + veins * 0.35);
@@ -869,7 +869,7 @@ QImage Bookshelf() {
     const int height = 500;
     QImage image = Paint::Blank(width, height);
     const Paint::ValueNoise wood(221);
-    Paint::Fill(image, [&](int x, int y) {
+    Paint::Fill(image, [&](double x, double y) {
         const double grain = wood.Fractal(x / 300.0, y / 6.0, 5);
         return Paint::Mix(QColor(70, 40, 25), QColor(130, 80, 45),
                           0.5 + 0.5 * std::sin(grain * 30));
@@ -960,7 +960,7 @@ QImage Rooftops() {
     painter.end();
     // Wooded hills with a castle behind the town.
     const Paint::ValueNoise hills(233);
-    Paint::Apply(image, [&](int x, int y, const QColor& c) {
+    Paint::Apply(image, [&](double x, double y, const QColor& c) {
         const double top = Scenery::Ridge(hills, x, 175, 90, 140);
         if (y < top)
             return c;

@@ -4,6 +4,8 @@
 #include "Motifs.h"
 
 #include "platform/Random.h"
+#include "tools/paint/ImageFiles.h"
+#include "tools/paint/Pixels.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr int JpegQuality = 88;
+constexpr int ScaledJpegQuality = 80;
 
 QImage ContactSheet(const std::vector<QImage>& pictures) {
     const int columns = 4;
@@ -53,22 +56,28 @@ int main(int argc, char** argv) {
     const int only = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
     std::vector<QImage> pictures;
     const auto catalogue = Motifs::Catalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        if (only != 0 && only != number)
-            continue;
-        Random::FixSeed(catalogue[i].seed);
-        const QImage picture = catalogue[i].paint().convertToFormat(QImage::Format_RGB888);
-        const QString file =
-            folder.filePath(QStringLiteral("motif%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
-        if (!picture.save(file, "JPG", JpegQuality)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
+    // Each motif for screens at 100 %, 200 % and 300 % (motifNN@2x.jpg, motifNN@3x.jpg),
+    // painted again at each scale from the same seed.
+    for (int scale : {1, 2, 3})
+        for (std::size_t i = 0; i < catalogue.size(); ++i) {
+            Paint::SetScale(scale);
+            const int number = static_cast<int>(i) + 1;
+            if (only != 0 && only != number)
+                continue;
+            Random::FixSeed(catalogue[i].seed);
+            const QImage picture = catalogue[i].paint().convertToFormat(QImage::Format_RGB888);
+            const QString file = Paint::ScaledPath(folder.filePath(
+                QStringLiteral("motif%1.jpg").arg(number, 2, 10, QLatin1Char('0'))));
+            // Two or three device pixels per pixel hide a stronger compression.
+            if (!picture.save(file, "JPG", scale == 1 ? JpegQuality : ScaledJpegQuality)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+            std::printf("%2d %-12s %dx%d\n", number, catalogue[i].name, picture.width(),
+                        picture.height());
+            if (scale == 1)
+                pictures.push_back(picture);
         }
-        std::printf("%2d %-12s %dx%d\n", number, catalogue[i].name, picture.width(),
-                    picture.height());
-        pictures.push_back(picture);
-    }
     if (argc > 2 && !ContactSheet(pictures).save(QString::fromLocal8Bit(argv[2])))
         return 1;
     return 0;

@@ -1,5 +1,7 @@
 #include "tools/paint/Generator.h"
 
+#include "tools/paint/Pixels.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -21,7 +23,12 @@ int RunGenerator(int argc, char** argv, const char* usage,
     try {
         if (!QDir().mkpath(folder))
             throw std::runtime_error("cannot create " + folder.toStdString());
-        paint(folder);
+        // Every picture for screens at 100 %, 200 % and 300 %, from the same drawing.
+        for (int scale : {1, 2, 3}) {
+            SetScale(scale);
+            paint(folder);
+        }
+        SetScale(1);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
         return 1;

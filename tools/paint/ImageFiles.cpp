@@ -1,5 +1,7 @@
 #include "tools/paint/ImageFiles.h"
 
+#include "tools/paint/Pixels.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -11,20 +13,71 @@
 
 namespace Paint {
 
-void Save(const QImage& image, const QString& path, const char* format, int quality) {
-    if (!image.save(path, format, quality))
-        throw std::runtime_error("cannot write " + path.toStdString());
+namespace {
+
+constexpr int LargeJpegQuality = 92;
+
+// At scale 2 and 3 a large opaque picture (a window's background, a table top) is kept as
+// JPEG of full colour resolution: its wood grain costs a fifth of the PNG's bytes, and at
+// two or three device pixels per pixel the compression cannot be seen. Small pieces,
+// keyed bitmaps and pictures with transparency stay PNG.
+bool StoredAsJpeg(const QImage& image) {
+    const QSize design = DesignSize(image);
+    return Scale() > 1 && !image.hasAlphaChannel() && design.width() * design.height() >= 40000;
+}
+
+void WriteJpegFile(const QImage& image, const QString& path, int quality);
+
+} // namespace
+
+QString ScaledPath(const QString& path) {
+    if (Scale() == 1)
+        return path;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    QString extension = path.mid(dot);
+    if (extension.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0)
+        extension = QStringLiteral(".png");
+    return path.left(dot) + QStringLiteral("@%1x").arg(Scale()) + extension;
+}
+
+namespace {
+
+QString JpegPath(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".jpg");
+}
+
+} // namespace
+
+QString Save(const QImage& image, const QString& path, const char* format, int quality) {
+    // The ratio is implied by the name; the file itself keeps the pixels only.
+    QImage plain = image;
+    plain.setDevicePixelRatio(1);
+    if (StoredAsJpeg(image)) {
+        const QString target = JpegPath(ScaledPath(path));
+        WriteJpegFile(plain, target, LargeJpegQuality);
+        return target;
+    }
+    const QString target = ScaledPath(path);
+    const char* written = target.endsWith(QLatin1String(".png")) ? "PNG" : format;
+    if (!plain.save(target, written, quality))
+        throw std::runtime_error("cannot write " + target.toStdString());
+    return target;
 }
 
 QString SaveInto(const QImage& image, const QString& folder, const QString& name,
                  const char* format) {
     const QString path =
         QDir(folder).filePath(name + QLatin1Char('.') + QString::fromLatin1(format).toLower());
-    Save(image.convertToFormat(QImage::Format_RGB888), path, format);
-    return path;
+    return Save(image.convertToFormat(QImage::Format_RGB888), path, format);
 }
 
 void WriteJpeg(const QImage& image, const QString& path, int quality) {
+    WriteJpegFile(image, ScaledPath(path), quality);
+}
+
+namespace {
+
+void WriteJpegFile(const QImage& image, const QString& path, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
 
     jpeg_compress_struct info{};
@@ -65,5 +118,7 @@ void WriteJpeg(const QImage& image, const QString& path, int quality) {
     if (!written)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
+
+} // namespace
 
 } // namespace Paint

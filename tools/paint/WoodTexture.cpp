@@ -1,6 +1,7 @@
 #include "tools/paint/WoodTexture.h"
 
 #include "tools/paint/Colours.h"
+#include "tools/paint/Pixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,11 +36,14 @@ QColor WoodTexture::At(double u, double v) const {
 }
 
 QImage WoodTexture::Render(QSize size, bool grainAlongX) const {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
-            line[x] = (grainAlongX ? At(x, y) : At(y, x)).rgb();
+    QImage image = Picture(size, QImage::Format_RGB32);
+    for (int row = 0; row < image.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const double y = Design(row);
+        for (int column = 0; column < image.width(); ++column) {
+            const double x = Design(column);
+            line[column] = (grainAlongX ? At(x, y) : At(y, x)).rgb();
+        }
     }
     return image;
 }

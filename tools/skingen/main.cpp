@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -138,16 +139,16 @@ void ToolButtons() {
 
 void HorBar() {
     // The track: a groove cut into dark wood, stretched sideways, so every column is equal.
-    QImage bar(489, 16, QImage::Format_RGB888);
+    QImage bar = Picture({489, 16}, QImage::Format_RGB888);
     const QColor rows[16] = {DeepShadow,         QColor(60, 38, 19), DarkWood,
                              DarkWood,           QColor(82, 52, 26), QColor(82, 52, 26),
                              DeepShadow,         QColor(30, 17, 8),  QColor(30, 17, 8),
                              QColor(98, 63, 33), QColor(82, 52, 26), QColor(82, 52, 26),
                              DarkWood,           DarkWood,           MidWood,
                              DeepShadow};
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 489; ++x)
-            bar.setPixelColor(x, y, rows[y]);
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            bar.setPixelColor(x, y, rows[std::clamp(DesignPixel(Design(y)), 0, 15)]);
     Save("WHB_BAR", bar);
 
     const auto thumb = [](bool focused) {
@@ -204,10 +205,12 @@ void Panel() {
                                 Highlight,  Brass,     MidWood, QColor(98, 62, 31),
                                 DarkWood,   DeepShadow};
     const auto piece = [&](const std::function<int(int, int)>& depth) {
-        QImage image(10, 10, QImage::Format_RGB888);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 10; ++x)
-                image.setPixelColor(x, y, profile[depth(x, y)]);
+        QImage image = Picture({10, 10}, QImage::Format_RGB888);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixelColor(x, y,
+                                    profile[depth(std::clamp(DesignPixel(Design(x)), 0, 9),
+                                                  std::clamp(DesignPixel(Design(y)), 0, 9))]);
         return image;
     };
     Save("WOP_LOB", piece([](int x, int y) { return std::min(x, y); }));
@@ -254,9 +257,9 @@ void Edit() {
         painter.end();
         const QImage whole = Over(canvas, around);
         const QString name = focused ? "WDE_FOCUS" : "WDE_NORM";
-        Save(name + "_LEFT", whole.copy(0, 0, 8, 26));
-        Save(name + "_RIGHT", whole.copy(32, 0, 8, 26));
-        Save(name, whole.copy(16, 0, 8, 26).scaled(184, 26));
+        Save(name + "_LEFT", Cut(whole, QRect(0, 0, 8, 26)));
+        Save(name + "_RIGHT", Cut(whole, QRect(32, 0, 8, 26)));
+        Save(name, Stretched(Cut(whole, QRect(16, 0, 8, 26)), QSize(184, 26)));
     }
 }
 

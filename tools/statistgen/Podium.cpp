@@ -32,7 +32,7 @@ void Niche(QImage& canvas) {
     spot.setColorAt(0, QColor(255, 214, 140, 120));
     spot.setColorAt(0.45, QColor(200, 140, 70, 50));
     spot.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(canvas.rect(), spot);
+    painter.fillRect(Paint::DesignRect(canvas), spot);
     // Rays widening from the lamp.
     for (const double angle : {-0.36, -0.15, 0.08, 0.3}) {
         QPainterPath ray;
@@ -49,12 +49,13 @@ void Niche(QImage& canvas) {
     QRadialGradient vignette(QPointF(99, 99), 150);
     vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
     vignette.setColorAt(1, QColor(10, 5, 2, 150));
-    painter.fillRect(canvas.rect(), vignette);
+    painter.fillRect(Paint::DesignRect(canvas), vignette);
 }
 
 void FloorBoards(QImage& canvas) {
-    QImage boards(Side, Side - int(Floor), QImage::Format_RGB32);
-    WoodGrain(QColor(58, 36, 18), QColor(104, 68, 35), 73).Fill(boards, boards.rect(), 0.6);
+    QImage boards = Paint::Picture(QSize(Side, Side - int(Floor)), QImage::Format_RGB32);
+    WoodGrain(QColor(58, 36, 18), QColor(104, 68, 35), 73)
+        .Fill(boards, Paint::DesignRect(boards), 0.6);
     QPainter painter(&canvas);
     painter.drawImage(0, int(Floor), boards);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -39,8 +39,8 @@ QImage Window(QSize size, std::uint32_t seed, const QRectF& plate) {
 
 // A darker bed cut into the frame, under panels that bring their own wood.
 void Bed(QImage& canvas, const QRect& area, std::uint32_t seed) {
-    QImage wood = canvas.copy(area);
-    WoodGrain(QColor(44, 27, 13), QColor(78, 50, 26), seed).Fill(wood, wood.rect());
+    QImage wood = Cut(canvas, area);
+    WoodGrain(QColor(44, 27, 13), QColor(78, 50, 26), seed).Fill(wood, Paint::DesignRect(wood));
     QPainter painter(&canvas);
     painter.drawImage(area.topLeft(), wood);
     QLinearGradient shade(area.topLeft(), area.topLeft() + QPoint(0, 12));
@@ -120,13 +120,14 @@ void TitleStrip() {
 
 // The column heads lie in a groove cut into the panel's wood.
 void HeaderStrip() {
-    QImage canvas(190, 15, QImage::Format_RGB32);
-    WoodGrain(QColor(50, 31, 15), QColor(88, 56, 28), 99).Fill(canvas, canvas.rect(), 0.7);
+    QImage canvas = Paint::Picture(QSize(190, 15), QImage::Format_RGB32);
+    WoodGrain(QColor(50, 31, 15), QColor(88, 56, 28), 99)
+        .Fill(canvas, Paint::DesignRect(canvas), 0.7);
     QPainter painter(&canvas);
     QLinearGradient inner(0, 0, 0, 6);
     inner.setColorAt(0, QColor(10, 5, 2, 170));
     inner.setColorAt(1, QColor(10, 5, 2, 0));
-    painter.fillRect(canvas.rect(), inner);
+    painter.fillRect(Paint::DesignRect(canvas), inner);
     painter.setPen(DeepShadow);
     painter.drawLine(0, 0, 189, 0);
     painter.drawLine(0, 0, 0, 14);
@@ -176,7 +177,7 @@ void WinnerBar() {
 }
 
 // The chart's scale: a groove for the bar with a tick every quarter of the way.
-void Scale() {
+void ScaleArt() {
     QImage canvas = Canvas({140, 16});
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -232,7 +233,7 @@ int main(int argc, char** argv) {
         TitleStrip();
         HeaderStrip();
         WinnerBar();
-        Scale();
+        ScaleArt();
         Bar();
         SaveOpaque("STATIST_PODEST", Podium::Paint());
     });
