@@ -1,6 +1,7 @@
 #include "picturedialog/TOpenDialogForm.h"
 
 #include "game/VarUnit.h"
+#include "picturedialog/BackgroundListing.h"
 #include "picturedialog/FolderPath.h"
 #include "picturedialog/MotifLibrary.h"
 #include "picturedialog/PictureFileModel.h"
@@ -178,6 +179,11 @@ void TOpenDialogForm::CreateFilePanel() {
     Image5->setGeometry(211, 18, 142, 17);
 
     fileModel = new PictureFileModel(this);
+    fileListing = new BackgroundListing(
+        [this](const QString& folder, std::vector<PictureEntry> entries) {
+            ShowListedFiles(folder, std::move(entries));
+        },
+        this);
     ListView1 = new QTableView(WDPanel2);
     ListView1->setGeometry(8, 36, 345, 73);
     ListView1->setModel(fileModel);
@@ -605,13 +611,29 @@ void TOpenDialogForm::ShowFolderFiles(const QString& path) {
     ListPictureFiles(FolderPath::WithSlash(path));
 }
 
+// A large folder is read on a thread: the window shows at once and the rows follow, with
+// the count in the caption once they are all there.
 void TOpenDialogForm::ListPictureFiles(const QString& folder) {
-    std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
+    LabelFiles->setText(QStringLiteral("Dateien"));
+    fileListing->Start(folder);
+    if (fileListing->Busy())
+        ListView1->viewport()->setCursor(Qt::BusyCursor);
+}
+
+// The rows of the folder chosen last. If the chooser was closed before they came, they are
+// still its folder's rows, the ones the next showing shows.
+void TOpenDialogForm::ShowListedFiles(const QString& folder, std::vector<PictureEntry> entries) {
+    ListView1->viewport()->unsetCursor();
+    FilePaths.clear();
     FilePaths.reserve(static_cast<qsizetype>(entries.size()));
     for (const PictureEntry& entry : entries)
         FilePaths << folder + entry.name;
     fileModel->SetEntries(std::move(entries));
     LabelFiles->setText(QStringLiteral("Dateien (%1)").arg(FilePaths.size()));
+}
+
+bool TOpenDialogForm::ListingFiles() const {
+    return fileListing && fileListing->Busy();
 }
 
 int TOpenDialogForm::SelectedRow() const {

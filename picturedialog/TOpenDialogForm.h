@@ -6,6 +6,7 @@
 #include "picturedialog/FavoritesList.h"
 #include "picturedialog/FavoritesStore.h"
 #include "platform/MountedVolumes.h"
+#include "widgets/OnDemandWindow.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -14,6 +15,8 @@
 #include <array>
 #include <vector>
 
+class BackgroundListing;
+struct PictureEntry;
 class PictureFileModel;
 class QAction;
 class QLabel;
@@ -63,6 +66,8 @@ public:
     int SelectedRow() const;
     // The folder node whose files are listed, or none.
     QTreeWidgetItem* SelectedNode() const;
+    // Whether the rows of a large folder are still being read; they follow by themselves.
+    bool ListingFiles() const;
 
     // Handlers, named as in the window's layout.
     void FormShow();
@@ -193,8 +198,10 @@ private:
     bool IsOverFavorites(QPoint globalPosition) const;
     bool PassesSizeCheck(const QString& path);
     bool ListMouseEvent(QMouseEvent* event);
+    void ShowListedFiles(const QString& folder, std::vector<PictureEntry> entries);
 
     PictureFileModel* fileModel = nullptr;
+    BackgroundListing* fileListing = nullptr;
     FavoritesStore store;
     FavoritesList favorites;
     bool favoritesLoaded = false;
@@ -214,5 +221,5 @@ private:
     QPoint dragStart;
 };
 
-// The one picture chooser of the program, created at start-up.
-inline TOpenDialogForm* OpenDialogForm = nullptr;
+// The one picture chooser of the program, made when it is first needed.
+inline OnDemandWindow<TOpenDialogForm> OpenDialogForm;
