@@ -16,8 +16,8 @@ BackgroundListing::~BackgroundListing() {
 }
 
 bool BackgroundListing::IsSmall(const QString& folder) {
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot);
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     int count = 0;
     while (entries.hasNext()) {
         entries.next();

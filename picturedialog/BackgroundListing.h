@@ -35,6 +35,9 @@ public:
     void Cancel();
     // Whether a listing is still to come.
     bool Busy() const { return busy; }
+    // Whether a thread is still reading, wanted or not; once none is, every listing it read
+    // has been handed over or dropped.
+    bool Reading() const { return !threads.isEmpty(); }
 
     // Whether `folder` has at most ListedAtOnce entries; reads no more of it than that.
     static bool IsSmall(const QString& folder);

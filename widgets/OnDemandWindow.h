@@ -5,8 +5,7 @@
 
 #include "widgets/OnDemandWindows.h"
 
-template <class Form>
-class OnDemandWindow {
+template <class Form> class OnDemandWindow {
 public:
     // The window to use from now on; nullptr for none.
     OnDemandWindow& operator=(Form* handedIn) {

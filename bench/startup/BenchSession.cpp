@@ -53,8 +53,8 @@ void BenchSession::StartSoundServer() {
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    const int failed = posix_spawnp(&sound, "pulseaudio", &quiet, nullptr,
-                                    const_cast<char**>(arguments), environ);
+    const int failed =
+        posix_spawnp(&sound, "pulseaudio", &quiet, nullptr, const_cast<char**>(arguments), environ);
     posix_spawn_file_actions_destroy(&quiet);
     if (failed != 0) {
         sound = -1;

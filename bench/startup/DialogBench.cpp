@@ -42,8 +42,7 @@ std::uint64_t StatistWindow(BenchSession& session, FakeInput& input, std::uint64
     session.Watch().Reset();
     session.Watch().RememberScreen();
     input.Key("F2");
-    const std::uint64_t statist =
-        session.Watch().WaitForMappedWindow(900, 520, Clock::now() + 20s);
+    const std::uint64_t statist = session.Watch().WaitForMappedWindow(900, 520, Clock::now() + 20s);
     if (statist == 0 || !session.Watch().WaitPaintedOver(statist, Clock::now() + 20s))
         return 0;
     std::this_thread::sleep_for(300ms);
@@ -92,8 +91,9 @@ double TimeOpening(BenchSession& session, FakeInput& input, const std::vector<st
 
 // Times the opening in turns with the baseline build, when there is one, and reports the
 // medians and the ratio taken pair by pair.
-void Measure(benchmark::State& state, BenchSession& session, const Opening& opening,
-             const std::function<void()>& beforeEachStart = [] {}) {
+void Measure(
+    benchmark::State& state, BenchSession& session, const Opening& opening,
+    const std::function<void()>& beforeEachStart = [] {}) {
     FakeInput input(session.DisplayName());
     if (!session.Ready() || !input.Connected()) {
         state.SkipWithError("no X server (Xvfb) with its test extension");
@@ -135,18 +135,30 @@ void FirstShowing(benchmark::State& state, const Opening& opening) {
 
 // The sizes tell the dialogs apart from the windows around them.
 BENCHMARK_CAPTURE(FirstShowing, ChangeMode_AltS, Opening{660, 260, MainWindow, Key("s", true)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(FirstShowing, Statist_F2, Opening{900, 520, MainWindow, Key("F2", false)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(FirstShowing, Config_F3, Opening{320, 250, MainWindow, Key("F3", false)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(FirstShowing, Info_AltI, Opening{420, 300, MainWindow, Key("i", true)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 // "Löschen" and "Drucken" of the statistics window.
 BENCHMARK_CAPTURE(FirstShowing, StatistDelete, Opening{340, 220, StatistWindow, Click(154, 481)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(FirstShowing, StatistPrintView, Opening{480, 620, StatistWindow, Click(66, 481)})
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // A folder of `count` small JPEG files (hard links of one file, so that they cost no room).
 QString PictureFolder(const BenchSession& session, int count) {
@@ -179,7 +191,12 @@ void ChooserAfterAltM(benchmark::State& state) {
         ini.write(QStringLiteral("[DIALOG]\r\nPath=%1\r\n").arg(folder).toUtf8());
     });
 }
-BENCHMARK(ChooserAfterAltM)->Arg(0)->Arg(2000)->Arg(20000)->UseManualTime()
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ChooserAfterAltM)
+    ->Arg(0)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace

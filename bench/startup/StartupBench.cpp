@@ -180,8 +180,8 @@ void MemoryInGameOf64(benchmark::State& state) {
         }
         session.Watch().WaitPainted(dialog, Clock::now() + std::chrono::seconds(10));
         const std::string window = std::to_string(dialog);
-        const pid_t click = BenchSession::Spawn({"/usr/bin/xdotool", "mousemove", "--sync", "--window", window,
-                                   "590", "199", "click", "1"});
+        const pid_t click = BenchSession::Spawn({"/usr/bin/xdotool", "mousemove", "--sync",
+                                                 "--window", window, "590", "199", "click", "1"});
         if (click > 0)
             waitpid(click, nullptr, 0);
         std::this_thread::sleep_for(std::chrono::seconds(3));

@@ -112,8 +112,8 @@ bool WindowWatch::WaitPaintedOver(std::uint64_t window, Clock::time_point deadli
         int changed = 0;
         for (int j = 1; j <= grid; ++j) {
             const int y = attributes.height * j / (grid + 1);
-            XImage* row = XGetImage(display, window, 0, y, unsigned(attributes.width), 1,
-                                    AllPlanes, ZPixmap);
+            XImage* row =
+                XGetImage(display, window, 0, y, unsigned(attributes.width), 1, AllPlanes, ZPixmap);
             if (!row)
                 continue;
             for (int i = 1; i <= grid; ++i) {
