@@ -4,6 +4,7 @@
 #include "picturedialog/BackgroundListing.h"
 #include "picturedialog/FolderPath.h"
 #include "picturedialog/MotifLibrary.h"
+#include "picturedialog/MotifThumbnails.h"
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
 #include "picturedialog/PictureSizeCheck.h"
@@ -340,6 +341,9 @@ void TOpenDialogForm::Prepare() {
     if (prepared)
         return;
     prepared = true;
+    // The strip's thumbnails are decoded meanwhile, on a thread of their own.
+    motifThumbnails =
+        std::make_unique<MotifThumbnails>(std::clamp(tsMotiveCount(), 0, MotifSlotCount));
     CreateControls();
     FormCreate();
     PaintArtwork();
@@ -770,11 +774,19 @@ bool TOpenDialogForm::IsOverFavorites(QPoint globalPosition) const {
 // ---- The motif strip ---------------------------------------------------------------------
 
 void TOpenDialogForm::FillMotifStrip() {
+    // The first filling takes the thumbnails decoded while the window was built.
+    std::vector<QImage> decoded;
+    if (motifThumbnails)
+        decoded = motifThumbnails->Take();
+    motifThumbnails.reset();
     int x = StripLeft;
     for (int k = 1; k <= motifCount; ++k) {
         TThumbImage* slot = MotifThumbs[static_cast<std::size_t>(k)];
         QImage thumbnail;
-        LoadMotiv(&thumbnail, 100 + k);
+        if (static_cast<std::size_t>(k) <= decoded.size())
+            thumbnail = decoded[static_cast<std::size_t>(k - 1)];
+        else
+            LoadMotiv(&thumbnail, 100 + k);
         slot->SetPicture(thumbnail);
         slot->move(x, StripTop);
         slot->show();

@@ -5,6 +5,7 @@
 
 #include "picturedialog/FavoritesList.h"
 #include "picturedialog/FavoritesStore.h"
+#include "picturedialog/MotifThumbnails.h"
 #include "platform/MountedVolumes.h"
 #include "widgets/OnDemandWindow.h"
 
@@ -13,6 +14,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <vector>
 
 class BackgroundListing;
@@ -202,6 +204,7 @@ private:
 
     PictureFileModel* fileModel = nullptr;
     BackgroundListing* fileListing = nullptr;
+    std::unique_ptr<MotifThumbnails> motifThumbnails;
     FavoritesStore store;
     FavoritesList favorites;
     bool favoritesLoaded = false;
