@@ -1,11 +1,8 @@
 // Timings of the picture chooser and of the program's start-up: the first showing of a
 // remembered folder of 2,000 JPEG files, the preview of a 6000 x 4000 photo, showing 30
-// favorites (whose pictures are such photos), and creating the windows at start-up with
-// and without the chooser.
+// favorites (whose pictures are such photos), and what start-up creates: the main window,
+// and the chooser when it is first needed.
 
-#include "dialogs/TFormChangeMode.h"
-#include "dialogs/TFormGreat.h"
-#include "dialogs/TInfoForm.h"
 #include "game/TFormPuzzle.h"
 #include "game/VarUnit.h"
 #include "picturedialog/FavoritesStore.h"
@@ -16,6 +13,7 @@
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
 #include "storage/Settings.h"
+#include "widgets/OnDemandWindows.h"
 #include "widgets/WDCheckBox.h"
 
 #include <QDir>
@@ -204,22 +202,19 @@ void LoadThirtyFavorites(benchmark::State& state) {
 }
 BENCHMARK(LoadThirtyFavorites)->Unit(benchmark::kMillisecond);
 
-// Everything main() creates before the event loop runs; the chooser with 30 favorites.
-void StartUp(benchmark::State& state, bool withChooser) {
+// Everything main() creates before the event loop runs: the main window, while the dialogs
+// wait for their first use.
+void StartUp(benchmark::State& state) {
     ThirtyFavorites();
     for (auto _ : state) {
         TFormPuzzle formPuzzle;
         formPuzzle.FormCreate();
-        TFormGreat formGreat;
-        TInfoForm infoForm;
-        TFormChangeMode formChangeMode;
-        std::unique_ptr<TOpenDialogForm> chooser;
-        if (withChooser)
-            chooser = std::make_unique<TOpenDialogForm>();
-        benchmark::DoNotOptimize(chooser.get());
+        const OnDemandWindows dialogs;
     }
 }
-// The chooser's share of the start-up alone.
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
+
+// What the chooser costs when it is made at its first use, before it is shown.
 void CreateChooser(benchmark::State& state) {
     ThirtyFavorites();
     for (auto _ : state) {
@@ -228,9 +223,6 @@ void CreateChooser(benchmark::State& state) {
     }
 }
 BENCHMARK(CreateChooser)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_CAPTURE(StartUp, WithoutChooser, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartUp, WithChooser, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
