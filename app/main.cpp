@@ -1,22 +1,15 @@
 // Start-up: one copy per user, then the main window and the event loop.
 
-#include "dialogs/TFormChangeMode.h"
-#include "dialogs/TFormConfig.h"
-#include "dialogs/TFormGreat.h"
-#include "dialogs/TFormStatist.h"
-#include "dialogs/TFormStatistDelete.h"
-#include "dialogs/TFormStatistPrintView.h"
-#include "dialogs/TInfoForm.h"
 #include "game/OpenWith.h"
 #include "game/PictureHandOver.h"
 #include "game/TFormPuzzle.h"
-#include "picturedialog/TOpenDialogForm.h"
 #include "platform/FileNames.h"
 #include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
 #include "sound/Bass_Dynamic.h"
+#include "widgets/OnDemandWindows.h"
 #include "widgets/WDMessageDialog.h"
 #include "widgets/WDStyle.h"
 
@@ -44,26 +37,12 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // The windows are created once and live until the end, in this order.
+    // The main window is created first; each dialog is made when it is first needed and
+    // lives until the end, so that what the player does not open costs nothing.
     TFormPuzzle formPuzzle;
     if (!formPuzzle.FormCreate())
         return 1;
-    TFormGreat formGreat;
-    FormGreat = &formGreat;
-    TInfoForm infoForm;
-    InfoForm = &infoForm;
-    TFormConfig formConfig;
-    FormConfig = &formConfig;
-    TFormStatist formStatist;
-    FormStatist = &formStatist;
-    TFormChangeMode formChangeMode;
-    FormChangeMode = &formChangeMode;
-    TFormStatistDelete formStatistDelete;
-    FormStatistDelete = &formStatistDelete;
-    TFormStatistPrintView formStatistPrintView;
-    FormStatistPrintView = &formStatistPrintView;
-    TOpenDialogForm openDialogForm;
-    OpenDialogForm = &openDialogForm;
+    const OnDemandWindows dialogs;
 
     formPuzzle.show();
     PictureHandOver handOver(formPuzzle);

@@ -2,6 +2,8 @@
 // The game start dialog: the player picks Standard, Kaskade or Memory and then a size,
 // which confirms the choice into PlayMode, GameSize and StartConfirmed.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -77,5 +79,5 @@ private:
     QWidget* MakeSizePanel(std::uint8_t mode, std::array<TWDButton*, 6>& buttons);
 };
 
-// The one game start dialog of the program, created at start-up.
-inline TFormChangeMode* FormChangeMode = nullptr;
+// The one game start dialog of the program, made when it is first needed.
+inline OnDemandWindow<TFormChangeMode> FormChangeMode;

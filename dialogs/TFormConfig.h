@@ -2,6 +2,8 @@
 // The settings dialog: grid lines, the statistics window after a game, sound cues, music
 // and the output volume. It changes the settings in memory only when left with OK.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -56,5 +58,5 @@ private:
     TWDCheckBox* MakeOption(TWDPanel* panel, int top, const QString& text);
 };
 
-// The program's one settings dialog, created at start-up.
-inline TFormConfig* FormConfig = nullptr;
+// The program's one settings dialog, made when it is first needed.
+inline OnDemandWindow<TFormConfig> FormConfig;

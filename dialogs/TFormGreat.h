@@ -2,6 +2,8 @@
 // The congratulation window shown after every solved game: it names what was solved and
 // the playing time, and lets the player confirm the name the new best time is kept under.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -40,5 +42,5 @@ private:
     void btnOKClick();
 };
 
-// The program's single congratulation window, created at start-up.
-inline TFormGreat* FormGreat = nullptr;
+// The program's single congratulation window, made when it is first needed.
+inline OnDemandWindow<TFormGreat> FormGreat;

@@ -266,7 +266,7 @@ void TFormStatist::btnOKClick() {
 }
 
 void TFormStatist::btnDeleteClick() {
-    if (FormStatistDelete == nullptr)
+    if (!FormStatistDelete)
         return;
     FormStatistDelete->exec();
     if (!DeleteConfirmed)
@@ -311,7 +311,7 @@ void TFormStatist::btnPrintClick() {
 
 void TFormStatist::ShowPrintPreview() {
     PrintConfirmed = false;
-    if (FormStatistPrintView == nullptr)
+    if (!FormStatistPrintView)
         return;
     // The page is laid out once, shown here and printed from the preview as it is shown,
     // on the sheet of the printer it will print on.

@@ -5,6 +5,7 @@
 
 #include "dialogs/StatisticsPage.h"
 #include "platform/DefaultPrinter.h"
+#include "widgets/OnDemandWindow.h"
 
 #include <QDialog>
 #include <array>
@@ -91,5 +92,5 @@ private:
     QString printProblem;
 };
 
-// The program's one statistics window, created at start-up.
-inline TFormStatist* FormStatist = nullptr;
+// The program's one statistics window, made when it is first needed.
+inline OnDemandWindow<TFormStatist> FormStatist;

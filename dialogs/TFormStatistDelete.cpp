@@ -53,11 +53,13 @@ TFormStatistDelete::TFormStatistDelete(QWidget* parent)
     wbClose = DialogParts::CloseButton(this, QPoint(312, 2));
     connect(wbClose, &TWDWinButton::OnClick, this, &TFormStatistDelete::btnCancelClick);
 
-    // Runs for the whole life of the dialog, also while it is hidden.
+    // Runs for the whole life of the dialog, also while it is hidden; the button shows its
+    // rule from the start, also when the dialog is made just before its first showing.
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &TFormStatistDelete::Timer1Timer);
     Timer1->start();
+    Timer1Timer();
 
     WindowDrag::Install(ImageBack);
     WindowDrag::Install(lbWinTitle);

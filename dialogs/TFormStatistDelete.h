@@ -2,6 +2,8 @@
 // The deletion dialog of the statistics window: the player marks which of the six lists
 // of the loaded kind are to be cleared and confirms; the clearing is the caller's.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 #include <array>
 
@@ -46,5 +48,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// The program's one deletion dialog, created at start-up.
-inline TFormStatistDelete* FormStatistDelete = nullptr;
+// The program's one deletion dialog, made when it is first needed.
+inline OnDemandWindow<TFormStatistDelete> FormStatistDelete;

@@ -2,6 +2,8 @@
 // The print preview of the statistics page: the page drawn at a third of its size, and
 // the choice of printing it or not.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -50,5 +52,5 @@ private:
     QImage page;
 };
 
-// The program's one print preview, created at start-up.
-inline TFormStatistPrintView* FormStatistPrintView = nullptr;
+// The program's one print preview, made when it is first needed.
+inline OnDemandWindow<TFormStatistPrintView> FormStatistPrintView;

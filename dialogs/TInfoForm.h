@@ -2,6 +2,8 @@
 // The program's information window: name, version and disclaimer on its background
 // picture, with links to the maker's web site and for an e-mail to the maker.
 
+#include "widgets/OnDemandWindow.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -28,5 +30,5 @@ private:
     void btnOKClick();
 };
 
-// The program's single information window, created at start-up.
-inline TInfoForm* InfoForm = nullptr;
+// The program's single information window, made when it is first needed.
+inline OnDemandWindow<TInfoForm> InfoForm;

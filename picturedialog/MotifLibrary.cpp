@@ -16,8 +16,11 @@ int IdAtScale(int number, qreal ratio) {
 }
 
 QImage Thumbnail(int number) {
+    return Thumbnail(number, ArtResources::Ratio());
+}
+
+QImage Thumbnail(int number, qreal ratio) {
     QImage thumbnail;
-    const qreal ratio = ArtResources::Ratio();
     if (ArtScale::SetFor(ratio) == 1) {
         LoadMotiv(&thumbnail, 100 + number);
         return thumbnail;

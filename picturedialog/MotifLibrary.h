@@ -20,4 +20,7 @@ int IdAtScale(int number, qreal ratio);
 // at the screen's ratio.
 QImage Thumbnail(int number);
 
+// The same for a screen of the given ratio; safe to call from any thread.
+QImage Thumbnail(int number, qreal ratio);
+
 } // namespace MotifLibrary

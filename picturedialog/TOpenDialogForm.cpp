@@ -2,9 +2,11 @@
 
 #include "game/PictureCrop.h"
 #include "game/VarUnit.h"
+#include "picturedialog/BackgroundListing.h"
 #include "picturedialog/FavoriteThumbnail.h"
 #include "picturedialog/FolderPath.h"
 #include "picturedialog/MotifLibrary.h"
+#include "picturedialog/MotifThumbnails.h"
 #include "picturedialog/PictureFileModel.h"
 #include "picturedialog/PictureListing.h"
 #include "picturedialog/PictureReach.h"
@@ -183,6 +185,11 @@ void TOpenDialogForm::CreateFilePanel() {
     Image5->setGeometry(211, 18, 142, 17);
 
     fileModel = new PictureFileModel(this);
+    fileListing = new BackgroundListing(
+        [this](const QString& folder, std::vector<PictureEntry> entries) {
+            ShowListedFiles(folder, std::move(entries));
+        },
+        this);
     ListView1 = new QTableView(WDPanel2);
     ListView1->setGeometry(8, 36, 345, 73);
     ListView1->setModel(fileModel);
@@ -342,6 +349,9 @@ void TOpenDialogForm::Prepare() {
     if (prepared)
         return;
     prepared = true;
+    // The strip's thumbnails are decoded meanwhile, on a thread of their own.
+    motifThumbnails =
+        std::make_unique<MotifThumbnails>(std::clamp(tsMotiveCount(), 0, MotifSlotCount));
     CreateControls();
     FormCreate();
     PaintArtwork();
@@ -616,8 +626,20 @@ void TOpenDialogForm::ShowFolderFiles(const QString& path) {
     ListPictureFiles(FolderPath::WithSlash(path));
 }
 
+// A large folder is read on a thread: the window shows at once and the rows follow, with
+// the count in the caption once they are all there.
 void TOpenDialogForm::ListPictureFiles(const QString& folder) {
-    std::vector<PictureEntry> entries = PictureListing::ListPictureFiles(folder);
+    LabelFiles->setText(QStringLiteral("Dateien"));
+    fileListing->Start(folder);
+    if (fileListing->Busy())
+        ListView1->viewport()->setCursor(Qt::BusyCursor);
+}
+
+// The rows of the folder chosen last. If the chooser was closed before they came, they are
+// still its folder's rows, the ones the next showing shows.
+void TOpenDialogForm::ShowListedFiles(const QString& folder, std::vector<PictureEntry> entries) {
+    ListView1->viewport()->unsetCursor();
+    FilePaths.clear();
     FilePaths.reserve(static_cast<qsizetype>(entries.size()));
     for (const PictureEntry& entry : entries)
         FilePaths << folder + entry.name;
@@ -625,6 +647,10 @@ void TOpenDialogForm::ListPictureFiles(const QString& folder) {
     LabelFiles->setText(QStringLiteral("Dateien (%1)").arg(FilePaths.size()));
     LabelUnreadable->setGeometry(ListView1->viewport()->rect());
     LabelUnreadable->setVisible(!PictureListing::CanRead(folder));
+}
+
+bool TOpenDialogForm::ListingFiles() const {
+    return fileListing && fileListing->Busy();
 }
 
 int TOpenDialogForm::SelectedRow() const {
@@ -785,10 +811,20 @@ bool TOpenDialogForm::IsOverFavorites(QPoint globalPosition) const {
 // ---- The motif strip ---------------------------------------------------------------------
 
 void TOpenDialogForm::FillMotifStrip() {
+    // The first filling takes the thumbnails decoded while the window was built.
+    std::vector<QImage> decoded;
+    if (motifThumbnails)
+        decoded = motifThumbnails->Take();
+    motifThumbnails.reset();
     int x = StripLeft;
     for (int k = 1; k <= motifCount; ++k) {
         TThumbImage* slot = MotifThumbs[static_cast<std::size_t>(k)];
-        slot->SetPicture(MotifLibrary::Thumbnail(k));
+        QImage thumbnail;
+        if (static_cast<std::size_t>(k) <= decoded.size())
+            thumbnail = decoded[static_cast<std::size_t>(k - 1)];
+        else
+            thumbnail = MotifLibrary::Thumbnail(k);
+        slot->SetPicture(thumbnail);
         slot->move(x, StripTop);
         slot->show();
         x += slot->width() + StripGap;

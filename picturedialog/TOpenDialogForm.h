@@ -5,15 +5,20 @@
 
 #include "picturedialog/FavoritesList.h"
 #include "picturedialog/FavoritesStore.h"
+#include "picturedialog/MotifThumbnails.h"
 #include "platform/MountedVolumes.h"
+#include "widgets/OnDemandWindow.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <QPoint>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <vector>
 
+class BackgroundListing;
+struct PictureEntry;
 class PictureFileModel;
 class QAction;
 class QLabel;
@@ -63,6 +68,8 @@ public:
     int SelectedRow() const;
     // The folder node whose files are listed, or none.
     QTreeWidgetItem* SelectedNode() const;
+    // Whether the rows of a large folder are still being read; they follow by themselves.
+    bool ListingFiles() const;
 
     // Handlers, named as in the window's layout.
     void FormShow();
@@ -195,8 +202,11 @@ private:
     bool PassesSizeCheck(const QString& path);
     bool PassesOpenCheck(const QString& path);
     bool ListMouseEvent(QMouseEvent* event);
+    void ShowListedFiles(const QString& folder, std::vector<PictureEntry> entries);
 
     PictureFileModel* fileModel = nullptr;
+    BackgroundListing* fileListing = nullptr;
+    std::unique_ptr<MotifThumbnails> motifThumbnails;
     FavoritesStore store;
     FavoritesList favorites;
     bool favoritesLoaded = false;
@@ -216,5 +226,5 @@ private:
     QPoint dragStart;
 };
 
-// The one picture chooser of the program, created at start-up.
-inline TOpenDialogForm* OpenDialogForm = nullptr;
+// The one picture chooser of the program, made when it is first needed.
+inline OnDemandWindow<TOpenDialogForm> OpenDialogForm;

@@ -78,3 +78,58 @@ bool WindowWatch::WaitPainted(std::uint64_t window, Clock::time_point deadline) 
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
 }
+
+void WindowWatch::RememberScreen() {
+    const Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes;
+    screen.clear();
+    if (!XGetWindowAttributes(display, root, &attributes))
+        return;
+    XImage* image = XGetImage(display, root, 0, 0, unsigned(attributes.width),
+                              unsigned(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return;
+    screenWidth = attributes.width;
+    screenHeight = attributes.height;
+    screen.resize(size_t(screenWidth) * size_t(screenHeight));
+    for (int y = 0; y < screenHeight; ++y)
+        for (int x = 0; x < screenWidth; ++x)
+            screen[size_t(y) * size_t(screenWidth) + size_t(x)] = XGetPixel(image, x, y);
+    XDestroyImage(image);
+}
+
+bool WindowWatch::WaitPaintedOver(std::uint64_t window, Clock::time_point deadline) {
+    XWindowAttributes attributes;
+    if (screen.empty() || !XGetWindowAttributes(display, window, &attributes))
+        return false;
+    int left = 0, top = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &left, &top, &child);
+    // A grid of points inside the frame; the window counts as painted once a quarter of them
+    // show something else than the screen showed there before.
+    constexpr int grid = 7;
+    for (;;) {
+        int changed = 0;
+        for (int j = 1; j <= grid; ++j) {
+            const int y = attributes.height * j / (grid + 1);
+            XImage* row =
+                XGetImage(display, window, 0, y, unsigned(attributes.width), 1, AllPlanes, ZPixmap);
+            if (!row)
+                continue;
+            for (int i = 1; i <= grid; ++i) {
+                const int x = attributes.width * i / (grid + 1);
+                const int sx = left + x, sy = top + y;
+                if (sx < 0 || sy < 0 || sx >= screenWidth || sy >= screenHeight)
+                    continue;
+                if (XGetPixel(row, x, 0) != screen[size_t(sy) * size_t(screenWidth) + size_t(sx)])
+                    ++changed;
+            }
+            XDestroyImage(row);
+        }
+        if (changed * 4 >= grid * grid)
+            return true;
+        if (MillisecondsUntil(deadline) == 0)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+}

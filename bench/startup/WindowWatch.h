@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class WindowWatch {
 public:
@@ -28,6 +29,16 @@ public:
     // screen at its centre and corners); false at the deadline.
     bool WaitPainted(std::uint64_t window, Clock::time_point deadline);
 
+    // Remembers what the screen shows now, for WaitPaintedOver.
+    void RememberScreen();
+    // Waits until the window, mapped over what the screen showed at RememberScreen, shows
+    // pixels of its own (a window that has not painted yet shows what lay beneath it);
+    // false at the deadline.
+    bool WaitPaintedOver(std::uint64_t window, Clock::time_point deadline);
+
 private:
     struct _XDisplay* display = nullptr;
+    std::vector<unsigned long> screen;
+    int screenWidth = 0;
+    int screenHeight = 0;
 };

@@ -3,6 +3,7 @@
 #include "ModalDriver.h"
 #include "TestHome.h"
 #include "game/VarUnit.h"
+#include "picturedialog/BackgroundListing.h"
 #include "picturedialog/FavoritesStore.h"
 #include "picturedialog/TSectionLabel.h"
 #include "picturedialog/TShapeFrame.h"
@@ -321,6 +322,33 @@ TEST_F(Chooser, FolderThatCannotBeReadSaysSoInTheList) {
     EXPECT_FALSE(chooser.LabelUnreadable->isVisible());
     QFile::setPermissions(closed,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(Chooser, LargeFolderShowsAtOnceAndItsRowsFollowSortedAndCounted) {
+    const QString folder = Folder("Viele");
+    const int count = BackgroundListing::ListedAtOnce + 1;
+    for (int i = count; i >= 1; --i)
+        WriteFile(folder + QStringLiteral("IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0')), "x");
+    LastFolder = folder;
+    dialog = std::make_unique<TOpenDialogForm>();
+    dialog->setWindowModality(Qt::NonModal);
+    dialog->show();
+    // Shown before the folder has been read: no rows and no count yet.
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->ListingFiles());
+    EXPECT_EQ(dialog->ListView1->model()->rowCount(), 0);
+    EXPECT_EQ(dialog->LabelFiles->text(), "Dateien");
+    // Closed before the rows came: they are the folder's rows all the same, and the next
+    // showing shows them.
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog->ListingFiles(); }, 60000));
+    TOpenDialogForm& chooser = Show();
+    EXPECT_EQ(chooser.LabelFiles->text(), QStringLiteral("Dateien (%1)").arg(count));
+    ASSERT_EQ(chooser.FilePaths.size(), count);
+    EXPECT_EQ(chooser.FilePaths.first(), folder + "IMG_00001.JPG");
+    EXPECT_EQ(Cell(count - 1, 0), QStringLiteral("IMG_%1.JPG").arg(count, 5, 10, QLatin1Char('0')));
+    EXPECT_EQ(chooser.NodePath(chooser.SelectedNode()), folder);
 }
 
 TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
