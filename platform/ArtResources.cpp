@@ -1,40 +1,25 @@
 #include "ArtResources.h"
 
 #include "AppError.h"
+#include "ArtDecode.h"
 #include "ArtScale.h"
-#include "JpegCodec.h"
+#include "PackedPictures.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 #include <QResource>
-#include <functional>
 
-// The bundles of the sets for 200 % and 300 %, embedded by the build (resources/).
+// The bundles of the sets for 200 % and 300 %, and the pack of the pictures for 100 %,
+// embedded by the build (resources/).
 extern "C" const unsigned char tessaly_art_2x[];
 extern "C" const unsigned char tessaly_art_3x[];
+extern "C" const unsigned char tessaly_pictures[];
 
 namespace {
 
 qreal chosenRatio = 0;
-
-// Loads `path1x` from the set for the present ratio with `decode`, brought to that ratio;
-// the picture of set 1 when the program carries no larger one.
-QImage FromSet(const QString& path1x, const std::function<QImage(const QString&)>& decode) {
-    const qreal ratio = ArtResources::Ratio();
-    const int set = ArtScale::SetFor(ratio);
-    if (set == 1)
-        return decode(path1x);
-    ArtResources::CarrySet(set);
-    QImage picture = decode(ArtScale::PathInSet(path1x, set));
-    if (picture.isNull())
-        picture = decode(ArtScale::JpegPathInSet(path1x, set));
-    if (picture.isNull())
-        return decode(path1x);
-    const bool keyed = picture.pixel(0, 0) == qRgb(255, 0, 255);
-    return ArtScale::ToRatio(picture, set, ratio, keyed);
-}
 
 QByteArray ReadResource(const QString& path) {
     QFile file(path);
@@ -43,18 +28,42 @@ QByteArray ReadResource(const QString& path) {
     return file.readAll();
 }
 
+// A picture of the set for 100 %: from the build's pack, ready to draw, or decoded from its
+// file where the pack does not hold it.
+QImage FromFirstSet(const QString& path) {
+    const QImage packed = PackedPictures::Find(tessaly_pictures, path);
+    if (!packed.isNull())
+        return packed;
+    return ArtDecode::Decode(path, ReadResource(path));
+}
+
+// Loads `path1x` from the set for the present ratio, brought to that ratio; the picture of
+// set 1 when the program carries no larger one.
+QImage FromSet(const QString& path1x) {
+    const qreal ratio = ArtResources::Ratio();
+    const int set = ArtScale::SetFor(ratio);
+    if (set == 1)
+        return FromFirstSet(path1x);
+    ArtResources::CarrySet(set);
+    QImage picture = ArtDecode::Decode(ArtScale::PathInSet(path1x, set),
+                                       ReadResource(ArtScale::PathInSet(path1x, set)));
+    if (picture.isNull()) {
+        const QString jpeg = ArtScale::JpegPathInSet(path1x, set);
+        picture = ArtDecode::Decode(jpeg, ReadResource(jpeg));
+    }
+    if (picture.isNull())
+        return FromFirstSet(path1x);
+    const bool keyed = picture.pixel(0, 0) == qRgb(255, 0, 255);
+    return ArtScale::ToRatio(picture, set, ratio, keyed);
+}
+
 QImage LoadCachedImage(const QString& path) {
     static QHash<QString, QImage> cache;
     const QString key = path + QLatin1Char('|') + QString::number(ArtResources::Ratio());
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    const QImage image = FromSet(path, [](const QString& file) {
-        QImage image(file);
-        if (!image.isNull())
-            image = image.convertToFormat(QImage::Format_RGB888);
-        return image;
-    });
+    const QImage image = FromSet(path);
     cache.insert(key, image);
     return image;
 }
@@ -89,13 +98,7 @@ QImage LoadJpg(int number) {
     const QString key = QStringLiteral("%1|%2").arg(number).arg(Ratio());
     if (auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
-    const QString path = QStringLiteral(":/jpg/%1.jpg").arg(number);
-    if (!QFile::exists(path))
-        throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
-    const QImage picture = FromSet(path, [](const QString& file) {
-        const QByteArray bytes = ReadResource(file);
-        return bytes.isEmpty() ? QImage() : JpegCodec::Decode(bytes);
-    });
+    const QImage picture = FromSet(QStringLiteral(":/jpg/%1.jpg").arg(number));
     if (picture.isNull())
         throw AppError(QStringLiteral("Die Grafik %1 fehlt im Programm.").arg(number));
     cache.insert(key, picture);
@@ -111,15 +114,11 @@ QImage LoadArt(const QString& name) {
 }
 
 QImage LoadIcon(int size) {
-    QImage icon(QStringLiteral(":/art/ICON_%1.png").arg(size));
-    if (icon.isNull())
-        return icon;
-    return icon.convertToFormat(QImage::Format_ARGB32);
+    return FromFirstSet(QStringLiteral(":/art/ICON_%1.png").arg(size));
 }
 
 QCursor LoadCursor(const QString& name) {
-    const QImage picture = FromSet(QStringLiteral(":/cursor/%1.png").arg(name),
-                                   [](const QString& file) { return QImage(file); });
+    const QImage picture = FromSet(QStringLiteral(":/cursor/%1.png").arg(name));
     if (picture.isNull())
         return QCursor(Qt::ArrowCursor);
     return QCursor(QPixmap::fromImage(picture), 0, 0);

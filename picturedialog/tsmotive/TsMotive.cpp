@@ -4,6 +4,8 @@
 #define TSMOTIVE_EXPORT __attribute__((visibility("default")))
 
 #include "picturedialog/MotifLibrary.h"
+#include "picturedialog/tsmotive/MotifDecode.h"
+#include "platform/PackedPictures.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -16,6 +18,8 @@
 // The motifs painted for screens at 200 % and 300 %, embedded by the build apart from the
 // others and registered when the first of them is asked for.
 extern "C" const unsigned char tsmotive_scaled[];
+// The motif the main window shows at start, packed by the build ready to draw.
+extern "C" const unsigned char tsmotive_pictures[];
 
 namespace {
 
@@ -36,13 +40,15 @@ QImage DecodeMotif(int number, int scale = 1) {
         if (!registered)
             return DecodeMotif(number);
     }
+    if (scale == 1) {
+        const QImage packed = PackedPictures::Find(tsmotive_pictures, MotifResource(number));
+        if (!packed.isNull())
+            return packed;
+    }
     QFile file(MotifResource(number, scale));
     if (!file.open(QIODevice::ReadOnly))
         return scale > 1 ? DecodeMotif(number) : QImage();
-    const QImage decoded = QImage::fromData(file.readAll(), "JPG");
-    if (decoded.isNull())
-        return {};
-    return decoded.convertToFormat(QImage::Format_RGB888);
+    return MotifDecode::Decode(file.readAll());
 }
 
 // 2 when the decoder can hand over the motif at exactly half its size and that still
@@ -59,6 +65,7 @@ int Reduction(QSize full, QSize wanted) {
 // picture chooser's strip fills quickly.
 QImage DecodeThumbnail(int number) {
     QImageReader reader(MotifResource(number), "JPG");
+    reader.setAutoDetectImageFormat(false);
     const QSize full = reader.size();
     if (!full.isValid() || full.height() <= 0)
         return {};
