@@ -55,8 +55,10 @@ QImage Picture(const unsigned char* pack, const Header& header, const Entry& ent
         if (ZSTD_isError(unpacked) || unpacked != pixels)
             return {};
     }
-    picture.setDotsPerMeterX(entry.dotsPerMeterX);
-    picture.setDotsPerMeterY(entry.dotsPerMeterY);
+    if (entry.dotsPerMeterX > 0 && entry.dotsPerMeterY > 0) {
+        picture.setDotsPerMeterX(entry.dotsPerMeterX);
+        picture.setDotsPerMeterY(entry.dotsPerMeterY);
+    }
     return picture;
 }
 

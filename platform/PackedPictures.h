@@ -13,6 +13,7 @@ namespace PackedPictures {
 // The layout of a pack: the header, the entries sorted by name, then the pixels of every
 // picture from a 64-byte boundary (counted from the start of the pack), line after line
 // with the bytes per line QImage gives that width and format; compressed, as one zstd frame.
+// A resolution of 0 leaves the default of a new image.
 struct Header {
     char magic[8];
     quint32 count;

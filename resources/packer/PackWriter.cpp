@@ -79,8 +79,14 @@ QByteArray PackWriter::Finish() const {
         entry.height = quint32(item.picture.height());
         entry.bytesPerLine = quint32(item.picture.bytesPerLine());
         entry.format = quint32(item.picture.format());
-        entry.dotsPerMeterX = item.picture.dotsPerMeterX();
-        entry.dotsPerMeterY = item.picture.dotsPerMeterY();
+        // A resolution the decoder left at the default is left to the program's default,
+        // which follows its screen.
+        const QImage fresh(1, 1, item.picture.format());
+        if (item.picture.dotsPerMeterX() != fresh.dotsPerMeterX() ||
+            item.picture.dotsPerMeterY() != fresh.dotsPerMeterY()) {
+            entry.dotsPerMeterX = item.picture.dotsPerMeterX();
+            entry.dotsPerMeterY = item.picture.dotsPerMeterY();
+        }
         entry.offset = offset;
         entry.storedSize = quint64(item.stored.size());
         entry.compressed = item.compressed ? 1 : 0;

@@ -1,7 +1,9 @@
 // The embedded artwork: every picture the windows ask for is there, has the size the
 // layout relies on, is in colour, and the glyphs and cursors carry their transparency.
 
+#include "platform/ArtDecode.h"
 #include "platform/ArtResources.h"
+#include "platform/PackedPictures.h"
 
 #include <QFile>
 #include <QPixmap>
@@ -10,6 +12,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
+
+// The build's pack of the pictures for 100 %.
+extern "C" const unsigned char tessaly_pictures[];
 
 namespace {
 
@@ -195,4 +200,28 @@ TEST(Artwork, HandCursorsAreTransparentWithTheFingersAtTheHotSpot) {
         EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
         EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
     }
+}
+
+// The build packs the pictures for 100 % ready to draw: each must be exactly the image the
+// loader would have decoded from its file, and the first window's are handed out in place.
+TEST(Artwork, PackedPicturesAreTheirFilesAsTheLoaderDecodesThem) {
+    const QStringList names = PackedPictures::Names(tessaly_pictures);
+    EXPECT_GT(names.size(), 100);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QImage decoded = ArtDecode::Decode(name, file.readAll());
+        const QImage packed = PackedPictures::Find(tessaly_pictures, name);
+        ASSERT_FALSE(decoded.isNull());
+        EXPECT_EQ(packed.format(), decoded.format());
+        EXPECT_EQ(packed, decoded);
+        EXPECT_EQ(packed.dotsPerMeterX(), decoded.dotsPerMeterX());
+        EXPECT_EQ(packed.dotsPerMeterY(), decoded.dotsPerMeterY());
+    }
+    for (const QString& name : {QStringLiteral("TOP"), QStringLiteral("WOOD_DARK")})
+        EXPECT_EQ(ArtResources::LoadArt(name).constBits(),
+                  PackedPictures::Find(tessaly_pictures, ":/art/" + name + ".png").constBits());
+    EXPECT_EQ(ArtResources::LoadJpg(100).constBits(),
+              PackedPictures::Find(tessaly_pictures, ":/jpg/100.jpg").constBits());
 }

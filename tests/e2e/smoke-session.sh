@@ -13,6 +13,10 @@ sleep 1
 geometry=$(xdotool getwindowgeometry "$window" | grep Geometry | awk '{print $2}')
 [ "$geometry" = "900x700" ] || fail "main window is $geometry, not 900x700"
 echo "main window mapped at $geometry"
+# The first window is drawn from pictures ready to draw: no image decoder plugin is loaded
+# for it (the first one asked would load them all, and their libraries).
+grep -q '/imageformats/' "/proc/$game/maps" && fail "the first window loaded image decoder plugins"
+echo "no image decoder loaded at start"
 
 # A second copy shows its notice and ends; the first stays.
 "$program" &

@@ -2,7 +2,9 @@
 // behaviour on unknown ids, and the symbols it exports.
 
 #include "picturedialog/MotifLibrary.h"
+#include "picturedialog/tsmotive/MotifDecode.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <climits>
@@ -103,6 +105,19 @@ TEST(MotifLibrary, UnknownIdsLeaveANullPicture) {
         LoadMotiv(&picture, scale * 100 + 1);
         EXPECT_EQ(picture.size(), full.size() * scale) << scale;
     }
+}
+
+// The first motif, shown at start, comes packed ready to draw: it must be its JPEG exactly
+// as the library decodes the others.
+TEST(MotifLibrary, PackedFirstMotifIsItsJpegDecoded) {
+    QFile file(QStringLiteral(":/tsmotive/motif01.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QImage decoded = MotifDecode::Decode(file.readAll());
+    ASSERT_FALSE(decoded.isNull());
+    const QImage packed = Load(1);
+    EXPECT_EQ(packed.format(), decoded.format());
+    EXPECT_EQ(packed, decoded);
+    EXPECT_EQ(packed.dotsPerMeterX(), decoded.dotsPerMeterX());
 }
 
 TEST(MotifLibrary, ExportsExactlyTheTwoPlainCEntryPoints) {
