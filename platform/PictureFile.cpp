@@ -108,6 +108,8 @@ QSize BitmapReadSize(RegularFile& file) {
     const BmpHeader header = ReadBitmapHeader(file);
     const auto device = file.Device();
     QImageReader reader(device.get(), "bmp");
+    // Asked by name only: a reader that may guess would first load every image plugin.
+    reader.setAutoDetectImageFormat(false);
     return BitmapSize(reader, header, file.Path());
 }
 
@@ -116,6 +118,7 @@ QImage BitmapLoad(RegularFile& file) {
     CheckBitmapComplete(file, header);
     const auto device = file.Device();
     QImageReader reader(device.get(), "bmp");
+    reader.setAutoDetectImageFormat(false);
     const QSize size = BitmapSize(reader, header, file.Path());
     QImage image = reader.read();
     if (image.isNull() || image.size() != size)
