@@ -2,6 +2,8 @@
 // Picture files on disk (BMP, JPEG, WMF, PNG, WebP, TIFF, GIF): which kind a file is, its
 // pixel size read cheaply from the header, and loading it as a 24-bit picture. Every file
 // comes in through RegularFile: a regular file, read no further than its size, with a cap.
+// PNG, WebP, TIFF and GIF files, sizes and pixels alike, are read by the picture reader in a
+// process of its own, with a time limit (PictureReaderProcess).
 
 #include <QImage>
 #include <QSize>

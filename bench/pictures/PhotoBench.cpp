@@ -13,6 +13,7 @@
 #include "game/VarUnit.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "platform/PictureFile.h"
+#include "platform/PictureReaderProcess.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
 #include "widgets/WDConfirmDialog.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);
+    PictureReaderProcess::UseProgram(QStringLiteral(TESSALY_PICTURE_READER));
     benchmark::Initialize(&argc, argv);
     BenchPictures();
     benchmark::RunSpecifiedBenchmarks();

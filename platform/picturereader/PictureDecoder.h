@@ -1,0 +1,32 @@
+#pragma once
+// One picture read by Qt's reader of its format, as the picture reader program answers for
+// it: the size from the header, the right way up, then the pixels as 24-bit colour, scaled
+// down to what the game asked for.
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <QSize>
+
+class PictureDecoder {
+public:
+    // `format` is one of Qt's readers: "png", "webp", "tiff" or "gif".
+    PictureDecoder(const QByteArray& file, const char* format);
+    PictureDecoder(const PictureDecoder&) = delete;
+    PictureDecoder& operator=(const PictureDecoder&) = delete;
+
+    // The picture's size from its header, the right way up (a picture stored sideways counts
+    // with its sides swapped); 0 x 0 when the bytes are no picture of the format.
+    QSize HeaderSize();
+
+    // The whole picture the right way up, transparent parts on white, as Format_RGB888 of
+    // PictureReply::PixelSize(header, minimumSize); a null picture when the pixels cannot be
+    // decoded or do not match the header.
+    QImage Decode(QSize minimumSize);
+
+private:
+    QByteArray bytes;
+    QBuffer buffer;
+    QImageReader reader;
+};
