@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/PictureLimits.h"
-#include "platform/PictureReply.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <algorithm>
 

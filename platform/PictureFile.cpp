@@ -6,9 +6,9 @@
 #include "platform/JpegCodec.h"
 #include "platform/PictureLimits.h"
 #include "platform/PictureReaderProcess.h"
-#include "platform/PictureReply.h"
 #include "platform/RegularFile.h"
 #include "platform/WmfPlayer.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -184,9 +184,8 @@ PictureReply AskReader(RegularFile& file, Kind kind, PictureReply question) {
         ThrowUnreadable(file.Path(), QStringLiteral("Die Datei ist zu groß."));
     const QString program = PictureReaderProcess::Program();
     if (program.isEmpty())
-        ThrowUnreadable(file.Path(),
-                        QStringLiteral("Der Bildleser %1 ist nicht vorhanden.")
-                            .arg(PictureReaderProcess::ProgramName()));
+        ThrowUnreadable(file.Path(), QStringLiteral("Der Bildleser %1 ist nicht vorhanden.")
+                                         .arg(PictureReaderProcess::ProgramName()));
     const PictureReply reply =
         PictureReaderProcess::Run(program, file, ReaderFormat(kind), std::move(question));
     switch (reply.Current()) {

@@ -222,7 +222,8 @@ PictureReply PictureReaderProcess::Run(const QString& program, RegularFile& file
             }
         }
         if (watched.revents & (POLLIN | POLLERR | POLLHUP)) {
-            const ssize_t count = ::recv(ours.Get(), received.data(), received.size(), MSG_DONTWAIT);
+            const ssize_t count =
+                ::recv(ours.Get(), received.data(), received.size(), MSG_DONTWAIT);
             if (count > 0) {
                 reply.Take(received.data(), count);
             } else if (count == 0 || !Retry()) {

@@ -4,7 +4,7 @@
 // only that process: its answer is read strictly, and it is killed when it takes longer than
 // the time limit.
 
-#include "platform/PictureReply.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <QString>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "platform/picturereader/PictureDecoder.h"
 
 #include "platform/PictureLimits.h"
-#include "platform/PictureReply.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <QPainter>
 

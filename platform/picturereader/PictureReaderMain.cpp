@@ -7,8 +7,8 @@
 //     tessaly-picture-reader FORMAT picture MINIMUM-WIDTH MINIMUM-HEIGHT
 
 #include "platform/PictureLimits.h"
-#include "platform/PictureReply.h"
 #include "platform/picturereader/PictureDecoder.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -133,7 +133,6 @@ int main(int argc, char** argv) {
     const QImage pixels = decoder.Decode(minimumSize);
     if (pixels.isNull())
         return Undecodable;
-    return Write(PictureReply::Prelude(header, pixels.size())) && WritePixels(pixels)
-               ? Success
-               : Undecodable;
+    return Write(PictureReply::Prelude(header, pixels.size())) && WritePixels(pixels) ? Success
+                                                                                      : Undecodable;
 }

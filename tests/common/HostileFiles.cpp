@@ -105,7 +105,8 @@ QByteArray ProgressiveBomb(int width, int height, int scans) {
 }
 
 QByteArray TiffOverflowingItsDecoder() {
-    QFile file(QStringLiteral(TESSALY_SOURCE_DIR "/fuzz/corpus/TiffReaderFuzz/ueberlauf-beim-lesen.tiff"));
+    QFile file(
+        QStringLiteral(TESSALY_SOURCE_DIR "/fuzz/corpus/TiffReaderFuzz/ueberlauf-beim-lesen.tiff"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

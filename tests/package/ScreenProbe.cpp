@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
         picture.fill(QColor(60, 110, 170));
         return picture.save(args[2], args[1] == QLatin1String("png") ? "PNG" : "JPG") ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: screen_probe shot <window id> <out.png> | jpeg|png <out> <w> <h>\n");
+    std::fprintf(stderr,
+                 "usage: screen_probe shot <window id> <out.png> | jpeg|png <out> <w> <h>\n");
     return 2;
 }

@@ -32,9 +32,9 @@ public:
         Incomplete, // more bytes are due
         Broken,     // the bytes break the answer; nothing more is read
         NotThisKind,
-        TooLarge,   // the header's size is beyond the picture limits
-        Size,       // the header's size, asked for alone
-        Picture,    // the header's size and the pixels
+        TooLarge, // the header's size is beyond the picture limits
+        Size,     // the header's size, asked for alone
+        Picture,  // the header's size and the pixels
     };
 
     // An answer to a question for the size alone, or for the pixels at minimumSize (each

@@ -1,4 +1,4 @@
-#include "platform/PictureReply.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include "platform/PictureLimits.h"
 
