@@ -3,11 +3,12 @@
 // it: the size from the header, the right way up, then the pixels as 24-bit colour, scaled
 // down to what the game asked for.
 
-#include <QBuffer>
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QImageReader>
 #include <QSize>
+#include <memory>
 
 class PictureDecoder {
 public:
@@ -26,7 +27,6 @@ public:
     QImage Decode(QSize minimumSize);
 
 private:
-    QByteArray bytes;
-    QBuffer buffer;
+    std::unique_ptr<QIODevice> device;
     QImageReader reader;
 };
