@@ -208,12 +208,40 @@ PictureReply AskReader(RegularFile& file, Kind kind, PictureReply question) {
                                      .arg(FormatName(kind)));
 }
 
+// The size the reader last told, for the file as it was then: the chooser's preview, the
+// size checks and the board ask for the same file's size again and again, and each question
+// would start the reader anew.
+struct KeptSize {
+    QString fileName;
+    Kind kind = Kind::Bitmap;
+    RegularFile::Identity identity;
+    QSize size;
+};
+
+QMutex keptSizeLock;
+KeptSize keptSize;
+
+void KeepSize(const RegularFile& file, Kind kind, QSize size) {
+    const QMutexLocker lock(&keptSizeLock);
+    keptSize = {file.Path(), kind, file.Id(), size};
+}
+
 QSize ReaderReadSize(RegularFile& file, Kind kind) {
-    return AskReader(file, kind, PictureReply::ForSize()).Header();
+    {
+        const QMutexLocker lock(&keptSizeLock);
+        if (keptSize.size.isValid() && keptSize.fileName == file.Path() && keptSize.kind == kind &&
+            keptSize.identity == file.Id())
+            return keptSize.size;
+    }
+    const QSize size = AskReader(file, kind, PictureReply::ForSize()).Header();
+    KeepSize(file, kind, size);
+    return size;
 }
 
 QImage ReaderLoad(RegularFile& file, Kind kind, QSize minimumSize) {
-    return AskReader(file, kind, PictureReply::ForPicture(minimumSize)).Pixels();
+    const PictureReply reply = AskReader(file, kind, PictureReply::ForPicture(minimumSize));
+    KeepSize(file, kind, reply.Header());
+    return reply.Pixels();
 }
 
 // ---- The last picture loaded -------------------------------------------------------------
@@ -342,6 +370,10 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
 }
 
 void PictureFile::ForgetLastPicture() {
+    {
+        const QMutexLocker lock(&keptSizeLock);
+        keptSize = {};
+    }
     const QMutexLocker lock(&keptLock);
     kept = {};
     keptFailure = {};

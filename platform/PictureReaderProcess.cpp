@@ -11,7 +11,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -21,9 +20,6 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The file goes to the reader in pieces of this size, read from the file as they are sent.
-constexpr qint64 PieceBytes = 256 * 1024;
 
 QMutex programLock;
 QString programInUse;
@@ -87,9 +83,9 @@ private:
     pid_t pid;
 };
 
-// Starts the program with both its input and its output on `childSide`, its errors where
+// Starts the program with the file as its input, its output on `answer`, its errors where
 // ours go and nothing else open; 0 when it cannot be started.
-pid_t Start(const QString& program, const QList<QByteArray>& arguments, int childSide) {
+pid_t Start(const QString& program, const QList<QByteArray>& arguments, int file, int answer) {
     const QByteArray path = QFile::encodeName(program);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(path.constData()));
@@ -101,11 +97,11 @@ pid_t Start(const QString& program, const QList<QByteArray>& arguments, int chil
     posix_spawnattr_t attributes;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawnattr_init(&attributes);
-    ::posix_spawn_file_actions_adddup2(&actions, childSide, STDIN_FILENO);
-    ::posix_spawn_file_actions_adddup2(&actions, childSide, STDOUT_FILENO);
+    ::posix_spawn_file_actions_adddup2(&actions, file, STDIN_FILENO);
+    ::posix_spawn_file_actions_adddup2(&actions, answer, STDOUT_FILENO);
     ::posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-    // The reader starts with no signal blocked and a broken connection ending it, whatever
-    // the calling thread has set.
+    // The reader starts with no signal blocked and a broken pipe ending it, whatever the
+    // calling thread has set.
     sigset_t none;
     sigemptyset(&none);
     sigset_t defaults;
@@ -122,8 +118,8 @@ pid_t Start(const QString& program, const QList<QByteArray>& arguments, int chil
     return failed == 0 ? pid : 0;
 }
 
-QList<QByteArray> Arguments(const char* format, const PictureReply& reply) {
-    QList<QByteArray> arguments{QByteArray(format)};
+QList<QByteArray> Arguments(const char* format, qint64 length, const PictureReply& reply) {
+    QList<QByteArray> arguments{QByteArray(format), QByteArray::number(length)};
     if (reply.SizeOnly()) {
         arguments << QByteArrayLiteral("size");
     } else {
@@ -136,10 +132,6 @@ QList<QByteArray> Arguments(const char* format, const PictureReply& reply) {
 int MillisecondsUntil(Clock::time_point deadline) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
-}
-
-bool Retry() {
-    return errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK;
 }
 
 } // namespace
@@ -162,37 +154,33 @@ void PictureReaderProcess::UseProgram(const QString& program) {
     programInUse = program;
 }
 
-PictureReply PictureReaderProcess::Run(const QString& program, RegularFile& file,
+PictureReply PictureReaderProcess::Run(const QString& program, const RegularFile& file,
                                        const char* format, PictureReply reply) {
     const Clock::time_point deadline = Clock::now() + TimeLimit;
-    int sides[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sides) != 0) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) {
         reply.Break();
         return reply;
     }
-    Descriptor ours(sides[0]);
-    Descriptor theirs(sides[1]);
-    Child child(Start(program, Arguments(format, reply), theirs.Get()));
+    Descriptor answer(ends[0]);
+    Descriptor theirs(ends[1]);
+    Child child(
+        Start(program, Arguments(format, file.Size(), reply), file.Descriptor(), theirs.Get()));
     theirs.Close();
     if (!child.Started()) {
         reply.Break();
         return reply;
     }
 
-    // The file goes out while the answer comes in, each as far as the other side takes it.
-    qint64 sent = 0;
-    QByteArray piece;
-    qsizetype pieceSent = 0;
-    bool sending = true;
-    std::array<char, 64 * 1024> received;
     // Until the reader closes its side: a complete answer with anything after it is broken.
+    std::array<char, 64 * 1024> received;
     while (reply.Current() != PictureReply::State::Broken) {
         const int wait = MillisecondsUntil(deadline);
         if (wait <= 0) {
             reply.Break();
             return reply;
         }
-        pollfd watched{ours.Get(), static_cast<short>(POLLIN | (sending ? POLLOUT : 0)), 0};
+        pollfd watched{answer.Get(), POLLIN, 0};
         const int ready = ::poll(&watched, 1, wait);
         if (ready < 0 && errno != EINTR) {
             reply.Break();
@@ -200,36 +188,12 @@ PictureReply PictureReaderProcess::Run(const QString& program, RegularFile& file
         }
         if (ready <= 0)
             continue;
-        if (sending && (watched.revents & (POLLOUT | POLLERR | POLLHUP))) {
-            if (pieceSent == piece.size()) {
-                piece = file.ReadAt(sent, PieceBytes);
-                pieceSent = 0;
-            }
-            if (piece.isEmpty()) {
-                ::shutdown(ours.Get(), SHUT_WR);
-                sending = false;
-            } else {
-                const ssize_t count = ::send(ours.Get(), piece.constData() + pieceSent,
-                                             static_cast<size_t>(piece.size() - pieceSent),
-                                             MSG_NOSIGNAL | MSG_DONTWAIT);
-                if (count > 0) {
-                    pieceSent += count;
-                    sent += count;
-                } else if (!Retry()) {
-                    // The reader takes no more: its answer, or its end, tells why.
-                    sending = false;
-                }
-            }
-        }
-        if (watched.revents & (POLLIN | POLLERR | POLLHUP)) {
-            const ssize_t count =
-                ::recv(ours.Get(), received.data(), received.size(), MSG_DONTWAIT);
-            if (count > 0) {
-                reply.Take(received.data(), count);
-            } else if (count == 0 || !Retry()) {
-                reply.End();
-                break;
-            }
+        const ssize_t count = ::read(answer.Get(), received.data(), received.size());
+        if (count > 0) {
+            reply.Take(received.data(), count);
+        } else if (count == 0 || errno != EINTR) {
+            reply.End();
+            break;
         }
     }
     if (reply.Current() != PictureReply::State::Broken && !child.EndsWell(deadline))

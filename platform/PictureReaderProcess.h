@@ -1,8 +1,8 @@
 #pragma once
-// Runs the picture reader, a small program of ours, on the bytes of one picture file, so
-// that a system decoder that crashes, corrupts memory or never ends on a hostile file costs
-// only that process: its answer is read strictly, and it is killed when it takes longer than
-// the time limit.
+// Runs the picture reader, a small program of ours, on one picture file the game has opened,
+// so that a system decoder that crashes, corrupts memory or never ends on a hostile file
+// costs only that process: its answer is read strictly, and it is killed when it takes
+// longer than the time limit.
 
 #include "platform/picturereader/PictureReply.h"
 
@@ -28,10 +28,10 @@ public:
     // programs lie elsewhere); an empty name looks for it again.
     static void UseProgram(const QString& program);
 
-    // Hands the whole file to `program` and asks it, for a picture of Qt's reader `format`
-    // ("png", "webp", "tiff", "gif"), what `reply` was made for. The reply comes back
-    // complete or broken: broken when the program cannot be started, breaks the answer, ends
-    // without success or runs out of time. Throws AppError when the file cannot be read.
-    static PictureReply Run(const QString& program, RegularFile& file, const char* format,
+    // Hands the open file to `program`, to be read no further than its size, and asks it,
+    // for a picture of Qt's reader `format` ("png", "webp", "tiff", "gif"), what `reply` was
+    // made for. The reply comes back complete or broken: broken when the program cannot be
+    // started, breaks the answer, ends without success or runs out of time.
+    static PictureReply Run(const QString& program, const RegularFile& file, const char* format,
                             PictureReply reply);
 };

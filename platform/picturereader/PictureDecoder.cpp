@@ -4,8 +4,6 @@
 #include "platform/picturereader/PictureReply.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -13,30 +11,6 @@ namespace {
 // per channel with alpha.
 constexpr int AllocationMegabytes =
     static_cast<int>(PictureLimits::MaximumPixels * 8 / (1024 * 1024)) + 1;
-
-// The file's bytes as the readers would find them on disk: a position may lie beyond the
-// end, where nothing more is read (a buffer in memory refuses such a position, which would
-// take some decoders down other paths than a file does).
-class FileBytes : public QIODevice {
-public:
-    explicit FileBytes(const QByteArray& bytes) : bytes(bytes) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return bytes.size(); }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 at = pos();
-        const qint64 count = std::min(maxSize, bytes.size() - at);
-        if (count <= 0)
-            return at >= bytes.size() ? -1 : 0;
-        std::memcpy(data, bytes.constData() + at, static_cast<size_t>(count));
-        return count;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray bytes;
-};
 
 // Transparent parts of a picture are shown on white, as the metafiles are.
 QImage OnWhite(const QImage& picture) {
@@ -56,8 +30,8 @@ QImage OnWhite(const QImage& picture) {
 
 // The reader is bound to one format: bytes of another kind are refused, not guessed at, and
 // the picture is turned the way its own header says.
-PictureDecoder::PictureDecoder(const QByteArray& file, const char* format)
-    : device(std::make_unique<FileBytes>(file)), reader(device.get(), format) {
+PictureDecoder::PictureDecoder(std::unique_ptr<QIODevice> file, const char* format)
+    : device(std::move(file)), reader(device.get(), format) {
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);

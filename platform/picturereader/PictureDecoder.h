@@ -3,7 +3,6 @@
 // it: the size from the header, the right way up, then the pixels as 24-bit colour, scaled
 // down to what the game asked for.
 
-#include <QByteArray>
 #include <QIODevice>
 #include <QImage>
 #include <QImageReader>
@@ -12,8 +11,11 @@
 
 class PictureDecoder {
 public:
-    // `format` is one of Qt's readers: "png", "webp", "tiff" or "gif".
-    PictureDecoder(const QByteArray& file, const char* format);
+    // Reads the picture from `file`, an open device over the whole file (never a buffer in
+    // memory, which refuses positions beyond the end that a file allows and so takes some
+    // decoders down other paths); `format` is one of Qt's readers: "png", "webp", "tiff" or
+    // "gif".
+    PictureDecoder(std::unique_ptr<QIODevice> file, const char* format);
     PictureDecoder(const PictureDecoder&) = delete;
     PictureDecoder& operator=(const PictureDecoder&) = delete;
 

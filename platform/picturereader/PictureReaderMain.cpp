@@ -1,11 +1,12 @@
-// The picture reader: reads one PNG, WebP, TIFF or GIF picture given on its input and
-// writes its answer (see PictureReply) to its output. The game runs it for every such file,
-// so that a decoder that crashes or never ends on a hostile file takes only this process
-// with it.
+// The picture reader: reads one PNG, WebP, TIFF or GIF picture file, which the game has
+// opened and gives it as its input, no further than the length the game saw, and writes its
+// answer (see PictureReply) to its output. The game runs it for every such file, so that a
+// decoder that crashes or never ends on a hostile file takes only this process with it.
 //
-//     tessaly-picture-reader FORMAT size
-//     tessaly-picture-reader FORMAT picture MINIMUM-WIDTH MINIMUM-HEIGHT
+//     tessaly-picture-reader FORMAT LENGTH size
+//     tessaly-picture-reader FORMAT LENGTH picture MINIMUM-WIDTH MINIMUM-HEIGHT
 
+#include "platform/BoundedDevice.h"
 #include "platform/PictureLimits.h"
 #include "platform/picturereader/PictureDecoder.h"
 #include "platform/picturereader/PictureReply.h"
@@ -16,8 +17,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,28 +28,6 @@ namespace {
 constexpr int Success = 0;
 constexpr int Undecodable = 1;
 constexpr int Misused = 2;
-
-// The whole input, or nothing when it is larger than any file the game sends.
-std::optional<QByteArray> ReadInput() {
-    QByteArray input;
-    constexpr qsizetype Piece = 1024 * 1024;
-    for (;;) {
-        const qsizetype at = input.size();
-        if (at > PictureReply::MaximumFileBytes)
-            return std::nullopt;
-        input.resize(at + Piece);
-        const ssize_t got = ::read(STDIN_FILENO, input.data() + at, Piece);
-        if (got < 0 && errno == EINTR) {
-            input.resize(at);
-            continue;
-        }
-        if (got < 0)
-            return std::nullopt;
-        input.resize(at + got);
-        if (got == 0)
-            return input;
-    }
-}
 
 bool Write(const char* data, qint64 count) {
     while (count > 0) {
@@ -82,10 +63,10 @@ bool KnownFormat(const char* format) {
     return false;
 }
 
-// A whole decimal number from 0 to the largest number of pixels of a picture.
-std::optional<int> Number(const char* text) {
+// A whole decimal number from 0 to `maximum`.
+std::optional<qint64> Number(const char* text, qint64 maximum) {
     const size_t length = std::strlen(text);
-    if (length == 0 || length > 9)
+    if (length == 0 || length > 12)
         return std::nullopt;
     qint64 value = 0;
     for (size_t i = 0; i < length; ++i) {
@@ -93,13 +74,20 @@ std::optional<int> Number(const char* text) {
             return std::nullopt;
         value = value * 10 + (text[i] - '0');
     }
-    return value <= PictureLimits::MaximumPixels ? std::optional<int>(static_cast<int>(value))
-                                                 : std::nullopt;
+    return value <= maximum ? std::optional<qint64>(value) : std::nullopt;
+}
+
+// The input is the picture file itself, opened by the game.
+bool InputIsRegularFile() {
+    struct stat input {};
+    return ::fstat(STDIN_FILENO, &input) == 0 && S_ISREG(input.st_mode);
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: tessaly-picture-reader png|webp|tiff|gif size\n"
-                         "       tessaly-picture-reader png|webp|tiff|gif picture WIDTH HEIGHT\n");
+    std::fprintf(stderr, "usage: tessaly-picture-reader png|webp|tiff|gif LENGTH size\n"
+                         "       tessaly-picture-reader png|webp|tiff|gif LENGTH picture WIDTH "
+                         "HEIGHT\n"
+                         "with the picture file as the input, read no further than LENGTH\n");
     return Misused;
 }
 
@@ -108,25 +96,27 @@ int Usage() {
 int main(int argc, char** argv) {
     // The reader lives no longer than the game that started it.
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (argc < 3 || !KnownFormat(argv[1]))
+    if (argc < 4 || !KnownFormat(argv[1]))
         return Usage();
-    const bool sizeOnly = std::strcmp(argv[2], "size") == 0;
+    const std::optional<qint64> length = Number(argv[2], PictureReply::MaximumFileBytes);
+    const bool sizeOnly = std::strcmp(argv[3], "size") == 0;
     QSize minimumSize;
     if (sizeOnly) {
-        if (argc != 3)
+        if (argc != 4)
             return Usage();
     } else {
-        const std::optional<int> width = argc == 5 ? Number(argv[3]) : std::nullopt;
-        const std::optional<int> height = argc == 5 ? Number(argv[4]) : std::nullopt;
-        if (std::strcmp(argv[2], "picture") != 0 || !width || !height)
+        const std::optional<qint64> width =
+            argc == 6 ? Number(argv[4], PictureLimits::MaximumPixels) : std::nullopt;
+        const std::optional<qint64> height =
+            argc == 6 ? Number(argv[5], PictureLimits::MaximumPixels) : std::nullopt;
+        if (std::strcmp(argv[3], "picture") != 0 || !width || !height)
             return Usage();
-        minimumSize = QSize(*width, *height);
+        minimumSize = QSize(static_cast<int>(*width), static_cast<int>(*height));
     }
+    if (!length || !InputIsRegularFile())
+        return Usage();
 
-    const std::optional<QByteArray> input = ReadInput();
-    if (!input)
-        return Undecodable;
-    PictureDecoder decoder(*input, argv[1]);
+    PictureDecoder decoder(std::make_unique<BoundedDevice>(STDIN_FILENO, *length), argv[1]);
     const QSize header = decoder.HeaderSize();
     if (sizeOnly || !PictureLimits::IsAcceptable(header.width(), header.height()))
         return Write(PictureReply::Prelude(header, QSize())) ? Success : Undecodable;

@@ -14,8 +14,8 @@ class PictureReply {
 public:
     static constexpr qsizetype PreludeBytes = 20;
 
-    // The most the reader takes in: a file of Qt's readers larger than this is refused
-    // before it is sent.
+    // The longest file the reader reads: a file of Qt's readers larger than this is refused
+    // before the reader is started.
     static constexpr qint64 MaximumFileBytes = 512 * 1024 * 1024;
 
     // The prelude the reader writes. A file that is no picture of its kind has the header
