@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <pthread.h>
 #include <pulse/pulseaudio.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -286,6 +287,7 @@ void Drain(pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void*) {
 }
 
 void Run(std::shared_ptr<PulseOutput::Shared> shared) {
+    pthread_setname_np(pthread_self(), "tsaudio-output");
     {
         pa_mainloop_api* api = pa_mainloop_get_api(shared->loop);
         pa_io_event* wake = api->io_new(api, shared->wakeFd, PA_IO_EVENT_INPUT, &Drain, nullptr);
@@ -311,20 +313,24 @@ PulseOutput::~PulseOutput() {
     Stop();
 }
 
-void PulseOutput::Start(AudioEngine& engine) {
-    shared = std::make_shared<Shared>();
-    shared->engine = &engine;
-    shared->loop = pa_mainloop_new();
-    shared->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (!shared->loop || shared->wakeFd < 0) {
-        shared.reset();
-        engine.OutputFailed();
-        return;
-    }
-    thread = std::thread(Run, shared);
+void PulseOutput::Start(AudioEngine& owner) {
+    engine = &owner;
 }
 
 void PulseOutput::Connect() {
+    // The thread starts with the first sound: a program that plays none pays nothing.
+    if (!shared && engine) {
+        shared = std::make_shared<Shared>();
+        shared->engine = engine;
+        shared->loop = pa_mainloop_new();
+        shared->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        if (!shared->loop || shared->wakeFd < 0) {
+            shared.reset();
+            engine->OutputFailed();
+            return;
+        }
+        thread = std::thread(Run, shared);
+    }
     if (!shared)
         return;
     shared->connectWanted.store(true);
@@ -332,6 +338,7 @@ void PulseOutput::Connect() {
 }
 
 void PulseOutput::Stop() {
+    engine = nullptr;
     if (!shared)
         return;
     shared->stopping.store(true);

@@ -18,7 +18,7 @@ public:
     PulseOutput();
     ~PulseOutput() override;
 
-    // Starts the thread and returns at once; nothing is connected yet.
+    // Nothing is started yet: the thread starts, and connects, with the first Connect.
     void Start(AudioEngine& engine) override;
     void Connect() override;
     void Stop() override;
@@ -26,6 +26,7 @@ public:
     struct Shared;
 
 private:
+    AudioEngine* engine = nullptr;
     std::shared_ptr<Shared> shared;
     std::thread thread;
 };

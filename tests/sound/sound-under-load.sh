@@ -5,24 +5,13 @@
 set -euo pipefail
 program=$(realpath "$1")
 shift
+here=$(dirname "$(realpath "$0")")
 home=$(mktemp -d /tmp/tessaly-load-XXXXXX)
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset PULSE_SERVER
 
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm --high-priority=yes \
-    --realtime=yes --load=module-null-sink --load=module-native-protocol-unix \
-    >"$home/pulseaudio.log" 2>&1 &
-server=$!
-cleanup() {
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
-    rm -rf "$home"
-}
-trap cleanup EXIT
-for _ in $(seq 1 50); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.2
-done
-pactl info >/dev/null 2>&1 || { cat "$home/pulseaudio.log"; echo "FAIL: no sound server"; exit 1; }
+server=$(bash "$here/pulse-server.sh" --high-priority=yes --realtime=yes) ||
+    { echo "FAIL: no sound server"; exit 1; }
+trap 'kill "$server" 2>/dev/null; rm -rf "$home"' EXIT
 "$program" "$@"
