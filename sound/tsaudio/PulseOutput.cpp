@@ -142,9 +142,9 @@ private:
     }
 
     void OpenStream() {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, AudioEngine::SampleRate,
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, AudioEngine::SampleRate,
                                   std::uint8_t(AudioEngine::Channels)};
-        stream = pa_stream_new(context, program_invocation_short_name, &spec, nullptr);
+        stream = pa_stream_new(context, program_invocation_short_name, &format, nullptr);
         if (!stream) {
             failed = true;
             return;
@@ -154,9 +154,9 @@ private:
         pa_stream_set_underflow_callback(stream, &Connection::OnUnderflow, this);
         pa_buffer_attr buffer{};
         buffer.maxlength = std::uint32_t(-1);
-        buffer.tlength = std::uint32_t(pa_usec_to_bytes(Latency, &spec));
+        buffer.tlength = std::uint32_t(pa_usec_to_bytes(Latency, &format));
         buffer.prebuf = std::uint32_t(-1);
-        buffer.minreq = std::uint32_t(pa_usec_to_bytes(Period, &spec));
+        buffer.minreq = std::uint32_t(pa_usec_to_bytes(Period, &format));
         buffer.fragsize = std::uint32_t(-1);
         // The latency asked for is the whole way to the loudspeaker, the server's own
         // buffer included.

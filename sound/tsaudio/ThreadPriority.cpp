@@ -13,7 +13,7 @@ namespace {
 // Low among real-time priorities: above every ordinary thread, below the sound server's.
 constexpr int RealTimePriority = 4;
 constexpr int NiceLevel = -11;
-constexpr std::uint64_t BusTimeoutUsec = 500000;
+constexpr std::uint64_t BusTimeoutUsec = 200000;
 
 const char* const Kit = "org.freedesktop.RealtimeKit1";
 const char* const KitPath = "/org/freedesktop/RealtimeKit1";

@@ -9,7 +9,7 @@ enum class Raised { No, Nice, RealTime };
 
 // Tries, in this order: round-robin real-time scheduling where the process may use it
 // (privileges or a real-time limit), the desktop's real-time kit over the system bus, and a
-// lower nice value within the process's limit. Takes at most about half a second.
+// lower nice value within the process's limit. Takes at most about a second.
 Raised RaiseCurrentThread();
 
 } // namespace ThreadPriority

@@ -43,14 +43,14 @@ void Spin(const std::atomic<bool>& stop) {
 class Recorder {
 public:
     explicit Recorder(const char* source) {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 2};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 2};
         // A deep buffer on the server: a recorder that falls behind under load loses nothing.
         pa_buffer_attr attr{};
         attr.maxlength = std::uint32_t(-1);
         attr.fragsize = Rate * 4 / 10;
         int error = 0;
         stream = pa_simple_new(nullptr, "sound_under_load", PA_STREAM_RECORD, source, "monitor",
-                               &spec, nullptr, &attr, &error);
+                               &format, nullptr, &attr, &error);
         if (!stream)
             std::fprintf(stderr, "cannot record from %s: %s\n", source, pa_strerror(error));
         samples.reserve(std::size_t(Rate) * 2 * 60);
