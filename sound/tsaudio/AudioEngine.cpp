@@ -9,7 +9,7 @@ constexpr std::chrono::microseconds DecodeBudget{2000};
 
 } // namespace
 
-AudioEngine::AudioEngine() : mixer(slots, volume) {}
+AudioEngine::AudioEngine() : mixer(table, volume) {}
 
 AudioEngine::~AudioEngine() {
     Release();
@@ -43,7 +43,7 @@ void AudioEngine::Release() {
     if (stopping)
         stopping->Stop();
     std::lock_guard lock(mutex);
-    for (VoiceSlot& slot : slots) {
+    for (VoiceSlot& slot : table) {
         slot.voice.reset();
         slot.state.store(VoiceSlot::Empty);
     }
@@ -72,10 +72,10 @@ std::uint32_t AudioEngine::CreateStream(const unsigned char* data, std::size_t s
     if (!open)
         return 0;
     Reclaim();
-    auto free = std::find_if(slots.begin(), slots.end(), [](const VoiceSlot& slot) {
+    auto free = std::find_if(table.begin(), table.end(), [](const VoiceSlot& slot) {
         return slot.state.load(std::memory_order_acquire) == VoiceSlot::Empty;
     });
-    if (free == slots.end())
+    if (free == table.end())
         return 0;
     do
         ++lastHandle;
@@ -83,7 +83,7 @@ std::uint32_t AudioEngine::CreateStream(const unsigned char* data, std::size_t s
     free->voice = std::move(voice);
     free->handle = lastHandle;
     free->state.store(VoiceSlot::Live, std::memory_order_release);
-    handles.emplace(lastHandle, std::size_t(free - slots.begin()));
+    handles.emplace(lastHandle, std::size_t(free - table.begin()));
     output->Connect();
     return lastHandle;
 }
@@ -128,7 +128,7 @@ bool AudioEngine::FreeStream(std::uint32_t handle) {
 void AudioEngine::StopAll() {
     std::lock_guard lock(mutex);
     for (auto it = handles.begin(); it != handles.end();) {
-        Voice& voice = *slots[it->second].voice;
+        Voice& voice = *table[it->second].voice;
         voice.control.fetch_and(~Voice::Playing);
         if (voice.FreesItself()) {
             voice.control.fetch_or(Voice::Cut);
@@ -181,11 +181,11 @@ std::size_t AudioEngine::SilentFrames() const {
 }
 
 void AudioEngine::Reclaim() const {
-    for (VoiceSlot& slot : slots) {
+    for (VoiceSlot& slot : table) {
         if (slot.state.load(std::memory_order_acquire) != VoiceSlot::Retired)
             continue;
         auto held = handles.find(slot.handle);
-        if (held != handles.end() && &slots[held->second] == &slot)
+        if (held != handles.end() && &table[held->second] == &slot)
             handles.erase(held);
         slot.voice.reset();
         slot.state.store(VoiceSlot::Empty, std::memory_order_release);
@@ -195,5 +195,5 @@ void AudioEngine::Reclaim() const {
 VoiceSlot* AudioEngine::Find(std::uint32_t handle) const {
     Reclaim();
     auto found = handles.find(handle);
-    return found == handles.end() ? nullptr : &slots[found->second];
+    return found == handles.end() ? nullptr : &table[found->second];
 }

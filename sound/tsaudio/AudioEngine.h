@@ -80,7 +80,7 @@ private:
     VoiceSlot* Find(std::uint32_t handle) const;
 
     mutable std::mutex mutex;
-    mutable Mixer::Slots slots;
+    mutable Mixer::Table table;
     mutable std::unordered_map<std::uint32_t, std::size_t> handles; // handle -> slot
     std::unique_ptr<AudioOutput> output;
     std::uint32_t lastHandle = 0;

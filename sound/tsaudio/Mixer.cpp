@@ -29,12 +29,12 @@ float Mixer::Gain(int level) {
     return fraction * fraction;
 }
 
-Mixer::Mixer(Slots& slots, const std::atomic<int>& volume) : slots(slots), volume(volume) {}
+Mixer::Mixer(Table& table, const std::atomic<int>& volume) : table(table), volume(volume) {}
 
 void Mixer::Render(float* out, std::size_t frames) {
     std::fill(out, out + frames * Channels, 0.0f);
     bool sounding = false;
-    for (VoiceSlot& slot : slots) {
+    for (VoiceSlot& slot : table) {
         if (slot.state.load(std::memory_order_acquire) != VoiceSlot::Live)
             continue;
         if (MixVoice(slot, out, frames))
@@ -105,7 +105,7 @@ void Mixer::DecodeAhead(std::chrono::nanoseconds budget) {
     const auto deadline = std::chrono::steady_clock::now() + budget;
     for (std::size_t n = 0; n < Capacity; ++n) {
         const std::size_t index = (nextToDecode + n) % Capacity;
-        VoiceSlot& slot = slots[index];
+        VoiceSlot& slot = table[index];
         if (slot.state.load(std::memory_order_acquire) != VoiceSlot::Live)
             continue;
         Voice& voice = *slot.voice;
@@ -128,7 +128,7 @@ void Mixer::Underrun() {
 }
 
 void Mixer::RetireAll() {
-    for (VoiceSlot& slot : slots) {
+    for (VoiceSlot& slot : table) {
         if (slot.state.load(std::memory_order_acquire) != VoiceSlot::Live)
             continue;
         slot.voice->control.fetch_and(~Voice::Playing);

@@ -26,7 +26,7 @@ struct VoiceSlot {
 class Mixer {
 public:
     static constexpr std::size_t Capacity = 128;
-    using Slots = std::array<VoiceSlot, Capacity>;
+    using Table = std::array<VoiceSlot, Capacity>;
 
     static constexpr int Rate = 44100;
     // Music that is let go while it sounds fades out over 150 ms; any other sound is
@@ -36,7 +36,7 @@ public:
     // After the output ran dry, the sound comes back over 5 ms instead of with a jump.
     static constexpr std::size_t ReturnFrames = Rate * 5 / 1000;
 
-    Mixer(Slots& slots, const std::atomic<int>& volume);
+    Mixer(Table& table, const std::atomic<int>& volume);
 
     // The factor the output level 0..100 gives the samples.
     static float Gain(int level);
@@ -60,7 +60,7 @@ private:
     bool MixVoice(VoiceSlot& slot, float* out, std::size_t frames);
     static void Retire(VoiceSlot& slot);
 
-    Slots& slots;
+    Table& table;
     const std::atomic<int>& volume;
     std::size_t returnFrame = ReturnFrames;
     std::size_t silentFrames = 0;

@@ -143,7 +143,7 @@ private:
 
     void OpenStream() {
         const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, AudioEngine::SampleRate,
-                                  std::uint8_t(AudioEngine::Channels)};
+                                    std::uint8_t(AudioEngine::Channels)};
         stream = pa_stream_new(context, program_invocation_short_name, &format, nullptr);
         if (!stream) {
             failed = true;
