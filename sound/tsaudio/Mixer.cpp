@@ -62,8 +62,11 @@ bool Mixer::MixVoice(VoiceSlot& slot, float* out, std::size_t frames) {
             Retire(slot);
             return false;
         }
+        // A freed voice is never decoded again (its bytes may be gone): it fades out
+        // over what it holds ready, which decoding ahead keeps longer than a fade.
+        const std::size_t fade = voice.Loops() ? MusicFadeFrames : ShortFadeFrames;
         if (!voice.FadingOut())
-            voice.FadeOut(voice.Loops() ? MusicFadeFrames : ShortFadeFrames);
+            voice.FadeOut(std::min(fade, voice.Buffered()));
     } else if (!(control & Voice::Playing)) {
         voice.audible = false;
         return false;
@@ -74,7 +77,7 @@ bool Mixer::MixVoice(VoiceSlot& slot, float* out, std::size_t frames) {
 
     std::size_t done = 0;
     while (done < frames && !(voice.FadingOut() && voice.Silent())) {
-        if (voice.Buffered() == 0)
+        if (voice.Buffered() == 0 && !voice.FadingOut())
             voice.DecodeUntil(frames - done);
         const std::size_t got = voice.MixInto(out + done * Channels, frames - done);
         if (got == 0)

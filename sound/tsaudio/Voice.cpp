@@ -86,5 +86,5 @@ void Voice::Rewind() {
 
 void Voice::FadeOut(std::size_t frames) {
     fadeFrames = std::max<std::size_t>(frames, 1);
-    fadeLeft = fadeFrames;
+    fadeLeft = frames;
 }

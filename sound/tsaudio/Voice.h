@@ -16,8 +16,9 @@ class Mp3Stream;
 
 class Voice {
 public:
-    // Decoded frames a voice holds ready: about 93 ms, several of the output's periods.
-    static constexpr std::size_t RingFrames = 4096;
+    // Decoded frames a voice holds ready: about 280 ms, enough for the output's largest
+    // request and then a whole fade-out without decoding.
+    static constexpr std::size_t RingFrames = 12288;
     // What a new voice decodes before it is handed to the mixer.
     static constexpr std::size_t PrefillFrames = 2048;
 
