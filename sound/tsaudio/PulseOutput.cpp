@@ -17,11 +17,15 @@
 
 namespace {
 
-// The server keeps about 80 ms of the mix queued and asks for more every 25 ms or so: a
-// cue still follows its click closely, and a thread that wakes late on a loaded machine
-// has some 50 ms before the sound would break. Few requests also mean few wake-ups.
+// The server keeps about 80 ms of the mix queued and asks for more when 25 ms of it have
+// been played: a cue still follows its click closely, and a thread that wakes late on a
+// loaded machine has some 50 ms before the sound would break.
 constexpr pa_usec_t Latency = 80 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t Period = 25 * PA_USEC_PER_MSEC;
+// Each answer is at least 45 ms of sound, whatever the server asked for: every block
+// handed over wakes the thread once more when the server gives it back, so fewer, larger
+// blocks keep a game with music near 50 wake-ups a second.
+constexpr std::size_t LeastWriteFrames = AudioEngine::SampleRate * 45 / 1000;
 // A server that has not given us a stream by then is taken for absent.
 constexpr pa_usec_t ConnectTimeout = 3 * PA_USEC_PER_SEC;
 // Stopping waits this long for the thread; then the thread finishes on its own.
@@ -166,6 +170,7 @@ private:
     }
 
     void Write(std::size_t bytes) {
+        bytes = std::max(bytes, LeastWriteFrames * FrameBytes);
         while (bytes >= FrameBytes) {
             void* data = nullptr;
             std::size_t size = bytes;

@@ -12,6 +12,8 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <atomic>
@@ -21,6 +23,7 @@
 #include <cstdlib>
 #include <pulse/error.h>
 #include <pulse/simple.h>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -84,6 +87,21 @@ private:
     std::thread thread;
     std::atomic<bool> stop{false};
 };
+
+// How the engine's output thread is scheduled, for the log: it asks for real-time
+// priority and runs without it where that is refused.
+const char* EngineScheduling() {
+    const QStringList threads =
+        QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& thread : threads) {
+        QFile name("/proc/self/task/" + thread + "/comm");
+        if (!name.open(QIODevice::ReadOnly) || name.readAll().trimmed() != "tsaudio-output")
+            continue;
+        const int policy = sched_getscheduler(thread.toInt()) & ~SCHED_RESET_ON_FORK;
+        return policy == SCHED_RR || policy == SCHED_FIFO ? "real-time" : "normal";
+    }
+    return "unknown";
+}
 
 const unsigned char* Bytes(const QByteArray& data) {
     return reinterpret_cast<const unsigned char*>(data.constData());
@@ -152,6 +170,7 @@ int main(int argc, char** argv) {
         cue = BASS_StreamCreateFile(-1, bytes.constData(), 0, std::uint32_t(bytes.size()), 0x40080);
         BASS_ChannelPlay(cue, 0);
     }
+    const char* scheduling = EngineScheduling();
     stopBusy.store(true);
     for (std::thread& thread : busy)
         thread.join();
@@ -206,8 +225,8 @@ int main(int argc, char** argv) {
                 ++clicks;
         }
 
-    std::printf("recorded %.2f s under load on %u cores (%u busy threads)\n",
-                double(last - first) / Rate, cores, 2 * cores);
+    std::printf("recorded %.2f s under load on %u cores (%u busy threads); engine scheduling %s\n",
+                double(last - first) / Rate, cores, 2 * cores, scheduling);
     std::printf("largest gap of digital silence: %.2f ms; gaps of 3 ms or more: %zu\n",
                 1000.0 * double(largestGap) / Rate, gaps);
     std::printf("largest step: %d (the sounds' own: %.0f); larger steps: %zu\n", largestStep,
