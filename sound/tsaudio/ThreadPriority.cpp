@@ -1,11 +1,14 @@
 #include "ThreadPriority.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QString>
+#include <QVariant>
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
+#include <cstdlib>
 #include <sched.h>
 #include <sys/resource.h>
-#include <systemd/sd-bus.h>
 #include <unistd.h>
 
 namespace {
@@ -13,59 +16,64 @@ namespace {
 // Low among real-time priorities: above every ordinary thread, below the sound server's.
 constexpr int RealTimePriority = 4;
 constexpr int NiceLevel = -11;
-constexpr std::uint64_t BusTimeoutUsec = 200000;
+constexpr int BusTimeoutMs = 200;
 
-const char* const Kit = "org.freedesktop.RealtimeKit1";
-const char* const KitPath = "/org/freedesktop/RealtimeKit1";
+const QString Kit = QStringLiteral("org.freedesktop.RealtimeKit1");
+const QString KitPath = QStringLiteral("/org/freedesktop/RealtimeKit1");
 
 bool SetRoundRobin(int priority) {
     sched_param param{};
     param.sched_priority = priority;
-    // Threads and processes started from this one do not inherit it.
-    return sched_setscheduler(gettid(), SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0;
+    // Threads started from this one later inherit it: the engine's thread starts the one
+    // that carries its sound to the server (Qt's connection).
+    return sched_setscheduler(
+               gettid(), std::getenv("TS_DIAG_RESET") ? SCHED_RR | SCHED_RESET_ON_FORK : SCHED_RR,
+               &param) == 0;
 }
 
 bool SetNice(int level) {
     return setpriority(PRIO_PROCESS, id_t(gettid()), level) == 0;
 }
 
-// The real-time kit grants real-time scheduling to a thread whose process limits the
-// processor time a real-time thread may take without sleeping.
+QVariant KitProperty(const QDBusConnection& bus, const QString& name) {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        Kit, KitPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << Kit << name;
+    const QDBusMessage reply = bus.call(get, QDBus::Block, BusTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return reply.arguments().constFirst().value<QDBusVariant>().variant();
+}
+
+bool KitCall(const QDBusConnection& bus, const QString& method, const QVariant& level) {
+    QDBusMessage call = QDBusMessage::createMethodCall(Kit, KitPath, Kit, method);
+    call << QVariant::fromValue(qulonglong(gettid())) << level;
+    return bus.call(call, QDBus::Block, BusTimeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+// The desktop's real-time kit grants real-time scheduling to a thread whose process limits
+// the processor time a real-time thread may take without sleeping.
 ThreadPriority::Raised ThroughKit() {
-    sd_bus* bus = nullptr;
-    if (sd_bus_open_system(&bus) < 0)
+    const QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
         return ThreadPriority::Raised::No;
-    sd_bus_set_method_call_timeout(bus, BusTimeoutUsec);
-    ThreadPriority::Raised raised = ThreadPriority::Raised::No;
-    std::int32_t maxPriority = 0;
-    std::int64_t maxRunUsec = 0;
-    sd_bus_error error = SD_BUS_ERROR_NULL;
-    if (sd_bus_get_property_trivial(bus, Kit, KitPath, Kit, "MaxRealtimePriority", &error, 'i',
-                                    &maxPriority) >= 0 &&
-        sd_bus_get_property_trivial(bus, Kit, KitPath, Kit, "RTTimeUSecMax", &error, 'x',
-                                    &maxRunUsec) >= 0 &&
-        maxPriority > 0 && maxRunUsec > 0) {
+    const int maxPriority = KitProperty(bus, QStringLiteral("MaxRealtimePriority")).toInt();
+    const qlonglong maxRunUsec = KitProperty(bus, QStringLiteral("RTTimeUSecMax")).toLongLong();
+    if (maxPriority > 0 && maxRunUsec > 0) {
         rlimit limit{};
         if (getrlimit(RLIMIT_RTTIME, &limit) == 0 &&
             (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > rlim_t(maxRunUsec))) {
             limit.rlim_cur = limit.rlim_max = rlim_t(maxRunUsec);
             setrlimit(RLIMIT_RTTIME, &limit);
         }
-        sd_bus_error_free(&error);
-        if (sd_bus_call_method(bus, Kit, KitPath, Kit, "MakeThreadRealtime", &error, nullptr, "tu",
-                               std::uint64_t(gettid()),
-                               std::uint32_t(std::min(RealTimePriority, int(maxPriority)))) >= 0)
-            raised = ThreadPriority::Raised::RealTime;
+        const quint32 priority = quint32(std::min(RealTimePriority, maxPriority));
+        if (KitCall(bus, QStringLiteral("MakeThreadRealtime"), QVariant::fromValue(priority)))
+            return ThreadPriority::Raised::RealTime;
     }
-    if (raised == ThreadPriority::Raised::No) {
-        sd_bus_error_free(&error);
-        if (sd_bus_call_method(bus, Kit, KitPath, Kit, "MakeThreadHighPriority", &error, nullptr,
-                               "ti", std::uint64_t(gettid()), std::int32_t(NiceLevel)) >= 0)
-            raised = ThreadPriority::Raised::Nice;
-    }
-    sd_bus_error_free(&error);
-    sd_bus_flush_close_unref(bus);
-    return raised;
+    if (KitCall(bus, QStringLiteral("MakeThreadHighPriority"),
+                QVariant::fromValue(qint32(NiceLevel))))
+        return ThreadPriority::Raised::Nice;
+    return ThreadPriority::Raised::No;
 }
 
 } // namespace

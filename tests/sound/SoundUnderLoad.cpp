@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <algorithm>
 #include <atomic>
@@ -21,8 +22,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <pulse/error.h>
-#include <pulse/simple.h>
+#include <cstring>
 #include <sched.h>
 #include <thread>
 #include <vector>
@@ -42,65 +42,54 @@ void Spin(const std::atomic<bool>& stop) {
             x = x * 1.0000001 + 1e-9;
 }
 
-// Reads 16-bit stereo from the sink's monitor on a thread of its own until stopped.
+// Records 16-bit stereo from the sink's monitor into a file through the server's own
+// recorder (parec): the server holds what the recorder has not fetched yet (seconds of it),
+// so a recorder that falls behind under load loses nothing.
 class Recorder {
 public:
-    explicit Recorder(const char* source) {
-        const pa_sample_spec format{PA_SAMPLE_S16LE, Rate, 2};
-        // A deep buffer on the server: a recorder that falls behind under load loses nothing.
-        pa_buffer_attr attr{};
-        attr.maxlength = std::uint32_t(-1);
-        attr.fragsize = Rate * 4 / 10;
-        int error = 0;
-        stream = pa_simple_new(nullptr, "sound_under_load", PA_STREAM_RECORD, source, "monitor",
-                               &format, nullptr, &attr, &error);
-        if (!stream)
-            std::fprintf(stderr, "cannot record from %s: %s\n", source, pa_strerror(error));
-        samples.reserve(std::size_t(Rate) * 2 * 60);
+    Recorder(const char* source, const QString& file) : file(file) {
+        recorder.setStandardOutputFile(file);
+        recorder.setStandardErrorFile(QProcess::nullDevice());
+        recorder.start("parec", {"-d", source, "--raw", "--format=s16le",
+                                 QStringLiteral("--rate=%1").arg(Rate), "--channels=2"});
+        if (!recorder.waitForStarted(5000))
+            std::fprintf(stderr, "cannot record from %s\n", source);
     }
-    ~Recorder() {
-        Stop();
-        if (stream)
-            pa_simple_free(stream);
+    bool Ok() const { return recorder.state() == QProcess::Running; }
+    std::vector<std::int16_t> Stop() {
+        recorder.terminate();
+        recorder.waitForFinished(5000);
+        QFile recorded(file);
+        std::vector<std::int16_t> samples;
+        if (!recorded.open(QIODevice::ReadOnly))
+            return samples;
+        const QByteArray bytes = recorded.readAll();
+        samples.resize(std::size_t(bytes.size()) / 4 * 2);
+        std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+        return samples;
     }
-    bool Ok() const { return stream != nullptr; }
-    void Start() {
-        thread = std::thread([this] {
-            std::vector<std::int16_t> block(4410 * 2);
-            while (!stop.load()) {
-                int error = 0;
-                if (pa_simple_read(stream, block.data(), block.size() * 2, &error) < 0)
-                    break;
-                samples.insert(samples.end(), block.begin(), block.end());
-            }
-        });
-    }
-    void Stop() {
-        stop.store(true);
-        if (thread.joinable())
-            thread.join();
-    }
-    std::vector<std::int16_t> samples;
 
 private:
-    pa_simple* stream = nullptr;
-    std::thread thread;
-    std::atomic<bool> stop{false};
+    QString file;
+    QProcess recorder;
 };
 
-// How the engine's output thread is scheduled, for the log: it asks for real-time
-// priority and runs without it where that is refused.
-const char* EngineScheduling() {
+// How the threads with this name are scheduled, for the log: the engine's thread asks for
+// real-time priority and runs without it where that is refused; the threads that carry its
+// sound to the server (Qt's connection, libpulse's "threaded-ml") are started from it.
+QByteArray Scheduling(const QByteArray& name) {
+    QByteArray found;
     const QStringList threads =
         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& thread : threads) {
-        QFile name("/proc/self/task/" + thread + "/comm");
-        if (!name.open(QIODevice::ReadOnly) || name.readAll().trimmed() != "tsaudio-output")
+        QFile comm("/proc/self/task/" + thread + "/comm");
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != name)
             continue;
         const int policy = sched_getscheduler(thread.toInt()) & ~SCHED_RESET_ON_FORK;
-        return policy == SCHED_RR || policy == SCHED_FIFO ? "real-time" : "normal";
+        found += found.isEmpty() ? "" : ", ";
+        found += policy == SCHED_RR || policy == SCHED_FIFO ? "real-time" : "normal";
     }
-    return "unknown";
+    return found.isEmpty() ? "none" : found;
 }
 
 const unsigned char* Bytes(const QByteArray& data) {
@@ -140,10 +129,9 @@ int main(int argc, char** argv) {
     for (int number : {103, 102, 104, 106})
         cues.push_back(ArtResources::LoadMp3(QStringLiteral("MP3_%1").arg(number)));
 
-    Recorder recorder(source);
+    Recorder recorder(source, QDir::home().filePath("sound-under-load.raw"));
     if (!recorder.Ok())
         return 1;
-    recorder.Start();
 
     std::atomic<bool> stopBusy{false};
     std::vector<std::thread> busy;
@@ -170,16 +158,16 @@ int main(int argc, char** argv) {
         cue = BASS_StreamCreateFile(-1, bytes.constData(), 0, std::uint32_t(bytes.size()), 0x40080);
         BASS_ChannelPlay(cue, 0);
     }
-    const char* scheduling = EngineScheduling();
+    const QByteArray engineScheduling = Scheduling("tsaudio-output");
+    const QByteArray connectionScheduling = Scheduling("threaded-ml");
     stopBusy.store(true);
     for (std::thread& thread : busy)
         thread.join();
     // The recording catches up with what the server has played so far.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    recorder.Stop();
+    const std::vector<std::int16_t> s = recorder.Stop();
     BASS_Free();
 
-    const std::vector<std::int16_t>& s = recorder.samples;
     const std::size_t frames = s.size() / 2;
     auto silent = [&s](std::size_t frame) { return s[2 * frame] == 0 && s[2 * frame + 1] == 0; };
     std::size_t first = 0;
@@ -225,8 +213,10 @@ int main(int argc, char** argv) {
                 ++clicks;
         }
 
-    std::printf("recorded %.2f s under load on %u cores (%u busy threads); engine scheduling %s\n",
-                double(last - first) / Rate, cores, 2 * cores, scheduling);
+    std::printf("recorded %.2f s under load on %u cores (%u busy threads)\n",
+                double(last - first) / Rate, cores, 2 * cores);
+    std::printf("scheduling of the engine's thread: %s; of its connection's threads: %s\n",
+                engineScheduling.constData(), connectionScheduling.constData());
     std::printf("largest gap of digital silence: %.2f ms; gaps of 3 ms or more: %zu\n",
                 1000.0 * double(largestGap) / Rate, gaps);
     std::printf("largest step: %d (the sounds' own: %.0f); larger steps: %zu\n", largestStep,

@@ -2,7 +2,8 @@
 # Inside the X server (see sound-e2e.sh): no connection to the server before the first
 # sound, the game's stream on the server once a game starts, sound while it runs, digital
 # silence two seconds after the pause, sound again after it, a game that goes on silently
-# when the server goes away, and sound again in a new game once the server is back.
+# while the server restarts and is heard again in a new game, and a game whose first sounds
+# found no server that is heard in a new game once the server has started.
 set -uo pipefail
 program=$1
 here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
@@ -64,25 +65,39 @@ rms=$(recorded_rms 2)
 louder "$rms" 0.003 || fail "no music after the pause ended (RMS $rms)"
 pass "music again after the pause (RMS $rms)"
 
-# The server goes away: the game goes on, silent and without a message.
+# The server restarts: the game goes on, silent and without a message, while it is away
+# and while the sound comes back (the pause's sounds meanwhile), and a new game is heard.
 kill "$TESSALY_E2E_SERVER"
-sleep 2
+sleep 1
 kill -0 $game 2>/dev/null || fail "the game ended when the server went away"
+bash "$here/pulse-server.sh" --disable-shm >"$TESSALY_E2E_SECOND_SERVER_FILE" || fail "the server did not start again"
 xdotool windowactivate --sync "$window" key alt+p
 sleep 1.2
 xdotool windowactivate --sync "$window" key alt+p
 sleep 1.2
 find_window '^Information$' 1 >/dev/null && fail "a message appeared"
-pass "the game goes on without the server"
-
-# The server is back: the next game finds it.
-bash "$here/pulse-server.sh" --disable-shm >"$TESSALY_E2E_SECOND_SERVER_FILE" || fail "the server did not start again"
+pass "the game goes on while the server restarts"
 new_game
 sleep 1.5
 rms=$(recorded_rms 2)
-louder "$rms" 0.003 || fail "no sound in a new game after the server came back (RMS $rms)"
-pass "sound in a new game after the server came back (RMS $rms)"
-
+louder "$rms" 0.003 || fail "no sound in a new game after the server restarted (RMS $rms)"
+pass "sound in a new game after the server restarted (RMS $rms)"
 quit_game
 pass "orderly exit"
+
+# A server that starts after the game's first sounds: a new game is heard.
+kill "$(cat "$TESSALY_E2E_SECOND_SERVER_FILE")"
+sleep 0.5
+"$program" &
+game=$!
+window=$(find_window '^Tessaly$' 30) || fail "main window did not appear without a server"
+new_game
+sleep 5
+bash "$here/pulse-server.sh" --disable-shm >"$TESSALY_E2E_SECOND_SERVER_FILE" || fail "the server did not start late"
+new_game
+sleep 1.5
+rms=$(recorded_rms 2)
+louder "$rms" 0.003 || fail "no sound in a new game after the server started late (RMS $rms)"
+pass "sound in a new game after the server started late (RMS $rms)"
+quit_game
 echo "$passed passed, 0 failed"

@@ -11,7 +11,7 @@ unset QT_QPA_PLATFORM PULSE_SERVER
 
 server=$(bash "$here/pulse-server.sh" --disable-shm) || { echo "FAIL: no sound server"; exit 1; }
 cleanup() {
-    # The session starts the server again after stopping it; it leaves the new one's id.
+    # The session starts the server again after stopping it; it leaves the last one's id.
     [ -s "$home/second-server" ] && kill "$(cat "$home/second-server")" 2>/dev/null
     kill "$server" 2>/dev/null || true
     wait "$server" 2>/dev/null || true
