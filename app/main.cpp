@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
     TFormPuzzle formPuzzle;
     if (!formPuzzle.FormCreate())
         return 1;
+    // Runs after every dialog below is gone (the favorites are written) and before the main
+    // window releases the sound output, which may wait for a server that does not answer.
+    const auto unlock = qScopeGuard([&instanceLock] { instanceLock.Release(); });
     const OnDemandWindows dialogs;
 
     formPuzzle.show();

@@ -1,10 +1,12 @@
 // Fuzz target: loading the favorites. The input up to its first zero byte is Favorite.dat,
 // the rest the thumbnail of a favorite whose picture exists, so that both the list and the
 // path a thumbnail names in its JPEG comment come from the input. The list must load without
-// crashing, keep at most 30 existing entries, and survive being written and read back.
+// crashing, keep at most 30 entries none of which is known to be gone, and survive being
+// written and read back.
 
 #include "picturedialog/FavoritesList.h"
 #include "picturedialog/FavoritesStore.h"
+#include "picturedialog/PictureReach.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (loaded.Count() > FavoritesList::Capacity)
         std::abort();
     for (int i = 0; i < loaded.Count(); ++i)
-        if (!QFileInfo(loaded.At(i).path).isFile() || loaded.At(i).thumbnail.isEmpty())
+        if (PictureReach::Of(loaded.At(i).path) == PictureReach::State::Gone ||
+            loaded.At(i).thumbnail.isEmpty())
             std::abort();
     store.Save(loaded);
     if (store.Load().Paths() != loaded.Paths())

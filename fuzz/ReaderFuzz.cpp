@@ -1,14 +1,18 @@
 // One of the kinds read through Qt's image readers (the kind is chosen when the target is
-// built): the size from the header is within the limits and the same as the loaded
-// picture's, and the picture comes as 24-bit colour, or the file is refused with an AppError.
+// built), the way the game reads it: through the picture reader's process, which this
+// target runs for every input. The size from the header is within the limits and the same
+// as the loaded picture's, and the picture comes as 24-bit colour, or the file is refused
+// with an AppError; a reader that crashes, hangs or breaks its answer is one more refusal.
 
 #include "FuzzSupport.h"
 #include "platform/AppError.h"
 #include "platform/PictureFile.h"
 #include "platform/PictureLimits.h"
+#include "platform/PictureReaderProcess.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzSupport::EnsureApplication();
+    PictureReaderProcess::UseProgram(QStringLiteral(TESSALY_PICTURE_READER));
     const QString path = FuzzSupport::WriteScratchFile(QStringLiteral(TESSALY_READER_FILE),
                                                        FuzzSupport::Bytes(data, size));
     constexpr PictureFile::Kind kind = PictureFile::Kind::TESSALY_READER_KIND;

@@ -16,3 +16,9 @@ InstanceLock::InstanceLock() {
         acquired = lock->tryLock(0);
     }
 }
+
+void InstanceLock::Release() {
+    if (acquired)
+        lock->unlock();
+    acquired = false;
+}

@@ -12,6 +12,10 @@ public:
 
     bool Acquired() const { return acquired; }
 
+    // Lets another copy start: called once nothing of this copy's data is left to write,
+    // before it waits for anything outside (a sound server that may not answer).
+    void Release();
+
 private:
     std::unique_ptr<QLockFile> lock;
     bool acquired = false;

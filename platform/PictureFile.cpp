@@ -5,31 +5,26 @@
 #include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureLimits.h"
+#include "platform/PictureReaderProcess.h"
 #include "platform/RegularFile.h"
 #include "platform/WmfPlayer.h"
+#include "platform/picturereader/PictureReply.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMutex>
-#include <QPainter>
 #include <array>
-#include <cmath>
 
 namespace {
 
 using Kind = PictureFile::Kind;
 
-// Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG or a
-// picture for Qt's readers of the largest accepted size stays far below its limit.
+// Metafiles are read whole; real ones are a few hundred kilobytes at most. A JPEG of the
+// largest accepted size stays far below its limit, as does a picture for Qt's readers
+// (PictureReply::MaximumFileBytes).
 constexpr qint64 MaximumMetafileBytes = 64 * 1024 * 1024;
 constexpr qint64 MaximumJpegBytes = 512 * 1024 * 1024;
-constexpr qint64 MaximumReaderBytes = 512 * 1024 * 1024;
-
-// What Qt's readers may allocate for one picture: the largest accepted picture at 16 bits
-// per channel with alpha.
-constexpr int ReaderAllocationMegabytes =
-    static_cast<int>(PictureLimits::MaximumPixels * 8 / (1024 * 1024)) + 1;
 
 struct KindName {
     Kind kind;
@@ -160,6 +155,10 @@ QImage MetafileLoad(RegularFile& file, QSize minimumSize) {
 
 // ---- Qt's readers: PNG, WebP, TIFF, GIF ------------------------------------------------
 
+// These kinds are decoded by system libraries through Qt's plug-ins, which a hostile file
+// can crash or keep busy: the picture reader does it in a process of its own, and
+// everything the game takes from it is checked (see PictureReaderProcess).
+
 const char* ReaderFormat(Kind kind) {
     switch (kind) {
     case Kind::Png:
@@ -182,83 +181,70 @@ QString FormatName(Kind kind) {
     return QString::fromLatin1(ReaderFormat(kind)).toUpper();
 }
 
-// A reader bound to one format: a file of another kind behind the name is refused, not
-// guessed at, and the picture is turned the way its own header says.
-void SetUpReader(QImageReader& reader, Kind kind, const QString& fileName) {
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(ReaderAllocationMegabytes);
-    if (!reader.canRead())
-        ThrowUnreadable(
-            fileName,
-            QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
-}
-
-QSize OrientedReaderSize(QImageReader& reader) {
-    QSize size = reader.size();
-    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-        size.transpose();
-    return size;
-}
-
-QSize ReaderReadSize(RegularFile& file, Kind kind) {
-    if (file.Size() > MaximumReaderBytes)
+// The reader's complete answer; any other ends in the message that fits it.
+PictureReply AskReader(RegularFile& file, Kind kind, PictureReply question) {
+    if (file.Size() > PictureReply::MaximumFileBytes)
         ThrowUnreadable(file.Path(), QStringLiteral("Die Datei ist zu groß."));
-    const auto device = file.Device();
-    QImageReader reader(device.get(), ReaderFormat(kind));
-    SetUpReader(reader, kind, file.Path());
-    const QSize size = OrientedReaderSize(reader);
-    if (!size.isValid() || size.isEmpty())
+    const QString program = PictureReaderProcess::Program();
+    if (program.isEmpty())
+        ThrowUnreadable(file.Path(), QStringLiteral("Der Bildleser %1 ist nicht vorhanden.")
+                                         .arg(PictureReaderProcess::ProgramName()));
+    const PictureReply reply =
+        PictureReaderProcess::Run(program, file, ReaderFormat(kind), std::move(question));
+    switch (reply.Current()) {
+    case PictureReply::State::Size:
+    case PictureReply::State::Picture:
+        return reply;
+    case PictureReply::State::NotThisKind:
         ThrowUnreadable(
             file.Path(),
             QStringLiteral("Die Daten sind kein gültiges %1-Bild.").arg(FormatName(kind)));
-    CheckLimits(file.Path(), size);
+    case PictureReply::State::TooLarge:
+        CheckLimits(file.Path(), reply.Header());
+        break;
+    case PictureReply::State::Incomplete:
+    case PictureReply::State::Broken:
+        break;
+    }
+    ThrowUnreadable(file.Path(), QStringLiteral("Die %1-Daten sind beschädigt oder "
+                                                "unvollständig.")
+                                     .arg(FormatName(kind)));
+}
+
+// The size the reader last told, for the file as it was then: the chooser's preview, the
+// size checks and the board ask for the same file's size again and again, and each question
+// would start the reader anew.
+struct KeptSize {
+    QString fileName;
+    Kind kind = Kind::Bitmap;
+    RegularFile::Identity identity;
+    QSize size;
+};
+
+QMutex keptSizeLock;
+KeptSize keptSize;
+
+void KeepSize(const RegularFile& file, Kind kind, QSize size) {
+    const QMutexLocker lock(&keptSizeLock);
+    keptSize = {file.Path(), kind, file.Id(), size};
+}
+
+QSize ReaderReadSize(RegularFile& file, Kind kind) {
+    {
+        const QMutexLocker lock(&keptSizeLock);
+        if (keptSize.size.isValid() && keptSize.fileName == file.Path() && keptSize.kind == kind &&
+            keptSize.identity == file.Id())
+            return keptSize.size;
+    }
+    const QSize size = AskReader(file, kind, PictureReply::ForSize()).Header();
+    KeepSize(file, kind, size);
     return size;
 }
 
-// Transparent parts of a picture are shown on white, as the metafiles are.
-QImage OnWhite(const QImage& picture) {
-    if (!picture.hasAlphaChannel())
-        return picture.convertToFormat(QImage::Format_RGB888);
-    QImage result(picture.size(), QImage::Format_RGB888);
-    result.fill(Qt::white);
-    QPainter painter(&result);
-    painter.drawImage(0, 0, picture);
-    painter.end();
-    return result;
-}
-
-// The smallest size with the picture's proportions that covers minimumSize, never larger
-// than the picture.
-QSize CoveringSize(QSize picture, QSize minimumSize) {
-    if (minimumSize.width() <= 0 && minimumSize.height() <= 0)
-        return picture;
-    const double byWidth =
-        minimumSize.width() > 0 ? double(minimumSize.width()) / picture.width() : 0.0;
-    const double byHeight =
-        minimumSize.height() > 0 ? double(minimumSize.height()) / picture.height() : 0.0;
-    const double factor = std::max(byWidth, byHeight);
-    if (factor >= 1.0)
-        return picture;
-    return QSize(std::max(1, static_cast<int>(std::ceil(picture.width() * factor))),
-                 std::max(1, static_cast<int>(std::ceil(picture.height() * factor))));
-}
-
 QImage ReaderLoad(RegularFile& file, Kind kind, QSize minimumSize) {
-    const QSize size = ReaderReadSize(file, kind);
-    const auto device = file.Device();
-    QImageReader reader(device.get(), ReaderFormat(kind));
-    SetUpReader(reader, kind, file.Path());
-    QImage image = reader.read();
-    if (image.isNull() || image.size() != size)
-        ThrowUnreadable(file.Path(), QStringLiteral("Die %1-Daten sind beschädigt oder "
-                                                    "unvollständig.")
-                                         .arg(FormatName(kind)));
-    const QSize wanted = CoveringSize(size, minimumSize);
-    if (wanted != size)
-        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return OnWhite(image);
+    const PictureReply reply = AskReader(file, kind, PictureReply::ForPicture(minimumSize));
+    KeepSize(file, kind, reply.Header());
+    return reply.Pixels();
 }
 
 // ---- The last picture loaded -------------------------------------------------------------
@@ -387,6 +373,10 @@ QImage PictureFile::Load(const QString& fileName, Kind kind, QSize minimumSize) 
 }
 
 void PictureFile::ForgetLastPicture() {
+    {
+        const QMutexLocker lock(&keptSizeLock);
+        keptSize = {};
+    }
     const QMutexLocker lock(&keptLock);
     kept = {};
     keptFailure = {};

@@ -2,6 +2,8 @@
 // Picture files on disk (BMP, JPEG, WMF, PNG, WebP, TIFF, GIF): which kind a file is, its
 // pixel size read cheaply from the header, and loading it as a 24-bit picture. Every file
 // comes in through RegularFile: a regular file, read no further than its size, with a cap.
+// PNG, WebP, TIFF and GIF files, sizes and pixels alike, are read by the picture reader in a
+// process of its own, with a time limit (PictureReaderProcess).
 
 #include <QImage>
 #include <QSize>
@@ -27,7 +29,8 @@ public:
     // The picture's size in pixels from the file's header, without decoding the pixels,
     // the right way up (a photo stored sideways counts with its sides swapped).
     // Throws AppError naming the file when it is missing, no regular file, unreadable or
-    // no picture.
+    // no picture. The size the picture reader told last (asked for, or with a picture) is
+    // kept while the file is unchanged.
     static QSize ReadSize(const QString& fileName, Kind kind);
 
     // The whole picture, the right way up, as Format_RGB888 (transparent parts on white).
@@ -43,7 +46,7 @@ public:
     // a file that could not be loaded is refused again at once while it is unchanged.
     static QImage Load(const QString& fileName, Kind kind, QSize minimumSize = {});
 
-    // Lets go of the last picture loaded and the last failure, so that the next load
-    // decodes (for timings).
+    // Lets go of the last picture loaded, the last failure and the last size the picture
+    // reader told, so that the next load decodes (for timings).
     static void ForgetLastPicture();
 };

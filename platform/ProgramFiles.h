@@ -11,8 +11,9 @@ namespace ProgramFiles {
 // exists, else the name beside the program (so that the missing file can be reported).
 QString HelpFile();
 
-// A library of the program's own ("libtsaudio.so"): beside the program or in the installed
-// library folder; empty when neither holds it.
+// A file of the program's own that lies with its libraries (a library such as
+// "libtsaudio.so", the picture reader): beside the program or in the installed library
+// folder; empty when neither holds it.
 QString Library(const QString& fileName);
 
 // The installed data and library folders of this program file, each ending with "/".

@@ -1,6 +1,7 @@
 #include "platform/RegularFile.h"
 
 #include "platform/AppError.h"
+#include "platform/BoundedDevice.h"
 #include "platform/FileNames.h"
 
 #include <QDir>
@@ -31,46 +32,6 @@ RegularFile::Identity IdentityOf(const struct stat& info) {
                                   "keine gewöhnliche Datei.")
                        .arg(Shown(path)));
 }
-
-qint64 ReadFully(int descriptor, char* into, qint64 count, qint64 offset) {
-    qint64 done = 0;
-    while (done < count) {
-        const ssize_t got =
-            ::pread(descriptor, into + done, static_cast<size_t>(count - done), offset + done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got < 0 ? -1 : done;
-        done += got;
-    }
-    return done;
-}
-
-// Reads the file through its own descriptor up to the size it had when it was opened, so
-// that a file that keeps growing ends all the same.
-class BoundedDevice : public QIODevice {
-public:
-    BoundedDevice(int descriptor, qint64 length) : descriptor(descriptor), length(length) {
-        QIODevice::open(QIODevice::ReadOnly);
-    }
-    ~BoundedDevice() override { ::close(descriptor); }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return length; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 at = pos();
-        const qint64 count = std::min(maxSize, length - at);
-        if (count <= 0)
-            return at >= length ? -1 : 0;
-        return ReadFully(descriptor, data, count, at);
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    int descriptor;
-    qint64 length;
-};
 
 } // namespace
 
@@ -133,7 +94,7 @@ QByteArray RegularFile::ReadAll(qint64 limit) {
 QByteArray RegularFile::ReadAt(qint64 offset, qint64 count) {
     count = std::clamp<qint64>(std::min(count, Size() - offset), 0, Size());
     QByteArray data(count, Qt::Uninitialized);
-    const qint64 got = ReadFully(descriptor, data.data(), count, offset);
+    const qint64 got = BoundedDevice::ReadFully(descriptor, data.data(), count, offset);
     if (got < 0)
         throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Shown(path)));
     data.truncate(got);

@@ -50,6 +50,10 @@ public:
     // opened, for readers that pull what they need (headers, Qt's image readers).
     std::unique_ptr<QIODevice> Device();
 
+    // The open file's own descriptor, for handing the file to a process of ours that reads
+    // it no further than Size() (the picture reader). It stays this object's to close.
+    int Descriptor() const { return descriptor; }
+
 private:
     QString path;
     int descriptor = -1;

@@ -1,7 +1,8 @@
 // Timings of the pictures players really have: the benchmark folder of twelve photos,
 // screenshots and web pictures, each from the player's choice in the chooser to the game
 // start dialog (with the centre taken where the picture is too wide), and the decode of a
-// 24-megapixel PNG onto the board.
+// 24-megapixel PNG and of a board-sized one onto the board, by the picture reader and, for
+// comparison, in the benchmark's own process.
 //
 //     photo_bench [--benchmark_filter=...]      (the pictures are made once, in the temp folder)
 
@@ -13,8 +14,11 @@
 #include "game/VarUnit.h"
 #include "picturedialog/PictureSizeCheck.h"
 #include "platform/PictureFile.h"
+#include "platform/PictureReaderProcess.h"
+#include "platform/RegularFile.h"
 #include "platform/Startup.h"
 #include "platform/TessalyApplication.h"
+#include "platform/picturereader/PictureDecoder.h"
 #include "widgets/WDConfirmDialog.h"
 
 #include <QDir>
@@ -48,19 +52,62 @@ QString Png24Megapixels() {
     return path;
 }
 
-// The decode the board needs: at least W x 500 of the whole picture.
-void Png24MegapixelsOntoTheBoard(benchmark::State& state) {
-    const QString path = Png24Megapixels();
-    const QSize size = PictureFile::ReadSize(path, PictureFile::Kind::Png);
+// A PNG as large as the board shows it.
+QString PngOfTheBoard() {
+    static const QString path = [] {
+        const QString file = BenchFolder() + QStringLiteral("png-700x500.png");
+        if (!QFile::exists(file))
+            SamplePictures::WriteFile(
+                file, SamplePictures::Encoded(SamplePictures::Scene(QSize(700, 500)), "png"));
+        return file;
+    }();
+    return path;
+}
+
+// The decode the board needs: at least W x 500 of the whole picture, as the game does it
+// (the header read, then the picture, each by the picture reader in a process of its own).
+void OntoTheBoard(benchmark::State& state, const QString& path) {
     for (auto _ : state) {
         PictureFile::ForgetLastPicture();
+        const QSize size = PictureFile::ReadSize(path, PictureFile::Kind::Png);
         const QImage picture =
             PictureFile::Load(path, PictureFile::Kind::Png, BoardGeometry::DecodeSize(size));
         benchmark::DoNotOptimize(picture.constBits());
     }
     state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
 }
+
+// The same decode in this process, without the reader's process: what starting it (twice)
+// and handing the pixels across costs is the difference.
+void OntoTheBoardInProcess(benchmark::State& state, const QString& path) {
+    for (auto _ : state) {
+        RegularFile file(path);
+        const QSize size = PictureDecoder(file.Device(), "png").HeaderSize();
+        PictureDecoder decoder(file.Device(), "png");
+        const QImage picture = decoder.Decode(BoardGeometry::DecodeSize(size));
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+
+void Png24MegapixelsOntoTheBoard(benchmark::State& state) {
+    OntoTheBoard(state, Png24Megapixels());
+}
 BENCHMARK(Png24MegapixelsOntoTheBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Png24MegapixelsOntoTheBoardInProcess(benchmark::State& state) {
+    OntoTheBoardInProcess(state, Png24Megapixels());
+}
+BENCHMARK(Png24MegapixelsOntoTheBoardInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PngOfTheBoardOntoTheBoard(benchmark::State& state) {
+    OntoTheBoard(state, PngOfTheBoard());
+}
+BENCHMARK(PngOfTheBoardOntoTheBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PngOfTheBoardOntoTheBoardInProcess(benchmark::State& state) {
+    OntoTheBoardInProcess(state, PngOfTheBoard());
+}
+BENCHMARK(PngOfTheBoardOntoTheBoardInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Send(QWidget* window, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -135,6 +182,7 @@ int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);
+    PictureReaderProcess::UseProgram(QStringLiteral(TESSALY_PICTURE_READER));
     benchmark::Initialize(&argc, argv);
     BenchPictures();
     benchmark::RunSpecifiedBenchmarks();

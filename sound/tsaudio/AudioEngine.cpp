@@ -1,53 +1,33 @@
 #include "AudioEngine.h"
 
-#include "Mp3Stream.h"
-
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-constexpr std::size_t BlockFrames = 1024;
-
-// Sums above this level are bent smoothly towards full scale instead of being cut off:
-// two loud sounds at once then grow denser, never harsh.
-constexpr float KneeLevel = 0.85f;
-
-float Limit(float x) {
-    const float magnitude = std::fabs(x);
-    if (magnitude <= KneeLevel)
-        return x;
-    const float room = 1.0f - KneeLevel;
-    const float bent = KneeLevel + room * std::tanh((magnitude - KneeLevel) / room);
-    return std::copysign(bent, x);
-}
+// What the mixer may spend on decoding ahead after each period of the output.
+constexpr std::chrono::microseconds DecodeBudget{2000};
 
 } // namespace
 
-struct AudioEngine::Stream {
-    std::unique_ptr<Mp3Stream> decoder;
-    std::uint32_t flags = 0;
-    bool playing = false;
-    bool ended = false;
-};
-
-AudioEngine::AudioEngine() : scratch(BlockFrames * Channels) {}
+AudioEngine::AudioEngine() : mixer(table, volume) {}
 
 AudioEngine::~AudioEngine() {
     Release();
 }
 
 bool AudioEngine::Init(std::unique_ptr<AudioOutput> newOutput) {
+    AudioOutput* starting = nullptr;
     {
         std::lock_guard lock(mutex);
         if (open || !newOutput)
             return false;
         open = true;
-        failed = false;
+        mixer.Reset();
         output = std::move(newOutput);
+        starting = output.get();
     }
     // Outside the lock: an output may report its failure at once.
-    output->Start(*this);
+    starting->Start(*this);
     return true;
 }
 
@@ -58,15 +38,16 @@ void AudioEngine::Release() {
         stopping = std::move(output);
         open = false;
     }
-    // The output thread may be waiting for the lock inside Render: stop it unlocked.
+    // The output's thread may report a failure meanwhile: stop it unlocked. Once Stop
+    // returns, the output calls nothing of the engine any more.
     if (stopping)
         stopping->Stop();
-    std::unordered_map<std::uint32_t, std::unique_ptr<Stream>> freed;
-    {
-        std::lock_guard lock(mutex);
-        freed.swap(streams);
-        failed = false;
+    std::lock_guard lock(mutex);
+    for (VoiceSlot& slot : table) {
+        slot.voice.reset();
+        slot.state.store(VoiceSlot::Empty);
     }
+    handles.clear();
 }
 
 bool AudioEngine::IsOpen() const {
@@ -78,71 +59,90 @@ std::uint32_t AudioEngine::CreateStream(const unsigned char* data, std::size_t s
                                         std::uint32_t flags) {
     {
         std::lock_guard lock(mutex);
-        if (!open || failed)
+        if (!open)
             return 0;
     }
-    // Opening parses and probes the data: done unlocked, the mix goes on meanwhile.
-    auto stream = std::make_unique<Stream>();
-    stream->decoder = Mp3Stream::Open(data, size);
-    if (!stream->decoder)
+    // Opening parses, probes and decodes the first samples: done unlocked, on the caller's
+    // thread, while the mix goes on.
+    std::unique_ptr<Voice> voice =
+        Voice::Open(data, size, (flags & Loop) != 0, (flags & AutoFree) != 0);
+    if (!voice)
         return 0;
-    stream->flags = flags;
     std::lock_guard lock(mutex);
-    if (!open || failed)
+    if (!open)
+        return 0;
+    Reclaim();
+    auto free = std::find_if(table.begin(), table.end(), [](const VoiceSlot& slot) {
+        return slot.state.load(std::memory_order_acquire) == VoiceSlot::Empty;
+    });
+    if (free == table.end())
         return 0;
     do
         ++lastHandle;
-    while (lastHandle == 0 || streams.count(lastHandle));
-    streams.emplace(lastHandle, std::move(stream));
+    while (lastHandle == 0 || handles.count(lastHandle));
+    free->voice = std::move(voice);
+    free->handle = lastHandle;
+    free->state.store(VoiceSlot::Live, std::memory_order_release);
+    handles.emplace(lastHandle, std::size_t(free - table.begin()));
+    output->Connect();
     return lastHandle;
 }
 
 bool AudioEngine::Play(std::uint32_t handle, bool restart) {
     std::lock_guard lock(mutex);
-    auto found = streams.find(handle);
-    if (found == streams.end())
+    VoiceSlot* slot = Find(handle);
+    if (!slot)
         return false;
-    Stream& stream = *found->second;
-    if (restart || stream.ended) {
-        if (!stream.decoder->Rewind())
-            return false;
-        stream.ended = false;
-    }
-    stream.playing = true;
+    std::atomic<std::uint64_t>& control = slot->voice->control;
+    std::uint64_t now = control.load();
+    std::uint64_t wanted;
+    do {
+        wanted = (now | Voice::Playing) & ~Voice::Ended;
+        // An ended stream, or one asked to, starts again from its first sample.
+        if (restart || (now & Voice::Ended))
+            wanted += Voice::OneStart;
+    } while (!control.compare_exchange_weak(now, wanted));
+    if (output)
+        output->Connect();
     return true;
 }
 
 bool AudioEngine::IsPlaying(std::uint32_t handle) const {
     std::lock_guard lock(mutex);
-    auto found = streams.find(handle);
-    return found != streams.end() && found->second->playing;
+    const VoiceSlot* slot = Find(handle);
+    return slot && (slot->voice->control.load() & Voice::Playing);
 }
 
 bool AudioEngine::FreeStream(std::uint32_t handle) {
-    std::unique_ptr<Stream> freed;
     std::lock_guard lock(mutex);
-    auto found = streams.find(handle);
-    if (found == streams.end())
+    VoiceSlot* slot = Find(handle);
+    if (!slot)
         return false;
-    freed = std::move(found->second);
-    streams.erase(found);
+    // The mixer fades the voice out if it sounds, then retires it; the handle is gone now.
+    slot->voice->control.fetch_or(Voice::Freed);
+    slot->voice->control.fetch_and(~Voice::Playing);
+    handles.erase(handle);
     return true;
 }
 
 void AudioEngine::StopAll() {
     std::lock_guard lock(mutex);
-    for (auto it = streams.begin(); it != streams.end();) {
-        it->second->playing = false;
-        if (it->second->flags & AutoFree)
-            it = streams.erase(it);
-        else
+    for (auto it = handles.begin(); it != handles.end();) {
+        Voice& voice = *table[it->second].voice;
+        voice.control.fetch_and(~Voice::Playing);
+        if (voice.FreesItself()) {
+            voice.control.fetch_or(Voice::Cut);
+            it = handles.erase(it);
+        } else {
             ++it;
+        }
     }
 }
 
 std::size_t AudioEngine::StreamCount() const {
     std::lock_guard lock(mutex);
-    return streams.size();
+    Reclaim();
+    return handles.size();
 }
 
 int AudioEngine::Volume() const {
@@ -157,60 +157,43 @@ bool AudioEngine::SetVolume(int newVolume) {
 }
 
 float AudioEngine::Gain(int level) {
-    const float fraction = std::clamp(level, 0, 100) / 100.0f;
-    return fraction * fraction;
+    return Mixer::Gain(level);
 }
 
 void AudioEngine::Render(float* out, std::size_t frames) {
-    while (frames > 0) {
-        const std::size_t block = std::min(frames, BlockFrames);
-        RenderBlock(out, block);
-        out += block * Channels;
-        frames -= block;
-    }
+    mixer.Render(out, frames);
 }
 
-void AudioEngine::RenderBlock(float* out, std::size_t frames) {
-    std::fill(out, out + frames * Channels, 0.0f);
-    std::vector<std::unique_ptr<Stream>> finished;
-    {
-        std::lock_guard lock(mutex);
-        for (auto it = streams.begin(); it != streams.end();) {
-            Stream& stream = *it->second;
-            std::size_t filled = 0;
-            bool rewound = false;
-            while (stream.playing && filled < frames) {
-                const std::size_t got =
-                    stream.decoder->Read(scratch.data() + filled * Channels, frames - filled);
-                filled += got;
-                if (filled == frames)
-                    break;
-                // The end of the data: a looping stream starts over, unless it gave nothing
-                // right after starting over (or cannot go back), which would only spin here.
-                if ((stream.flags & Loop) && (got > 0 || !rewound) && stream.decoder->Rewind()) {
-                    rewound = true;
-                    continue;
-                }
-                stream.playing = false;
-                stream.ended = true;
-            }
-            for (std::size_t k = 0; k < filled * Channels; ++k)
-                out[k] += scratch[k];
-            if (stream.ended && (stream.flags & AutoFree)) {
-                finished.push_back(std::move(it->second));
-                it = streams.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-    const float gain = Gain(volume.load());
-    for (std::size_t k = 0; k < frames * Channels; ++k)
-        out[k] = Limit(out[k] * gain);
+void AudioEngine::DecodeAhead() {
+    mixer.DecodeAhead(DecodeBudget);
+}
+
+void AudioEngine::OutputUnderrun() {
+    mixer.Underrun();
 }
 
 void AudioEngine::OutputFailed() {
-    std::lock_guard lock(mutex);
-    failed = true;
-    streams.clear();
+    mixer.RetireAll();
+}
+
+std::size_t AudioEngine::SilentFrames() const {
+    return mixer.SilentFrames();
+}
+
+void AudioEngine::Reclaim() const {
+    for (VoiceSlot& slot : table) {
+        if (slot.state.load(std::memory_order_acquire) != VoiceSlot::Retired)
+            continue;
+        auto held = handles.find(slot.handle);
+        if (held != handles.end() && &table[held->second] == &slot)
+            handles.erase(held);
+        slot.voice.reset();
+        slot.state.store(VoiceSlot::Empty, std::memory_order_release);
+    }
+}
+
+VoiceSlot* AudioEngine::Find(std::uint32_t handle) const {
+    Reclaim();
+    auto found = handles.find(handle);
+    return found == handles.end() ? nullptr : &table[found->second];
 }

@@ -8,10 +8,14 @@ class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
 
-    // Begins pulling from engine (AudioEngine::Render). An output that cannot reach its
-    // device tells the engine so through AudioEngine::OutputFailed, now or later.
+    // Begins serving the engine (AudioEngine::Render and the calls below it). An output
+    // that cannot reach its device tells the engine so through AudioEngine::OutputFailed.
     virtual void Start(AudioEngine& engine) = 0;
 
-    // Stops pulling; once it returns, Render is not called any more.
+    // The engine has something to play: an output without a connection to its device
+    // makes one now, one that paused resumes. Returns at once; called often.
+    virtual void Connect() {}
+
+    // Stops serving; once it returns, the output calls nothing of the engine any more.
     virtual void Stop() = 0;
 };

@@ -6,18 +6,29 @@ void ManualOutput::Start(AudioEngine& owner) {
     engine = &owner;
 }
 
+void ManualOutput::Connect() {
+    ++connectRequests;
+}
+
 void ManualOutput::Stop() {
     engine = nullptr;
 }
 
 std::vector<float> ManualOutput::Pull(std::size_t frames) {
     std::vector<float> samples(frames * AudioEngine::Channels, 0.0f);
-    if (engine)
+    if (engine) {
         engine->Render(samples.data(), frames);
+        engine->DecodeAhead();
+    }
     return samples;
 }
 
 void ManualOutput::LoseDevice() {
     if (engine)
         engine->OutputFailed();
+}
+
+void ManualOutput::RunDry() {
+    if (engine)
+        engine->OutputUnderrun();
 }

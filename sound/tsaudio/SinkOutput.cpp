@@ -1,88 +1,33 @@
 #include "SinkOutput.h"
 
 #include "AudioEngine.h"
+#include "EngineGate.h"
+#include "SinkFeed.h"
+#include "ThreadPriority.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QIODevice>
-#include <QMediaDevices>
 #include <QThread>
-#include <algorithm>
-#include <cmath>
-#include <vector>
+#include <chrono>
 
 namespace {
 
-// About 60 ms of sound between a cue's trigger and the loudspeaker: short enough to feel
-// immediate, long enough that a late wake-up of the thread does not break the sound.
-constexpr int BufferFrames = 2646;
-constexpr int BytesPerFrame = 2 * AudioEngine::Channels;
+// Stopping waits this long for the engine's thread to let go of the sink.
+constexpr std::chrono::milliseconds StopWait{1000};
 
-// The sink reads the mix from this device, on the thread that runs the sink.
-class MixDevice : public QIODevice {
-public:
-    explicit MixDevice(AudioEngine& engine) : engine(engine) {}
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return BufferFrames * BytesPerFrame; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const std::size_t frames = static_cast<std::size_t>(maxSize / BytesPerFrame);
-        if (mix.size() < frames * AudioEngine::Channels)
-            mix.resize(frames * AudioEngine::Channels);
-        engine.Render(mix.data(), frames);
-        auto* samples = reinterpret_cast<qint16*>(data);
-        for (std::size_t k = 0; k < frames * AudioEngine::Channels; ++k)
-            samples[k] =
-                static_cast<qint16>(std::lround(std::clamp(mix[k], -1.0f, 1.0f) * 32767.0f));
-        return static_cast<qint64>(frames * BytesPerFrame);
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    AudioEngine& engine;
-    std::vector<float> mix;
-};
-
-class SinkThread : public QThread {
-public:
-    explicit SinkThread(AudioEngine& engine) : engine(engine) {}
-
-protected:
-    void run() override {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) {
-            engine.OutputFailed();
-            return;
-        }
-        QAudioFormat format;
-        format.setSampleRate(AudioEngine::SampleRate);
-        format.setChannelCount(AudioEngine::Channels);
-        format.setSampleFormat(QAudioFormat::Int16);
-        MixDevice mix(engine);
-        mix.open(QIODevice::ReadOnly);
-        QAudioSink sink(device, format);
-        sink.setBufferSize(BufferFrames * BytesPerFrame);
-        // A server that goes away stops the sink with an error: the game goes on silent.
-        QObject::connect(&sink, &QAudioSink::stateChanged, &sink,
-                         [this, &sink](QAudio::State state) {
-                             if (state == QAudio::StoppedState && sink.error() != QAudio::NoError)
-                                 engine.OutputFailed();
-                         });
-        sink.start(&mix);
-        if (sink.error() != QAudio::NoError) {
-            engine.OutputFailed();
-            return;
-        }
-        exec();
-        sink.stop();
-    }
-
-private:
-    AudioEngine& engine;
-};
+// The engine's thread, one for the process, started with the first sound and never ended:
+// Qt keeps one connection to the sound server for the whole process and tends it (notices
+// that the server went away, connects again) on the thread that first used it.
+QThread* EngineThread() {
+    static QThread* const thread = [] {
+        auto* started = new QThread;
+        started->setObjectName(QStringLiteral("tsaudio-output"));
+        // Runs on the new thread before its event loop.
+        QObject::connect(started, &QThread::started, [] { ThreadPriority::RaiseCurrentThread(); });
+        started->start();
+        return started;
+    }();
+    return thread;
+}
 
 } // namespace
 
@@ -92,20 +37,35 @@ SinkOutput::~SinkOutput() {
     Stop();
 }
 
-void SinkOutput::Start(AudioEngine& engine) {
-    // Qt's audio needs the program's application object; without one there is no output.
-    if (!QCoreApplication::instance()) {
-        engine.OutputFailed();
+void SinkOutput::Start(AudioEngine& owner) {
+    engine = &owner;
+}
+
+void SinkOutput::Connect() {
+    if (!engine)
         return;
+    if (!feed) {
+        // Qt's audio needs the program's application object; without one there is no sound.
+        if (!QCoreApplication::instance()) {
+            engine->OutputFailed();
+            return;
+        }
+        gate = std::make_shared<EngineGate>(*engine);
+        feed = new SinkFeed(gate);
+        feed->moveToThread(EngineThread());
     }
-    thread = std::make_unique<SinkThread>(engine);
-    thread->start();
+    feed->AskToConnect();
 }
 
 void SinkOutput::Stop() {
-    if (!thread)
+    engine = nullptr;
+    if (!feed)
         return;
-    thread->quit();
-    thread->wait();
-    thread.reset();
+    gate->Close();
+    feed->deleteLater();
+    // A thread still waiting for the server lets go of the sink when the server answers or
+    // gives up; the gate, shared with it, stays until then.
+    gate->WaitFinished(StopWait);
+    feed = nullptr;
+    gate.reset();
 }

@@ -1,23 +1,32 @@
 #pragma once
-// The real output: a thread of the engine's own that connects to the desktop's sound
-// server through Qt's audio sink and feeds it the mix, so that a busy window never
-// starves the sound.
+// The real output: Qt's audio sink, fed with the mix on a thread of the engine's own with an
+// event loop of its own, so that a busy window never starves the sound and the window's
+// thread never mixes or waits for the sound server.
+//
+// Nothing connects before the first sound: the thread starts with it. After the server went
+// away, the next sound connects again. Stopping waits at most about a second for the thread
+// to let go of the sink; a thread held up by a server that does not answer lets go later,
+// and never calls the engine again.
 
 #include "AudioOutput.h"
 
 #include <memory>
 
-class QThread;
+class EngineGate;
+class SinkFeed;
 
 class SinkOutput : public AudioOutput {
 public:
     SinkOutput();
     ~SinkOutput() override;
 
-    // Starts the thread and returns at once; the connection is made on the thread.
+    // Nothing is started yet: that waits for the first Connect.
     void Start(AudioEngine& engine) override;
+    void Connect() override;
     void Stop() override;
 
 private:
-    std::unique_ptr<QThread> thread;
+    AudioEngine* engine = nullptr;
+    std::shared_ptr<EngineGate> gate;
+    SinkFeed* feed = nullptr; // lives on the engine's thread and is deleted there
 };

@@ -24,10 +24,10 @@ extern "C" {
 TSAUDIO_EXPORT uint32_t BASS_GetVersion(void);
 
 /* Opens the output: device 1 (or -1) is the desktop's sound server, at 44100 Hz stereo.
- * The connection is made on the engine's own thread, so this returns at once: 1 when the
- * engine started, 0 when it was already running or the device or rate is not offered.
- * Without a server the streams created later fail (handle 0). The window and the device
- * identifier are not used. */
+ * Returns at once: 1 when the engine started, 0 when it was already running or the device
+ * or rate is not offered. The engine's own thread connects to the server when the first
+ * stream is created, and again with the next stream after the server went away; until it
+ * is reached, streams wait silently. The window and the device identifier are not used. */
 TSAUDIO_EXPORT int32_t BASS_Init(int32_t device, uint32_t frequency, uint32_t flags,
                                  uintptr_t window, const void* deviceId);
 
@@ -39,7 +39,8 @@ TSAUDIO_EXPORT int32_t BASS_SetVolume(uint32_t volume);
 
 /* A stream of the MP3 bytes file + offset .. + length, read in place: the bytes must stay
  * valid while the stream exists. fromMemory must be nonzero (files are not read). Returns
- * a nonzero handle, or 0 when the engine has no output or the bytes are no playable MP3. */
+ * a nonzero handle, or 0 when the engine is not open, too many streams exist or the bytes
+ * are no playable MP3. */
 TSAUDIO_EXPORT uint32_t BASS_StreamCreateFile(int32_t fromMemory, const void* file, uint32_t offset,
                                               uint32_t length, uint32_t flags);
 
@@ -49,7 +50,8 @@ TSAUDIO_EXPORT int32_t BASS_ChannelPlay(uint32_t handle, int32_t restart);
 /* 1 while the stream plays, else 0 (also for a freed or unknown handle). */
 TSAUDIO_EXPORT uint32_t BASS_ChannelIsActive(uint32_t handle);
 
-/* Stops and frees the stream; an unknown handle is ignored (answer 0). */
+/* Frees the stream; one that sounds fades out (a looping one over 150 ms, any other over
+ * a few milliseconds). An unknown handle is ignored (answer 0). */
 TSAUDIO_EXPORT int32_t BASS_StreamFree(uint32_t handle);
 
 /* Stops every stream; those that would have freed themselves at their end are freed. */

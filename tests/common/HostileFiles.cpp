@@ -104,4 +104,10 @@ QByteArray ProgressiveBomb(int width, int height, int scans) {
     return data + QByteArray::fromHex("FFD9");
 }
 
+QByteArray TiffOverflowingItsDecoder() {
+    QFile file(
+        QStringLiteral(TESSALY_SOURCE_DIR "/fuzz/corpus/TiffReaderFuzz/ueberlauf-beim-lesen.tiff"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace HostileFiles

@@ -1,6 +1,7 @@
 #pragma once
 // Files a hostile player leaves among pictures, made inside the tests: FIFOs, links to
-// devices, names that are not UTF-8, and a tiny progressive JPEG that costs huge work.
+// devices, names that are not UTF-8, a tiny progressive JPEG that costs huge work, and a
+// TIFF on which the system's decoder writes outside its memory.
 
 #include <QByteArray>
 #include <QString>
@@ -25,5 +26,9 @@ QString WriteRawName(const QString& folder, const QByteArray& rawName, const QBy
 // each an end-of-band run over every block: a few kilobytes that make a decoder walk the
 // whole picture once per scan.
 QByteArray ProgressiveBomb(int width, int height, int scans);
+
+// A 10 KB TIFF of 50 x 70 pixels, found by the TIFF fuzz target (it is one of its seeds),
+// on which the system's TIFF decoder writes before the start of a buffer of its own.
+QByteArray TiffOverflowingItsDecoder();
 
 } // namespace HostileFiles

@@ -1,6 +1,7 @@
 // Entry point of every test binary: widgets are real, on Qt's offscreen platform.
 
 #include "TestHome.h"
+#include "platform/PictureReaderProcess.h"
 #include "platform/Startup.h"
 
 #include "platform/TessalyApplication.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     Startup::PrepareEnvironment();
     TessalyApplication app(argc, argv);
     Startup::PrepareApplication(app);
+    PictureReaderProcess::UseProgram(QStringLiteral(TESSALY_PICTURE_READER));
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     QDir(TestHome::Path()).removeRecursively();

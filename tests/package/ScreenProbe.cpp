@@ -2,6 +2,7 @@
 //   screen_probe shot <window id> <out.png>  grabs the window, saves it and prints
 //                                            "<width> <height> <bluish per cent of the play area>"
 //   screen_probe jpeg <out.jpg> <width> <height>  writes a plain JPEG of that size
+//   screen_probe png <out.png> <width> <height>   writes a plain PNG of that size
 
 #include <QGuiApplication>
 #include <QImage>
@@ -39,11 +40,12 @@ int main(int argc, char** argv) {
         std::printf("%d %d %.1f\n", shot.width(), shot.height(), BluishPercent(shot));
         return 0;
     }
-    if (args.size() == 5 && args[1] == QLatin1String("jpeg")) {
+    if (args.size() == 5 && (args[1] == QLatin1String("jpeg") || args[1] == QLatin1String("png"))) {
         QImage picture(args[3].toInt(), args[4].toInt(), QImage::Format_RGB888);
         picture.fill(QColor(60, 110, 170));
-        return picture.save(args[2], "JPG") ? 0 : 1;
+        return picture.save(args[2], args[1] == QLatin1String("png") ? "PNG" : "JPG") ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: screen_probe shot <window id> <out.png> | jpeg <out.jpg> <w> <h>\n");
+    std::fprintf(stderr,
+                 "usage: screen_probe shot <window id> <out.png> | jpeg|png <out> <w> <h>\n");
     return 2;
 }

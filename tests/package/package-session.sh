@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The part of the package test that runs inside the X server (see package.sh): the unpacked
 # program starts to its window with the motif board, refuses a second copy (which hands a
-# picture it was given to the first), and opens a picture named on its command line.
+# picture it was given to the first), and opens a picture named on its command line, a PNG
+# too (which its own picture reader decodes).
 set -uo pipefail
 root=$1
 probe=$2
 picture=$3
 work=$4
+png=$5
 program="$root/usr/games/tessaly"
 fail() { echo "FAIL: $*"; kill "${game:-}" 2>/dev/null; exit 1; }
 # The machine's print system is never asked: the program finds no print server.
@@ -138,5 +140,15 @@ sleep 0.5
 "$probe" shot "$window" "$work/picture.png" >/dev/null
 [ -n "${TESSALY_PACKAGE_SHOTS:-}" ] && cp "$work/picture.png" "$TESSALY_PACKAGE_SHOTS/"
 echo "picture opened into the game start dialog"
+quit "$window"
+
+# An 800 x 600 PNG, decoded by the picture reader from the unpacked tree: the same.
+"$program" "$png" &
+game=$!
+window=$(wait_window '^Tessaly$' 900x700 30) || fail "main window did not appear"
+dialog=$(wait_any '^Spiel starten$' 20) || fail "no game start dialog for the PNG (picture reader not found?)"
+xdotool windowactivate --sync "$dialog" key Escape
+sleep 0.5
+echo "PNG opened into the game start dialog"
 quit "$window"
 echo "1 passed, 0 failed"

@@ -31,7 +31,8 @@ field Description | grep 'Puzzle und bietet außerdem' >/dev/null || fail "no Ge
 echo "depends: $depends"
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
-for path in usr/games/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtsprint.so usr/share/tessaly/tessaly.html \
+for path in usr/games/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtsprint.so \
+            usr/lib/tessaly/tessaly-picture-reader usr/share/tessaly/tessaly.html \
             usr/share/applications/tessaly.desktop usr/share/metainfo/tessaly.metainfo.xml \
             usr/share/man/man6/tessaly.6.gz usr/share/man/de/man6/tessaly.6.gz \
             usr/share/doc/tessaly/copyright usr/share/doc/tessaly/changelog.gz; do
@@ -79,6 +80,7 @@ mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
 unset LD_LIBRARY_PATH QT_QPA_PLATFORM QT_PLUGIN_PATH
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 "$probe" jpeg "$work/Urlaub.jpg" 800 600 -platform offscreen
+"$probe" png "$work/Bildschirm.png" 800 600 -platform offscreen
 cd "$work"
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    bash "$here/package-session.sh" "$root" "$probe" "$work/Urlaub.jpg" "$work"
+    bash "$here/package-session.sh" "$root" "$probe" "$work/Urlaub.jpg" "$work" "$work/Bildschirm.png"

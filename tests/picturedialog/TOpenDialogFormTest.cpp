@@ -357,6 +357,7 @@ TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
     WriteFile(folder + "b.jpg", "");
     WriteFile(folder + "c.jpg", "kein Bild");
     Picture(folder + "d.bmp", QSize(400, 500));
+    WriteFile(folder + "e.tiff", HostileFiles::TiffOverflowingItsDecoder());
     LastFolder = folder;
     TOpenDialogForm& chooser = Show();
 
@@ -371,6 +372,8 @@ TEST_F(Chooser, SelectingARowPreviewsThePictureUnlessItCannotBeShown) {
     EXPECT_TRUE(chooser.Image1->pixmap().isNull());
     EXPECT_TRUE(chooser.btnOK->Enabled());
     ClickRow(2); // cannot be decoded
+    EXPECT_TRUE(chooser.Image1->pixmap().isNull());
+    ClickRow(4); // makes the system's decoder write outside its memory
     EXPECT_TRUE(chooser.Image1->pixmap().isNull());
     EXPECT_TRUE(errors.isEmpty());
 

@@ -6,10 +6,15 @@
 #include "platform/FileNames.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
+#include "platform/PictureReaderProcess.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImageWriter>
+#include <QScopeGuard>
+#include <cerrno>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -328,4 +333,63 @@ TEST(PictureFile, PngWebpTiffAndGifReadTheirSizesFromTheHeaderAndLoadTheRightWay
     const QString huge = WriteFile("riesig.png", PngClaiming(pngBytes, 20000, 20000));
     EXPECT_TRUE(FailureOf(huge, Kind::Png, true).contains("20000 x 20000"))
         << FailureOf(huge, Kind::Png, true).toStdString();
+}
+
+// A TIFF on which the system's decoder writes outside its own memory is refused with the
+// message of a damaged picture, and this process goes on: the decoder runs in the picture
+// reader's process. In the sanitizer build the reader dies of the overflow; here it may not
+// notice it.
+TEST(PictureFile, TiffThatOverflowsTheSystemDecoderIsRefusedAndThisProcessLivesOn) {
+    const QByteArray hostile = HostileFiles::TiffOverflowingItsDecoder();
+    ASSERT_FALSE(hostile.isEmpty());
+    const QString path = WriteFile("ueberlauf.tiff", hostile);
+    const QString failure = FailureOf(path, Kind::Tiff);
+    EXPECT_TRUE(failure.contains("ueberlauf.tiff") &&
+                failure.contains("Die TIFF-Daten sind beschädigt oder unvollständig."))
+        << failure.toStdString();
+}
+
+namespace {
+
+// A stand-in for the picture reader: a shell script that behaves as `body` says.
+QString FakeReader(const QString& name, const QByteArray& body) {
+    const QString path = QFileInfo(WriteFile(name, "#!/bin/sh\n" + body + "\n")).filePath();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+// Whatever the reader does wrong costs only its own process and ends in the message of a
+// damaged picture: a reader that never answers is killed at the time limit (and reaped),
+// one that dies of a signal, one that answers half and one that says more than it was asked.
+TEST(PictureFile, ReaderThatHangsCrashesOrAnswersWronglyEndsInTheDamagedMessage) {
+    const QString real = PictureReaderProcess::Program();
+    const auto restore = qScopeGuard([&] { PictureReaderProcess::UseProgram(real); });
+    const QString png =
+        WriteFile("opfer.png", SamplePictures::Encoded(SamplePictures::Scene({40, 30}, 0), "png"));
+    const QString pidFile = QFileInfo(png).path() + "/reader.pid";
+    const QString prelude = "printf 'TSPR\\050\\0\\0\\0\\036\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0'";
+    for (const auto& [name, body] :
+         {std::pair{"haengt", QString("echo $$ > '%1'; exec sleep 60").arg(pidFile)},
+          std::pair{"stirbt", QString("cat > /dev/null; kill -SEGV $$")},
+          std::pair{"halb", QString("cat > /dev/null; printf 'TSPR\\050\\0'")},
+          std::pair{"mehr", QString("cat > /dev/null; %1; printf x").arg(prelude)}}) {
+        PictureReaderProcess::UseProgram(FakeReader(name, body.toUtf8()));
+        PictureFile::ForgetLastPicture();
+        QElapsedTimer clock;
+        clock.start();
+        const QString failure = FailureOf(png, Kind::Png, true);
+        EXPECT_LT(clock.elapsed(), 30'000) << name;
+        EXPECT_TRUE(failure.contains("opfer.png") &&
+                    failure.contains("Die PNG-Daten sind beschädigt oder unvollständig."))
+            << name << ": " << failure.toStdString();
+    }
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_NE(::kill(static_cast<pid_t>(pid.readAll().trimmed().toLongLong()), 0), 0);
+    EXPECT_EQ(errno, ESRCH);
+    // The same file through the real reader tells its size.
+    PictureReaderProcess::UseProgram(real);
+    EXPECT_EQ(PictureFile::ReadSize(png, Kind::Png), QSize(40, 30));
 }

@@ -12,11 +12,52 @@
 #include <QFile>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 #include <random>
 
+// Every allocation and release of this program is counted while `countingHere` is set on
+// the thread that makes it: the mix must do neither.
 namespace {
+thread_local bool countingHere = false;
+thread_local int allocationsHere = 0;
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (countingHere)
+        ++allocationsHere;
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    if (countingHere && memory)
+        ++allocationsHere;
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    operator delete(memory);
+}
+
+namespace {
+
+// The largest step between neighbouring samples of one channel.
+float LargestStep(const std::vector<float>& samples) {
+    float largest = 0.0f;
+    for (std::size_t k = 2; k < samples.size(); ++k)
+        largest = std::max(largest, std::fabs(samples[k] - samples[k - 2]));
+    return largest;
+}
+
+// The RMS level of the interleaved frames [from, from + count).
+float Rms(const std::vector<float>& samples, std::size_t from, std::size_t count) {
+    double sum = 0.0;
+    for (std::size_t k = 2 * from; k < 2 * (from + count); ++k)
+        sum += double(samples[k]) * samples[k];
+    return float(std::sqrt(sum / double(2 * count)));
+}
 
 const unsigned char* Bytes(const QByteArray& data) {
     return reinterpret_cast<const unsigned char*>(data.constData());
@@ -77,16 +118,25 @@ TEST_F(Engine, HandlesAreNonzeroAndUniqueAndStaleOnesAreHarmless) {
     EXPECT_NE(c, b);
 }
 
-TEST_F(Engine, NoStreamsWithoutAnOpenOutputOrAfterTheDeviceIsLost) {
+TEST_F(Engine, NoStreamsWithoutAnOpenOutputAndTheNextSoundAfterALostDeviceReconnects) {
     AudioEngine closed;
     EXPECT_EQ(closed.CreateStream(Bytes(drop), std::size_t(drop.size()), 0), 0u);
 
+    EXPECT_EQ(output->ConnectRequests(), 0); // nothing to play, nothing connected
     const std::uint32_t playing = Create(track, AudioEngine::Loop);
     ASSERT_TRUE(engine.Play(playing, false));
+    EXPECT_GT(output->ConnectRequests(), 0);
     output->LoseDevice();
     EXPECT_FALSE(engine.IsPlaying(playing));
     EXPECT_EQ(engine.StreamCount(), 0u);
-    EXPECT_EQ(Create(drop), 0u);
+    // The sound server came back: the next sound asks for a connection again and plays.
+    const int requests = output->ConnectRequests();
+    const std::uint32_t again = Create(drop);
+    ASSERT_NE(again, 0u);
+    EXPECT_GT(output->ConnectRequests(), requests);
+    ASSERT_TRUE(engine.Play(again, false));
+    const std::vector<float> heard = output->Pull(2000);
+    EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](float x) { return x != 0.0f; }));
 
     // Released and opened again, the engine works as new.
     engine.Release();
@@ -120,8 +170,8 @@ TEST_F(Engine, ACueEndsAndStopsOrFreesItselfAsItsFlagsSay) {
 
 TEST_F(Engine, ALoopingTrackStartsOverAtItsFirstSampleWithoutAGap) {
     const std::vector<float> once = DecodeAll(track);
-    // 20 s exactly: the encoder's delay and padding are gone.
-    ASSERT_EQ(once.size(), std::size_t(20 * 44100 * 2));
+    // 70 s exactly: the encoder's delay and padding are gone.
+    ASSERT_EQ(once.size(), std::size_t(70 * 44100 * 2));
     const std::uint32_t loop = Create(track, AudioEngine::Loop | 0x80);
     engine.Play(loop, false);
     const std::vector<float> mixed = output->Pull(once.size() / 2 + 3000);
@@ -202,6 +252,80 @@ TEST_F(Engine, LoudSumsAreBentToFullScaleAtMostAndQuietOnesPassUnchanged) {
             loudest = std::max(loudest, std::fabs(mixed[k]));
     }
     EXPECT_GT(loudest, 0.95f);
+}
+
+TEST_F(Engine, FreedMusicFadesOutOverAbout150MillisecondsIntoDigitalSilence) {
+    // The caller's bytes are gone once the stream is freed: the fade must not need them.
+    auto bytes =
+        std::make_unique<std::vector<unsigned char>>(Bytes(track), Bytes(track) + track.size());
+    const std::uint32_t music =
+        engine.CreateStream(bytes->data(), bytes->size(), AudioEngine::Loop);
+    engine.Play(music, false);
+    output->Pull(44100);
+    const float level = Rms(output->Pull(2205), 0, 2205);
+    ASSERT_GT(level, 0.0f);
+    ASSERT_TRUE(engine.FreeStream(music));
+    std::fill(bytes->begin(), bytes->end(), 0xFF);
+    bytes.reset();
+    EXPECT_FALSE(engine.IsPlaying(music)); // for the game, it is gone at once
+    EXPECT_EQ(engine.StreamCount(), 0u);
+    const std::vector<float> fade = output->Pull(44100 / 2);
+    // Still heard at first, fading, and exactly nothing from 150 ms on.
+    EXPECT_GT(Rms(fade, 0, 2205), level * 0.5f);
+    EXPECT_LT(Rms(fade, 4410, 2205), Rms(fade, 0, 2205) * 0.2f);
+    const std::size_t end = Mixer::MusicFadeFrames;
+    EXPECT_TRUE(std::all_of(fade.begin() + std::ptrdiff_t(2 * end), fade.end(),
+                            [](float x) { return x == 0.0f; }));
+}
+
+TEST_F(Engine, AfterTheOutputRanDryTheSoundFadesBackInWithoutAStep) {
+    engine.Play(Create(track, AudioEngine::Loop), false);
+    const std::vector<float> before = output->Pull(44100);
+    output->RunDry();
+    const std::vector<float> after = output->Pull(4410);
+    EXPECT_EQ(after[0], 0.0f);
+    EXPECT_EQ(after[1], 0.0f);
+    std::vector<float> joined(before.end() - 2, before.end());
+    joined.push_back(0.0f);
+    joined.push_back(0.0f);
+    joined.insert(joined.end(), after.begin(), after.end());
+    EXPECT_LE(LargestStep(joined), LargestStep(DecodeAll(track)));
+    EXPECT_GT(Rms(after, 2205, 2205), 0.0f);
+}
+
+TEST_F(Engine, MixingNeverAllocatesOrFrees) {
+    // Music, cues that end and free themselves, a restart, a freed cue fading out, a freed
+    // track fading out, and the device lost: none of it allocates on the mixing thread.
+    std::vector<float> buffer(2 * 1103);
+    auto mix = [&](int periods) {
+        for (int k = 0; k < periods; ++k) {
+            countingHere = true;
+            engine.Render(buffer.data(), 1103);
+            engine.DecodeAhead();
+            countingHere = false;
+        }
+    };
+    const std::uint32_t music = Create(track, AudioEngine::Loop);
+    engine.Play(music, false);
+    mix(10);
+    for (int k = 0; k < 4; ++k)
+        engine.Play(Create(k % 2 ? drop : fit, AudioEngine::AutoFree), false);
+    const std::uint32_t cue = Create(drop);
+    engine.Play(cue, false);
+    mix(5);
+    engine.Play(cue, true);
+    mix(5);
+    engine.FreeStream(cue);
+    engine.FreeStream(music);
+    mix(30);
+    engine.Play(Create(track, AudioEngine::Loop), false);
+    mix(3);
+    countingHere = true;
+    engine.OutputFailed();
+    countingHere = false;
+    mix(3);
+    EXPECT_EQ(allocationsHere, 0);
+    EXPECT_EQ(engine.StreamCount(), 0u);
 }
 
 TEST(Mp3Input, BadBytesGiveNoStream) {

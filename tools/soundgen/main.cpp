@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <functional>
 #include <string>
 #include <unistd.h>
@@ -44,7 +45,14 @@ int main(int argc, char** argv) {
     const std::string scratch = wavTemplate;
     int failures = 0;
     for (const Item& item : items) {
-        const Signal signal = item.make();
+        Signal signal;
+        try {
+            signal = item.make();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s: %s\n", item.name, error.what());
+            ++failures;
+            continue;
+        }
         const std::string wav = scratch + "/" + item.name + ".wav";
         const std::string mp3 = folder + "/" + item.name + ".mp3";
         std::printf("%s  %-8s %6.3f s  peak %6.2f dBFS  RMS %6.2f dBFS\n", item.name, item.what,
