@@ -18,8 +18,13 @@ void Append(QByteArray& bytes, quint32 value) {
     bytes.append(little, 4);
 }
 
+// The number at `offset`, or 0 where the bytes end before it.
 quint32 NumberAt(const QByteArray& bytes, qsizetype offset) {
-    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+    if (offset < 0 || offset + 4 > bytes.size())
+        return 0;
+    char little[4];
+    std::memcpy(little, bytes.constData() + offset, sizeof little);
+    return qFromLittleEndian<quint32>(little);
 }
 
 } // namespace
