@@ -3,7 +3,8 @@
 
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm 2>/dev/null' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/stop-and-clean.sh"
+trap 'stop_processes $wm' EXIT
 sleep 1
 
 find_window() { # name, seconds

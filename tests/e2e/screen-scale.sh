@@ -7,8 +7,9 @@ program=$(realpath "$1")
 tests=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 home=$(mktemp -d /tmp/tessaly-scale-XXXXXX)
-trap 'rm -rf "$home"' EXIT
+source "$(dirname "$(realpath "$0")")/../common/stop-and-clean.sh"
+trap 'remove_home "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
-exec xvfb-run -a -s "-screen 0 2400x1800x24" bash "$here/screen-scale-session.sh" "$program" "$tests"
+xvfb-run -a -s "-screen 0 2400x1800x24" bash "$here/screen-scale-session.sh" "$program" "$tests"

@@ -13,7 +13,8 @@ if ldd "$program" | grep libtsaudio >/dev/null; then
 fi
 
 home=$(mktemp -d /tmp/tessaly-loader-XXXXXX)
-trap 'rm -rf "$home"' EXIT
+source "$(dirname "$(realpath "$0")")/../common/stop-and-clean.sh"
+trap 'remove_home "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen

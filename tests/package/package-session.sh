@@ -16,7 +16,8 @@ export CUPS_SERVER="$work/no-print-server"
 
 openbox >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm 2>/dev/null' EXIT
+source "$(dirname "$(realpath "$0")")/../common/stop-and-clean.sh"
+trap 'stop_processes $wm' EXIT
 sleep 1
 
 # Visible windows of that name and size.

@@ -7,7 +7,8 @@ build=$(realpath "$1")
 probe=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d /tmp/tessaly-package-XXXXXX)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$(realpath "$0")")/../common/stop-and-clean.sh"
+trap 'remove_home "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 started=$SECONDS

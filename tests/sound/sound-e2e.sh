@@ -4,6 +4,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
+source "$here/../common/stop-and-clean.sh"
 home=$(mktemp -d /tmp/tessaly-sound-XXXXXX)
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -12,10 +13,8 @@ unset QT_QPA_PLATFORM PULSE_SERVER
 server=$(bash "$here/pulse-server.sh" --disable-shm) || { echo "FAIL: no sound server"; exit 1; }
 cleanup() {
     # The session starts the server again after stopping it; it leaves the last one's id.
-    [ -s "$home/second-server" ] && kill "$(cat "$home/second-server")" 2>/dev/null
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
-    rm -rf "$home"
+    stop_processes "$server" "$(cat "$home/second-server" 2>/dev/null)"
+    remove_home "$home"
 }
 trap cleanup EXIT
 export TESSALY_E2E_SERVER=$server TESSALY_E2E_SECOND_SERVER_FILE="$home/second-server"

@@ -5,6 +5,7 @@
 set -uo pipefail
 program=$(realpath "$1")
 server_program=$(realpath "$2")
+source "$(dirname "$(realpath "$0")")/../common/stop-and-clean.sh"
 home=$(mktemp -d /tmp/tessaly-stuck-XXXXXX)
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -12,7 +13,7 @@ unset QT_QPA_PLATFORM
 export PULSE_SERVER="unix:$home/silent.sock"
 "$server_program" "$home/silent.sock" &
 server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$home"' EXIT
+trap 'stop_processes "$server"; remove_home "$home"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -uo pipefail
     program=$1

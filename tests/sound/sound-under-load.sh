@@ -8,6 +8,7 @@ set -euo pipefail
 program=$(realpath "$1")
 shift
 here=$(dirname "$(realpath "$0")")
+source "$here/../common/stop-and-clean.sh"
 home=$(mktemp -d /tmp/tessaly-load-XXXXXX)
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -15,6 +16,6 @@ unset PULSE_SERVER
 
 server=$(bash "$here/pulse-server.sh" --high-priority=yes --realtime=yes) ||
     { echo "FAIL: no sound server"; exit 1; }
-trap 'kill "$server" 2>/dev/null; rm -rf "$home"' EXIT
+trap 'stop_processes "$server"; remove_home "$home"' EXIT
 chrt -r -p 5 "$server" 2>/dev/null || true
 "$program" "$@"
