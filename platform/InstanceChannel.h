@@ -1,19 +1,23 @@
 #pragma once
 // The running program's door for a second start: a local socket in the user's runtime
 // folder, open to the user alone, through which a second start hands over the picture it
-// was given instead of ending with nothing.
+// was given instead of ending with nothing. Plain sockets of the system, watched by the
+// event loop: the door costs no library of its own at start-up.
 
 #include <QObject>
 #include <QString>
+#include <memory>
+#include <vector>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 class InstanceChannel : public QObject {
     Q_OBJECT
 
 public:
     explicit InstanceChannel(QObject* parent = nullptr);
+    // Closes every connection and removes the socket it made.
+    ~InstanceChannel() override;
 
     // Opens the socket; the caller holds the instance lock, so a socket left behind by a
     // copy that died is removed first. False when the socket cannot be made.
@@ -35,8 +39,15 @@ signals:
     void PictureReceived(const QString& file);
 
 private:
-    void Accept();
-    void Read(QLocalSocket* socket);
+    struct Connection;
 
-    QLocalServer* server;
+    void Accept();
+    void Read(Connection* connection);
+    void Drop(Connection* connection);
+
+    int listener = -1;
+    QByteArray listening; // the socket's path while it is ours
+    QSocketNotifier* incoming = nullptr;
+    std::vector<std::unique_ptr<Connection>> connections;
+    std::vector<std::unique_ptr<Connection>> closing; // answered, deleted from the event loop
 };

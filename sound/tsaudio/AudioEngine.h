@@ -7,6 +7,7 @@
 // window must never starve (see Mixer.h).
 
 #include "AudioOutput.h"
+#include "MixSource.h"
 #include "Mixer.h"
 
 #include <atomic>
@@ -16,10 +17,8 @@
 #include <mutex>
 #include <unordered_map>
 
-class AudioEngine {
+class AudioEngine final : public MixSource {
 public:
-    static constexpr int SampleRate = 44100;
-    static constexpr int Channels = 2;
     // Stream flags (the values of the exported interface).
     static constexpr std::uint32_t Loop = 0x4;
     static constexpr std::uint32_t AutoFree = 0x40000;
@@ -62,16 +61,16 @@ public:
 
     // Mixes `frames` stereo frames of every playing stream into out, advancing them.
     // Streams that end stop, loop or free themselves as their flags say.
-    void Render(float* out, std::size_t frames);
+    void Render(float* out, std::size_t frames) override;
     // Decodes ahead of the mix, within a small time budget; called after each Render.
-    void DecodeAhead();
+    void DecodeAhead() override;
     // The output ran dry: the next samples fade in instead of jumping.
-    void OutputUnderrun();
+    void OutputUnderrun() override;
     // The device is gone (or could not be reached): every stream ends. A stream created
     // afterwards asks the output to connect again.
-    void OutputFailed();
+    void OutputFailed() override;
     // Frames rendered since anything last sounded: an output may pause after a while.
-    std::size_t SilentFrames() const;
+    std::size_t SilentFrames() const override;
 
 private:
     // Frees the voices the mixer has retired. Called with the lock held.

@@ -2,15 +2,15 @@
 // Where the engine's mixed samples go: an output pulls them from the engine at its own
 // pace, on a thread of its own or when its owner asks.
 
-class AudioEngine;
+class MixSource;
 
 class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
 
-    // Begins serving the engine (AudioEngine::Render and the calls below it). An output
-    // that cannot reach its device tells the engine so through AudioEngine::OutputFailed.
-    virtual void Start(AudioEngine& engine) = 0;
+    // Begins serving the engine (MixSource::Render and the calls below it). An output
+    // that cannot reach its device tells the engine so through MixSource::OutputFailed.
+    virtual void Start(MixSource& engine) = 0;
 
     // The engine has something to play: an output without a connection to its device
     // makes one now, one that paused resumes. Returns at once; called often.

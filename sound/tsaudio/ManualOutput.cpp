@@ -1,8 +1,8 @@
 #include "ManualOutput.h"
 
-#include "AudioEngine.h"
+#include "MixSource.h"
 
-void ManualOutput::Start(AudioEngine& owner) {
+void ManualOutput::Start(MixSource& owner) {
     engine = &owner;
 }
 
@@ -15,7 +15,7 @@ void ManualOutput::Stop() {
 }
 
 std::vector<float> ManualOutput::Pull(std::size_t frames) {
-    std::vector<float> samples(frames * AudioEngine::Channels, 0.0f);
+    std::vector<float> samples(frames * MixSource::Channels, 0.0f);
     if (engine) {
         engine->Render(samples.data(), frames);
         engine->DecodeAhead();

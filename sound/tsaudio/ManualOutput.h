@@ -9,7 +9,7 @@
 
 class ManualOutput : public AudioOutput {
 public:
-    void Start(AudioEngine& engine) override;
+    void Start(MixSource& engine) override;
     void Connect() override;
     void Stop() override;
 
@@ -26,6 +26,6 @@ public:
     int ConnectRequests() const { return connectRequests; }
 
 private:
-    AudioEngine* engine = nullptr;
+    MixSource* engine = nullptr;
     int connectRequests = 0;
 };

@@ -3,7 +3,7 @@
 #include "TsAudioApi.h"
 
 #include "AudioEngine.h"
-#include "SinkOutput.h"
+#include "ModuleSinkOutput.h"
 #include "TsAudio.h"
 
 namespace TsAudio {
@@ -27,7 +27,7 @@ int32_t BASS_Init(int32_t device, uint32_t frequency, uint32_t, uintptr_t, const
     // One output exists, the desktop's sound server, and the mix runs at one rate.
     if ((device != 1 && device != -1) || frequency != AudioEngine::SampleRate)
         return 0;
-    return Engine().Init(std::make_unique<SinkOutput>()) ? 1 : 0;
+    return Engine().Init(std::make_unique<ModuleSinkOutput>()) ? 1 : 0;
 }
 
 uint32_t BASS_GetVolume(void) {

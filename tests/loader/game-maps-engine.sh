@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real game maps its carried library image at start-up and so brings the audio engine
-# in: its memory map shows libtsaudio.so although the program does not link it.
+# in: its memory map shows libtsaudio.so although the program does not link it. The sound
+# server's output (libtssink.so, Qt's multimedia module, the server's client) waits for the
+# first sound.
 set -uo pipefail
 program=$(realpath "$1")
 fail() { echo "FAIL: $*"; [ -n "${game:-}" ] && kill "$game" 2>/dev/null; exit 1; }
@@ -30,6 +32,9 @@ while [ $SECONDS -lt $deadline ] && kill -0 "$game" 2>/dev/null; do
 done
 [ -n "$found" ] || fail "libtsaudio.so never appeared in the game's memory map"
 echo "mapped: ${found##* }"
+sleep 1
+early=$(grep -o -m1 'libtssink\.so\|libQt6Multimedia[^ ]*\|libpulse\.so[^ ]*' "/proc/$game/maps")
+[ -z "$early" ] || fail "$early is mapped before the first sound"
 kill "$game"
 wait "$game" 2>/dev/null
 echo "PASS"

@@ -32,7 +32,8 @@ field Description | grep 'Puzzle und bietet außerdem' >/dev/null || fail "no Ge
 echo "depends: $depends"
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' >"$work/contents"
-for path in usr/games/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtsprint.so \
+for path in usr/games/tessaly usr/lib/tessaly/libtsmotive.so usr/lib/tessaly/libtsaudio.so usr/lib/tessaly/libtssink.so \
+            usr/lib/tessaly/libtsprint.so \
             usr/lib/tessaly/tessaly-picture-reader usr/share/tessaly/tessaly.html \
             usr/share/applications/tessaly.desktop usr/share/metainfo/tessaly.metainfo.xml \
             usr/share/man/man6/tessaly.6.gz usr/share/man/de/man6/tessaly.6.gz \

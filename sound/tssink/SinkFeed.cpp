@@ -1,8 +1,8 @@
 #include "SinkFeed.h"
 
-#include "AudioEngine.h"
 #include "EngineGate.h"
 #include "MixDevice.h"
+#include "MixSource.h"
 #include "ServerProbe.h"
 
 #include <QAudioDevice>
@@ -13,15 +13,15 @@
 
 namespace {
 
-constexpr int FrameBytes = int(sizeof(float)) * AudioEngine::Channels;
+constexpr int FrameBytes = int(sizeof(float)) * MixSource::Channels;
 // About 80 ms between the mix and the loudspeaker: the server keeps about 60 ms of it queued
 // and asks for more every 20 ms, so a wake-up of this thread may come some 40 ms late on a
 // loaded machine before the sound would break, and a cue still follows its click closely.
 // (Below about 55 ms Qt's sink never starts: it feeds whole 20 ms periods into what is free.)
-constexpr int BufferBytes = AudioEngine::SampleRate * 80 / 1000 * FrameBytes;
+constexpr int BufferBytes = MixSource::SampleRate * 80 / 1000 * FrameBytes;
 // After this much silence the sink pauses until the next sound, so that a silent game
 // does not wake the machine fifty times a second.
-constexpr std::size_t PauseAfterFrames = 2 * AudioEngine::SampleRate;
+constexpr std::size_t PauseAfterFrames = 2 * MixSource::SampleRate;
 // How often and how long a connection is tried while the server cannot be reached: Qt
 // connects again to a server that went away three seconds later, if it is back by then.
 constexpr int RetryMs = 250;
@@ -35,8 +35,8 @@ bool qtAsked = false;
 
 QAudioFormat MixFormat() {
     QAudioFormat format;
-    format.setSampleRate(AudioEngine::SampleRate);
-    format.setChannelCount(AudioEngine::Channels);
+    format.setSampleRate(MixSource::SampleRate);
+    format.setChannelCount(MixSource::Channels);
     format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
     format.setSampleFormat(QAudioFormat::Float);
     return format;
@@ -105,7 +105,7 @@ bool SinkFeed::Open() {
         return false;
     auto* candidate = new QAudioSink(device, MixFormat());
     candidate->setBufferSize(qEnvironmentVariableIsSet("TS_DIAG_BUFFER_MS")
-                                 ? AudioEngine::SampleRate *
+                                 ? MixSource::SampleRate *
                                        qEnvironmentVariableIntValue("TS_DIAG_BUFFER_MS") / 1000 *
                                        FrameBytes
                                  : BufferBytes);
@@ -129,7 +129,7 @@ void SinkFeed::TryAgain() {
         retry.stop();
     } else if (trying.hasExpired(GiveUpMs)) {
         retry.stop();
-        gate->Call([](AudioEngine& engine) { engine.OutputFailed(); });
+        gate->Call([](MixSource& engine) { engine.OutputFailed(); });
     }
 }
 
@@ -139,7 +139,7 @@ void SinkFeed::OnState(QAudio::State state) {
     if (!sink || closing)
         return;
     if (state == QAudio::IdleState && sink->error() == QAudio::UnderrunError)
-        gate->Call([](AudioEngine& engine) { engine.OutputUnderrun(); });
+        gate->Call([](MixSource& engine) { engine.OutputUnderrun(); });
     else if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
         Lost();
 }
@@ -150,7 +150,7 @@ void SinkFeed::Lost() {
     sink->deleteLater();
     sink = nullptr;
     paused = false;
-    gate->Call([](AudioEngine& engine) { engine.OutputFailed(); });
+    gate->Call([](MixSource& engine) { engine.OutputFailed(); });
 }
 
 void SinkFeed::Pause(std::uint64_t wishes) {

@@ -1,7 +1,7 @@
 #include "SinkOutput.h"
 
-#include "AudioEngine.h"
 #include "EngineGate.h"
+#include "MixSource.h"
 #include "SinkFeed.h"
 #include "ThreadPriority.h"
 
@@ -37,7 +37,7 @@ SinkOutput::~SinkOutput() {
     Stop();
 }
 
-void SinkOutput::Start(AudioEngine& owner) {
+void SinkOutput::Start(MixSource& owner) {
     engine = &owner;
 }
 

@@ -21,12 +21,12 @@ public:
     ~SinkOutput() override;
 
     // Nothing is started yet: that waits for the first Connect.
-    void Start(AudioEngine& engine) override;
+    void Start(MixSource& engine) override;
     void Connect() override;
     void Stop() override;
 
 private:
-    AudioEngine* engine = nullptr;
+    MixSource* engine = nullptr;
     std::shared_ptr<EngineGate> gate;
     SinkFeed* feed = nullptr; // lives on the engine's thread and is deleted there
 };

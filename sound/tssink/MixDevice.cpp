@@ -1,13 +1,13 @@
 #include "MixDevice.h"
 
-#include "AudioEngine.h"
 #include "EngineGate.h"
+#include "MixSource.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 FrameBytes = qint64(sizeof(float)) * AudioEngine::Channels;
+constexpr qint64 FrameBytes = qint64(sizeof(float)) * MixSource::Channels;
 
 } // namespace
 
@@ -17,7 +17,7 @@ MixDevice::MixDevice(std::shared_ptr<EngineGate> gate, std::size_t quietFrames,
 
 // The mix never runs out; what the sink takes is its own business.
 qint64 MixDevice::bytesAvailable() const {
-    return AudioEngine::SampleRate * FrameBytes + QIODevice::bytesAvailable();
+    return MixSource::SampleRate * FrameBytes + QIODevice::bytesAvailable();
 }
 
 qint64 MixDevice::readData(char* data, qint64 maxSize) {
@@ -25,13 +25,13 @@ qint64 MixDevice::readData(char* data, qint64 maxSize) {
     auto* samples = reinterpret_cast<float*>(data);
     const std::uint64_t wishes = gate->Wishes();
     std::size_t silent = 0;
-    const bool mixed = gate->Call([&](AudioEngine& engine) {
+    const bool mixed = gate->Call([&](MixSource& engine) {
         engine.Render(samples, frames);
         engine.DecodeAhead();
         silent = engine.SilentFrames();
     });
     if (!mixed)
-        std::fill(samples, samples + frames * AudioEngine::Channels, 0.0f);
+        std::fill(samples, samples + frames * MixSource::Channels, 0.0f);
     if (silent < quietFrames) {
         quietReported = false;
     } else if (!quietReported) {

@@ -12,11 +12,11 @@
 #include <cstdint>
 #include <mutex>
 
-class AudioEngine;
+class MixSource;
 
 class EngineGate {
 public:
-    explicit EngineGate(AudioEngine& engine) : engine(engine) {}
+    explicit EngineGate(MixSource& engine) : engine(engine) {}
     EngineGate(const EngineGate&) = delete;
     EngineGate& operator=(const EngineGate&) = delete;
 
@@ -46,7 +46,7 @@ public:
     bool WaitFinished(std::chrono::milliseconds limit);
 
 private:
-    AudioEngine& engine;
+    MixSource& engine;
     std::atomic<bool> closed{false};
     std::atomic<bool> busy{false};
     std::atomic<bool> waiting{false};
