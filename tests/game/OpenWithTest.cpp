@@ -25,9 +25,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -174,6 +179,62 @@ TEST(InstanceChannel, APathSentByASecondStartArrivesThroughAnOwnerOnlySocket) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
     EXPECT_TRUE(sent.get());
+}
+
+namespace {
+
+// A client that sends raw bytes over the socket; the channel answers on the event loop.
+int ConnectRaw() {
+    const QByteArray path = InstanceChannel::SocketPath().toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    EXPECT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    return fd;
+}
+
+// Waits, serving the event loop, until the channel has answered and closed; what it said.
+QByteArray AnswerOf(int fd) {
+    QByteArray answer;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        char buffer[64];
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got > 0)
+            answer.append(buffer, qsizetype(got));
+        return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+    }));
+    ::close(fd);
+    return answer;
+}
+
+} // namespace
+
+TEST(InstanceChannel, LinesInPiecesArriveWholeWhileOverlongAndRelativeOnesAreDropped) {
+    InstanceChannel channel;
+    ASSERT_TRUE(channel.Listen());
+    QSignalSpy received(&channel, &InstanceChannel::PictureReceived);
+
+    const int pieces = ConnectRaw();
+    ::send(pieces, "/home/spieler/Bil", 17, MSG_NOSIGNAL);
+    QTest::qWait(50);
+    ::send(pieces, "der/Möwe.jpg\n", 14, MSG_NOSIGNAL);
+    EXPECT_EQ(AnswerOf(pieces), "OK\n");
+    ASSERT_EQ(received.count(), 1);
+    EXPECT_EQ(received.first().first().toString(), "/home/spieler/Bilder/Möwe.jpg");
+
+    const int overlong = ConnectRaw();
+    const QByteArray flood(InstanceChannel::MaxMessage + 10, '/');
+    ::send(overlong, flood.constData(), std::size_t(flood.size()), MSG_NOSIGNAL);
+    EXPECT_EQ(AnswerOf(overlong), "");
+
+    const int relative = ConnectRaw();
+    ::send(relative, "Möwe.jpg\n", 10, MSG_NOSIGNAL);
+    EXPECT_EQ(AnswerOf(relative), "OK\n");
+
+    ::close(ConnectRaw()); // gone before it said anything
+    QTest::qWait(50);
+    EXPECT_EQ(received.count(), 1);
 }
 
 TEST_F(OpenWithStart, AHandedOverPictureClosesTheOpenDialogAndOpensAsAChoiceWould) {
