@@ -1,5 +1,6 @@
 #include "game/OpenWith.h"
 #include "ModalDriver.h"
+#include "StartedGame.h"
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
 #include "dialogs/TInfoForm.h"
@@ -36,31 +37,10 @@
 
 namespace {
 
-// The main window as the program starts it, with the game start dialog, and pictures in a
-// folder of their own.
-class OpenWithStart : public testing::Test {
+// A started game, and pictures opened as a start with them would open them.
+class OpenWithStart : public StartedGame {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        ResetStatistics();
-        QDir(TestHome::Path() + "/.config").removeRecursively();
-        QDir(TestHome::Path() + "/Documents").removeRecursively();
-        folder = TestHome::Path() + "/Bilder/";
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
-        form = std::make_unique<TFormPuzzle>();
-        ASSERT_TRUE(form->FormCreate());
-        form->show();
-        changeMode = std::make_unique<TFormChangeMode>();
-        FormChangeMode = changeMode.get();
-        TessalyApplication::SetErrorSink([this](const QString& message) { errors << message; });
-    }
-    void TearDown() override {
-        TessalyApplication::SetErrorSink(nullptr);
-        FormChangeMode = nullptr;
-        changeMode.reset();
-        form.reset();
-    }
+    OpenWithStart() : StartedGame("Bilder") {}
 
     QString WriteJpeg(const QString& name, QSize size) {
         QImage picture(size, QImage::Format_RGB888);
@@ -82,11 +62,6 @@ protected:
         OpenWith::Open(*form, file);
         return notice;
     }
-
-    QString folder;
-    std::unique_ptr<TFormPuzzle> form;
-    std::unique_ptr<TFormChangeMode> changeMode;
-    QStringList errors;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ModalDriver.h"
 #include "SamplePictures.h"
+#include "StartedGame.h"
 #include "TestHome.h"
 #include "dialogs/TFormChangeMode.h"
 #include "game/OpenWith.h"
@@ -24,29 +25,9 @@
 
 namespace {
 
-class PhotoOpening : public testing::Test {
+class PhotoOpening : public StartedGame {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        ResetStatistics();
-        QDir(TestHome::Path() + "/.config").removeRecursively();
-        QDir(TestHome::Path() + "/Documents").removeRecursively();
-        folder = TestHome::Path() + "/Fotos/";
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
-        form = std::make_unique<TFormPuzzle>();
-        ASSERT_TRUE(form->FormCreate());
-        form->show();
-        changeMode = std::make_unique<TFormChangeMode>();
-        FormChangeMode = changeMode.get();
-        TessalyApplication::SetErrorSink([this](const QString& message) { errors << message; });
-    }
-    void TearDown() override {
-        TessalyApplication::SetErrorSink(nullptr);
-        FormChangeMode = nullptr;
-        changeMode.reset();
-        form.reset();
-    }
+    PhotoOpening() : StartedGame("Fotos") {}
 
     QString Write(const QString& name, const QByteArray& bytes) {
         const QString path = folder + name;
@@ -77,10 +58,6 @@ protected:
         });
     }
 
-    QString folder;
-    std::unique_ptr<TFormPuzzle> form;
-    std::unique_ptr<TFormChangeMode> changeMode;
-    QStringList errors;
     QString question;
     bool startDialogShown = false;
 };
